@@ -1,0 +1,221 @@
+// The main window: the three-page design wizard.
+#include "app/MainWindow.h"
+
+#include "app/KeyFilter.h"
+#include "app/Messages.h"
+#include "app/NumberText.h"
+#include "app/Selectors.h"
+#include "app/Windows.h"
+#include "calc/ElectrodeStage.h"
+#include "calc/SiteStage.h"
+#include "ui_MainWindow.h"
+
+#include <QMouseEvent>
+#include <QTabBar>
+
+namespace {
+QString textOf(const QWidget* w) {
+    if (const auto* combo = qobject_cast<const QComboBox*>(w))
+        return combo->currentText();
+    if (const auto* edit = qobject_cast<const QLineEdit*>(w))
+        return edit->text();
+    if (const auto* label = qobject_cast<const QLabel*>(w))
+        return label->text();
+    return {};
+}
+} // namespace
+
+TForm1::TForm1(DesignState& state, const NumberText& numbers, MessageSink& sink, QWidget* parent)
+    : QWidget(parent), m_ui(std::make_unique<Ui::TForm1>()), m_state(state), m_numbers(numbers),
+      m_sink(sink), m_keys(new KeyFilter(this)) {
+    m_ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon(QStringLiteral(":/korvela.svg")));
+    resize(737, 425);
+
+    // Pages 2 and 3 have no tab header; the one header of page 1 spans the window and brings
+    // page 1 back from any page.
+    auto* tabs = m_ui->PageControl1->tabBar();
+    tabs->setTabVisible(1, false);
+    tabs->setTabVisible(2, false);
+    tabs->setExpanding(false);
+    tabs->setStyleSheet(QStringLiteral("QTabBar::tab { width: 731px; height: 16px; }"));
+    connect(tabs, &QTabBar::tabBarClicked, this, [this](int index) {
+        if (index == 0)
+            showPage(0);
+    });
+    showPage(0);
+
+    for (QComboBox* box : {m_ui->ComboBox1, m_ui->ComboBox2, m_ui->ComboBox3, m_ui->ComboBox4}) {
+        prepareEditableCombo(box);
+        box->setCurrentIndex(-1);
+    }
+
+    m_keys->watch(m_ui->Edit5, KeyFilter::kDecimal, m_ui->Edit6);
+    m_keys->watch(m_ui->Edit6, KeyFilter::kDecimal);
+    m_keys->watch(m_ui->Edit8, KeyFilter::kDigits, m_ui->Edit9);
+    m_keys->watch(m_ui->Edit9, KeyFilter::kDecimal, m_ui->Edit10);
+    m_keys->watch(m_ui->Edit10, KeyFilter::kDigits, m_ui->Edit11);
+    m_keys->watch(m_ui->Edit11, KeyFilter::kDecimal);
+
+    for (QLabel* l : {m_ui->Label26, m_ui->Label30, m_ui->Label31, m_ui->Label16, m_ui->Label27,
+                      m_ui->Label28, m_ui->Label29}) {
+        l->setMouseTracking(l == m_ui->Label26 || l == m_ui->Label30 || l == m_ui->Label31);
+        l->installEventFilter(this);
+    }
+    m_ui->Edit8->installEventFilter(this);
+
+    connect(m_ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(m_ui->Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    connect(m_ui->Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+    connect(m_ui->Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
+    connect(m_ui->Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
+    connect(m_ui->Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
+    connect(m_ui->BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::setWindows(const Windows& windows) { m_windows = windows; }
+
+QLabel* TForm1::label(const char* name) const {
+    return findChild<QLabel*>(QString::fromLatin1(name));
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        if (watched == m_ui->Label30) {
+            Label30MouseMove();
+            return true;
+        }
+        if (watched == m_ui->Label31) {
+            Label31MouseMove();
+            return true;
+        }
+        if (watched == m_ui->Label26)
+            Label26MouseMove();
+        else if (watched == m_ui->Edit8)
+            Edit8MouseMove();
+        return false;
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const auto* w = qobject_cast<QWidget*>(watched);
+        if (mouse->button() != Qt::LeftButton || !w || !w->rect().contains(mouse->position().toPoint()))
+            return false;
+        if (watched == m_ui->Label29)
+            Label29Click();
+        else if (watched == m_ui->Label27)
+            Label27Click();
+        else if (watched == m_ui->Label16)
+            Label16Click();
+        else if (watched == m_ui->Label26)
+            Label26Click();
+        else if (watched == m_ui->Label28)
+            Label28Click();
+    }
+    return false;
+}
+
+void TForm1::showPage(int index) { m_ui->PageControl1->setCurrentIndex(index); }
+
+void TForm1::enableWhenFilled(QWidget* button, std::initializer_list<const QWidget*> inputs) {
+    for (const QWidget* input : inputs) {
+        if (textOf(input).isEmpty())
+            return;
+    }
+    button->setEnabled(true);
+}
+
+void TForm1::Button1Click() {
+    guarded(m_sink, [this] {
+        SiteInputs in;
+        in.upperSoilPosition = pickedPosition(m_ui->ComboBox3);
+        in.lowerSoilPosition = pickedPosition(m_ui->ComboBox4);
+        in.climaticVertical = m_ui->Label29->text();
+        in.climaticHorizontal = m_ui->Label28->text();
+        in.upperLayerThickness = m_ui->Edit5->text();
+        in.horizontalDepth = m_ui->Edit6->text();
+        in.normalizedResistance = m_ui->Label27->text();
+        if (runSiteStage(in, m_numbers, m_state))
+            showPage(1);
+        else
+            m_sink.showMessage(QStringLiteral("Выберите грунт верхнего и нижнего слоя"));
+    });
+}
+
+void TForm1::Button2Click() { showPage(0); }
+
+void TForm1::Button3Click() {
+    // The selectors follow the current picks, not only the last pass of the pointer.
+    Label26MouseMove();
+    Edit8MouseMove();
+    guarded(m_sink, [this] {
+        ElectrodeInputs in;
+        in.electrodeSizeMm = m_ui->Edit8->text();
+        in.verticalLength = m_ui->Edit9->text();
+        in.stripWidthMm = m_ui->Edit10->text();
+        in.spacing = m_ui->Edit11->text();
+        in.utilizationHorizontal = m_ui->Label26->text();
+        in.utilizationVertical = m_ui->Label16->text();
+        const std::optional<ResultLines> lines = runElectrodeStage(in, m_numbers, m_state);
+        if (!lines) {
+            m_sink.showMessage(
+                QStringLiteral("Выберите расположение и материал вертикальных заземлителей"));
+            return;
+        }
+        m_ui->Label17->setText(lines->Label17);
+        m_ui->Label18->setText(lines->Label18);
+        m_ui->Label19->setText(lines->Label19);
+        m_ui->Label20->setText(lines->Label20);
+        m_ui->Label21->setText(lines->Label21);
+        m_ui->Label22->setText(lines->Label22);
+        m_ui->Label24->setText(lines->Label24);
+        m_ui->Label25->setText(lines->Label25);
+        m_ui->Label32->setText(lines->Label32);
+        showPage(2);
+    });
+}
+
+void TForm1::Button4Click() { showPage(1); }
+
+void TForm1::Button5Click() { emit reportRequested(); }
+
+void TForm1::Button6Click() { showOver(m_windows.Form11, this); }
+
+void TForm1::BitBtn1Click() { showOver(m_windows.Form9, this); }
+
+void TForm1::Label29Click() { showOver(m_windows.Form7, this); }
+
+void TForm1::Label28Click() { showOver(m_windows.Form8, this); }
+
+void TForm1::Label27Click() { showOver(m_windows.Form6, this); }
+
+// While "По контуру" is picked, the utilization coefficients come from the contour tables.
+void TForm1::Label16Click() {
+    showOver(pickedPosition(m_ui->ComboBox2) == 0 ? m_windows.Form4 : m_windows.Form2, this);
+}
+
+void TForm1::Label26Click() {
+    showOver(pickedPosition(m_ui->ComboBox2) == 0 ? m_windows.Form5 : m_windows.Form3, this);
+}
+
+void TForm1::Label30MouseMove() {
+    enableWhenFilled(m_ui->Button1, {m_ui->ComboBox3, m_ui->ComboBox4, m_ui->Label27,
+                                     m_ui->Label28, m_ui->Label29, m_ui->Edit5, m_ui->Edit6});
+}
+
+void TForm1::Label31MouseMove() {
+    enableWhenFilled(m_ui->Button3,
+                     {m_ui->ComboBox2, m_ui->ComboBox1, m_ui->Edit8, m_ui->Edit9, m_ui->Edit10,
+                      m_ui->Edit11, m_ui->Label26, m_ui->Label16});
+}
+
+void TForm1::Label26MouseMove() { refreshArrangement(pickedPosition(m_ui->ComboBox2), m_state); }
+
+void TForm1::Edit8MouseMove() {
+    const int material = pickedPosition(m_ui->ComboBox1);
+    refreshMaterial(material, m_state);
+    m_ui->Label9->setText(electrodeSizeCaption(material));
+}

@@ -1,0 +1,20 @@
+#include "app/Selectors.h"
+
+void refreshArrangement(int pickedPosition, DesignState& state) {
+    if (pickedPosition == 0)
+        state.ElectrodeArrangement = ElectrodeArrangement::Contour;
+    else if (pickedPosition == 1)
+        state.ElectrodeArrangement = ElectrodeArrangement::Row;
+}
+
+void refreshMaterial(int pickedPosition, DesignState& state) {
+    if (pickedPosition == 0)
+        state.ElectrodeMaterial = ElectrodeMaterial::Angle;
+    else if (pickedPosition == 1)
+        state.ElectrodeMaterial = ElectrodeMaterial::RoundSection;
+}
+
+QString electrodeSizeCaption(int pickedMaterialPosition) {
+    return pickedMaterialPosition == 1 ? QStringLiteral("Диаметр электрода, мм")
+                                       : QStringLiteral("Ширина полки уголка, мм");
+}

@@ -1,0 +1,49 @@
+#include "app/Windows.h"
+
+#include <QEvent>
+#include <QObject>
+
+int pickedPosition(const QComboBox* box) {
+    return box->findText(box->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+void prepareEditableCombo(QComboBox* box) {
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+}
+
+void showOver(QWidget* window, const QWidget* owner) {
+    if (owner) {
+        QRect frame = window->frameGeometry();
+        frame.moveCenter(owner->frameGeometry().center());
+        window->move(frame.topLeft());
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+Qt::WindowFlags dialogWithoutTitleButtons() {
+    return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+}
+
+namespace {
+// Keeps WA_TransparentForMouseEvents in step with the button's enabled state.
+class MovePassThrough : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::EnabledChange) {
+            auto* w = static_cast<QWidget*>(watched);
+            w->setAttribute(Qt::WA_TransparentForMouseEvents, !w->isEnabled());
+        }
+        return false;
+    }
+};
+} // namespace
+
+void passMovesWhileDisabled(QWidget* button) {
+    button->setAttribute(Qt::WA_TransparentForMouseEvents, !button->isEnabled());
+    button->installEventFilter(new MovePassThrough(button));
+}

@@ -1,0 +1,16 @@
+// Small helpers that every window of the program uses.
+#pragma once
+
+#include <QComboBox>
+#include <QWidget>
+
+// The list position of the item whose text is exactly the box text, -1 when the text is no item.
+int pickedPosition(const QComboBox* box);
+// An editable drop-down box that neither completes nor inserts what is typed.
+void prepareEditableCombo(QComboBox* box);
+// Shows a window without blocking its owner, centred over the owner, and brings it to the front.
+void showOver(QWidget* window, const QWidget* owner);
+// Window flags of a dialog whose title bar has no buttons, so that its own OK is the way out.
+Qt::WindowFlags dialogWithoutTitleButtons();
+// A push button that still lets mouse moves through to its window while it is disabled.
+void passMovesWhileDisabled(QWidget* button);

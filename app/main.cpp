@@ -1,0 +1,23 @@
+// Start-up: the application, its windows and the event loop.
+#include "app/BoxMessageSink.h"
+#include "app/MainWindow.h"
+#include "app/Messages.h"
+#include "app/NumberText.h"
+#include "app/WindowSet.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLocale>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("korvela"));
+    // The forms are drawn for "MS Sans Serif"; Liberation Sans has the same metrics here.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+
+    const NumberText numbers(QLocale::system().decimalPoint().front());
+    BoxMessageSink sink;
+    WindowSet windows(numbers, sink);
+    windows.Form1()->show();
+    return QApplication::exec();
+}

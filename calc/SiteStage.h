@@ -1,0 +1,33 @@
+// The site stage behind "Далее>>" of the site page: soils, climatic coefficients, depths and the
+// normalized resistance go into the design state.
+#pragma once
+
+#include "app/DesignState.h"
+#include "app/NumberText.h"
+
+#include <QString>
+#include <array>
+
+struct Soil {
+    const char16_t* item; // the list item, "<name>-<resistivity>"
+    double resistivity;   // Ohm·m
+};
+
+// The soil table of both soil lists, by list position.
+extern const std::array<Soil, 18> kSoils;
+
+// The texts and picks of the site page.
+struct SiteInputs {
+    int upperSoilPosition = -1;   // picked position of the upper soil, -1 when none
+    int lowerSoilPosition = -1;   // picked position of the lower soil
+    QString climaticVertical;     // ψv, text of the display label
+    QString climaticHorizontal;   // ψh
+    QString upperLayerThickness;  // H, m
+    QString horizontalDepth;      // t0, m
+    QString normalizedResistance; // Rn, whole ohms
+};
+
+// Stores ρ1, ρ2, ψv, ψh, H, t0 and Rn in this order, each the moment it is read; throws
+// ConversionError on the first bad text. Returns whether both soils are known (ρ1 > 0 and
+// ρ2 > 0), that is whether the electrode page may open.
+bool runSiteStage(const SiteInputs& in, const NumberText& numbers, DesignState& state);

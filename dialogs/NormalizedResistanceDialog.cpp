@@ -1,0 +1,10 @@
+// The dialog of the normalized spreading resistance by kind of earthing and voltage.
+#include "dialogs/NormalizedResistanceDialog.h"
+
+#include "app/Windows.h"
+
+TForm6::TForm6(QWidget* parent) : QWidget(parent, dialogWithoutTitleButtons()) {
+    setObjectName(QStringLiteral("TForm6"));
+    setWindowTitle(QStringLiteral("Выбор нормируемого значения сопротивления растеканию тока в землю"));
+    setFixedSize(737, 156);
+}

@@ -1,0 +1,10 @@
+// The dialog of the utilization coefficient of vertical electrodes along a contour.
+#include "dialogs/VerticalContourDialog.h"
+
+#include "app/Windows.h"
+
+TForm4::TForm4(QWidget* parent) : QWidget(parent, dialogWithoutTitleButtons()) {
+    setObjectName(QStringLiteral("TForm4"));
+    setWindowTitle(QStringLiteral("Выбор коэффициента использования вертикальных электродов"));
+    setFixedSize(737, 156);
+}

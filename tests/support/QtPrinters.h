@@ -1,0 +1,7 @@
+// Lets GoogleTest print Qt strings readably.
+#pragma once
+
+#include <QString>
+#include <ostream>
+
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
