@@ -13,6 +13,9 @@
 #include <QMouseEvent>
 #include <QTabBar>
 
+// The icon lives in the windows library; a static library has to pull its resources in itself.
+static void loadResources() { Q_INIT_RESOURCE(korvela); }
+
 namespace {
 QString textOf(const QWidget* w) {
     if (const auto* combo = qobject_cast<const QComboBox*>(w))
@@ -28,6 +31,7 @@ QString textOf(const QWidget* w) {
 TForm1::TForm1(DesignState& state, const NumberText& numbers, MessageSink& sink, QWidget* parent)
     : QWidget(parent), m_ui(std::make_unique<Ui::TForm1>()), m_state(state), m_numbers(numbers),
       m_sink(sink), m_keys(new KeyFilter(this)) {
+    loadResources();
     m_ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);

@@ -15,13 +15,13 @@
 WindowSet::WindowSet(const NumberText& numbers, MessageSink& sink)
     : m_form1(std::make_unique<TForm1>(m_state, numbers, sink)) {
     TForm1* main = m_form1.get();
-    Form2 = new TForm2(main);
-    Form3 = new TForm3(main);
-    Form4 = new TForm4(main);
-    Form5 = new TForm5(main);
-    Form6 = new TForm6(main);
-    Form7 = new TForm7(main);
-    Form8 = new TForm8(main);
+    Form2 = new TForm2(main->label("Label16"), numbers, main);
+    Form3 = new TForm3(main->label("Label26"), numbers, main);
+    Form4 = new TForm4(main->label("Label16"), numbers, main);
+    Form5 = new TForm5(main->label("Label26"), numbers, main);
+    Form6 = new TForm6(main->label("Label27"), numbers, main);
+    Form7 = new TForm7(main->label("Label29"), main->label("Label28"), numbers, main);
+    Form8 = new TForm8(main->label("Label28"), numbers, main);
     Form9 = new TForm9(main);
     Form10 = new TForm10(main);
     Form11 = new TForm11(numbers, sink, main);

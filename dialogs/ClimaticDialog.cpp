@@ -3,7 +3,12 @@
 
 #include "app/Windows.h"
 
-TForm7::TForm7(QWidget* parent) : QWidget(parent, dialogWithoutTitleButtons()) {
+TForm7::TForm7(QLabel* vertical, QLabel* horizontal, const NumberText& numbers, QWidget* parent)
+    : QWidget(parent, dialogWithoutTitleButtons()) {
+    (void)vertical;
+    (void)horizontal;
+    (void)numbers;
+
     setObjectName(QStringLiteral("TForm7"));
     setWindowTitle(QStringLiteral("Выбор климатического коэффициента для вертикальных электродов"));
     setFixedSize(737, 363);

@@ -3,10 +3,12 @@
 
 #include <QWidget>
 
+class NumberText;
 class QLabel;
 
 class TForm7 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm7(QWidget* parent = nullptr);
+    // Writes its value into the main window's display label(s) given here.
+    TForm7(QLabel* vertical, QLabel* horizontal, const NumberText& numbers, QWidget* parent = nullptr);
 };

@@ -3,10 +3,12 @@
 
 #include <QWidget>
 
+class NumberText;
 class QLabel;
 
 class TForm6 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm6(QWidget* parent = nullptr);
+    // Writes its value into the main window's display label(s) given here.
+    TForm6(QLabel* target, const NumberText& numbers, QWidget* parent = nullptr);
 };

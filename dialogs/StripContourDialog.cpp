@@ -3,7 +3,11 @@
 
 #include "app/Windows.h"
 
-TForm5::TForm5(QWidget* parent) : QWidget(parent, dialogWithoutTitleButtons()) {
+TForm5::TForm5(QLabel* target, const NumberText& numbers, QWidget* parent)
+    : QWidget(parent, dialogWithoutTitleButtons()) {
+    (void)target;
+    (void)numbers;
+
     setObjectName(QStringLiteral("TForm5"));
     setWindowTitle(QStringLiteral("Выбор коэффициента использования соединительной полосы"));
     setFixedSize(737, 156);

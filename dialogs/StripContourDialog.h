@@ -3,10 +3,12 @@
 
 #include <QWidget>
 
+class NumberText;
 class QLabel;
 
 class TForm5 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm5(QWidget* parent = nullptr);
+    // Writes its value into the main window's display label(s) given here.
+    TForm5(QLabel* target, const NumberText& numbers, QWidget* parent = nullptr);
 };

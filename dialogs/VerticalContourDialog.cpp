@@ -3,7 +3,11 @@
 
 #include "app/Windows.h"
 
-TForm4::TForm4(QWidget* parent) : QWidget(parent, dialogWithoutTitleButtons()) {
+TForm4::TForm4(QLabel* target, const NumberText& numbers, QWidget* parent)
+    : QWidget(parent, dialogWithoutTitleButtons()) {
+    (void)target;
+    (void)numbers;
+
     setObjectName(QStringLiteral("TForm4"));
     setWindowTitle(QStringLiteral("Выбор коэффициента использования вертикальных электродов"));
     setFixedSize(737, 156);

@@ -3,7 +3,11 @@
 
 #include "app/Windows.h"
 
-TForm2::TForm2(QWidget* parent) : QWidget(parent, dialogWithoutTitleButtons()) {
+TForm2::TForm2(QLabel* target, const NumberText& numbers, QWidget* parent)
+    : QWidget(parent, dialogWithoutTitleButtons()) {
+    (void)target;
+    (void)numbers;
+
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("Выбор коэффициента использования вертикальных электродов"));
     setFixedSize(737, 156);

@@ -3,10 +3,12 @@
 
 #include <QWidget>
 
+class NumberText;
 class QLabel;
 
 class TForm2 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm2(QWidget* parent = nullptr);
+    // Writes its value into the main window's display label(s) given here.
+    TForm2(QLabel* target, const NumberText& numbers, QWidget* parent = nullptr);
 };
