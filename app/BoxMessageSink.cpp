@@ -12,6 +12,10 @@ void showBox(QMessageBox::Icon icon, const QString& text) {
 }
 } // namespace
 
-void BoxMessageSink::showError(const QString& text) { showBox(QMessageBox::Critical, text); }
+void BoxMessageSink::showError(const QString& text) {
+    showBox(QMessageBox::Critical, text);
+}
 
-void BoxMessageSink::showMessage(const QString& text) { showBox(QMessageBox::NoIcon, text); }
+void BoxMessageSink::showMessage(const QString& text) {
+    showBox(QMessageBox::NoIcon, text);
+}

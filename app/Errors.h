@@ -7,7 +7,8 @@
 // A failure the user is told about: a number text that does not convert, or an arithmetic fault.
 class UserError : public std::exception {
 public:
-    explicit UserError(QString message) : m_message(std::move(message)), m_utf8(m_message.toUtf8()) {}
+    explicit UserError(QString message)
+        : m_message(std::move(message)), m_utf8(m_message.toUtf8()) {}
     const QString& message() const noexcept { return m_message; }
     const char* what() const noexcept override { return m_utf8.constData(); }
 

@@ -31,7 +31,9 @@ double ln(double x) {
     return checked(std::log(x));
 }
 
-double lg(double x) { return div(ln(x), std::log(10.0)); }
+double lg(double x) {
+    return div(ln(x), std::log(10.0));
+}
 
 double sqrt(double x) {
     if (x < 0.0)

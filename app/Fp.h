@@ -38,9 +38,17 @@ private:
     double m_v;
 };
 
-inline Real ln(Real x) { return ln(x.value()); }
-inline Real lg(Real x) { return lg(x.value()); }
-inline Real sqrt(Real x) { return sqrt(x.value()); }
-inline Real asin(Real x) { return asin(x.value()); }
+inline Real ln(Real x) {
+    return ln(x.value());
+}
+inline Real lg(Real x) {
+    return lg(x.value());
+}
+inline Real sqrt(Real x) {
+    return sqrt(x.value());
+}
+inline Real asin(Real x) {
+    return asin(x.value());
+}
 
 } // namespace fp

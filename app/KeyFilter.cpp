@@ -33,7 +33,8 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
     }
     if (text == QStringLiteral("\b"))
         return false;
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || text == QStringLiteral("\r")) {
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+        text == QStringLiteral("\r")) {
         if (rule->enterFocus)
             rule->enterFocus->setFocus(Qt::TabFocusReason);
         return true;

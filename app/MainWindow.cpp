@@ -14,7 +14,9 @@
 #include <QTabBar>
 
 // The icon lives in the windows library; a static library has to pull its resources in itself.
-static void loadResources() { Q_INIT_RESOURCE(korvela); }
+static void loadResources() {
+    Q_INIT_RESOURCE(korvela);
+}
 
 namespace {
 QString textOf(const QWidget* w) {
@@ -81,7 +83,9 @@ TForm1::TForm1(DesignState& state, const NumberText& numbers, MessageSink& sink,
 
 TForm1::~TForm1() = default;
 
-void TForm1::setWindows(const Windows& windows) { m_windows = windows; }
+void TForm1::setWindows(const Windows& windows) {
+    m_windows = windows;
+}
 
 QLabel* TForm1::label(const char* name) const {
     return findChild<QLabel*>(QString::fromLatin1(name));
@@ -106,7 +110,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const auto* w = qobject_cast<QWidget*>(watched);
-        if (mouse->button() != Qt::LeftButton || !w || !w->rect().contains(mouse->position().toPoint()))
+        if (mouse->button() != Qt::LeftButton || !w ||
+            !w->rect().contains(mouse->position().toPoint()))
             return false;
         if (watched == m_ui->Label29)
             Label29Click();
@@ -122,7 +127,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-void TForm1::showPage(int index) { m_ui->PageControl1->setCurrentIndex(index); }
+void TForm1::showPage(int index) {
+    m_ui->PageControl1->setCurrentIndex(index);
+}
 
 void TForm1::enableWhenFilled(QWidget* button, std::initializer_list<const QWidget*> inputs) {
     for (const QWidget* input : inputs) {
@@ -149,7 +156,9 @@ void TForm1::Button1Click() {
     });
 }
 
-void TForm1::Button2Click() { showPage(0); }
+void TForm1::Button2Click() {
+    showPage(0);
+}
 
 void TForm1::Button3Click() {
     // The selectors follow the current picks, not only the last pass of the pointer.
@@ -182,19 +191,33 @@ void TForm1::Button3Click() {
     });
 }
 
-void TForm1::Button4Click() { showPage(1); }
+void TForm1::Button4Click() {
+    showPage(1);
+}
 
-void TForm1::Button5Click() { emit reportRequested(); }
+void TForm1::Button5Click() {
+    emit reportRequested();
+}
 
-void TForm1::Button6Click() { showOver(m_windows.Form11, this); }
+void TForm1::Button6Click() {
+    showOver(m_windows.Form11, this);
+}
 
-void TForm1::BitBtn1Click() { showOver(m_windows.Form9, this); }
+void TForm1::BitBtn1Click() {
+    showOver(m_windows.Form9, this);
+}
 
-void TForm1::Label29Click() { showOver(m_windows.Form7, this); }
+void TForm1::Label29Click() {
+    showOver(m_windows.Form7, this);
+}
 
-void TForm1::Label28Click() { showOver(m_windows.Form8, this); }
+void TForm1::Label28Click() {
+    showOver(m_windows.Form8, this);
+}
 
-void TForm1::Label27Click() { showOver(m_windows.Form6, this); }
+void TForm1::Label27Click() {
+    showOver(m_windows.Form6, this);
+}
 
 // While "По контуру" is picked, the utilization coefficients come from the contour tables.
 void TForm1::Label16Click() {
@@ -206,17 +229,18 @@ void TForm1::Label26Click() {
 }
 
 void TForm1::Label30MouseMove() {
-    enableWhenFilled(m_ui->Button1, {m_ui->ComboBox3, m_ui->ComboBox4, m_ui->Label27,
-                                     m_ui->Label28, m_ui->Label29, m_ui->Edit5, m_ui->Edit6});
+    enableWhenFilled(m_ui->Button1, {m_ui->ComboBox3, m_ui->ComboBox4, m_ui->Label27, m_ui->Label28,
+                                     m_ui->Label29, m_ui->Edit5, m_ui->Edit6});
 }
 
 void TForm1::Label31MouseMove() {
-    enableWhenFilled(m_ui->Button3,
-                     {m_ui->ComboBox2, m_ui->ComboBox1, m_ui->Edit8, m_ui->Edit9, m_ui->Edit10,
-                      m_ui->Edit11, m_ui->Label26, m_ui->Label16});
+    enableWhenFilled(m_ui->Button3, {m_ui->ComboBox2, m_ui->ComboBox1, m_ui->Edit8, m_ui->Edit9,
+                                     m_ui->Edit10, m_ui->Edit11, m_ui->Label26, m_ui->Label16});
 }
 
-void TForm1::Label26MouseMove() { refreshArrangement(pickedPosition(m_ui->ComboBox2), m_state); }
+void TForm1::Label26MouseMove() {
+    refreshArrangement(pickedPosition(m_ui->ComboBox2), m_state);
+}
 
 void TForm1::Edit8MouseMove() {
     const int material = pickedPosition(m_ui->ComboBox1);

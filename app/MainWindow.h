@@ -20,14 +20,14 @@ class TForm1 : public QWidget {
 public:
     // The windows that the main window opens.
     struct Windows {
-        QWidget* Form2 = nullptr; // utilization, vertical electrodes in a row
-        QWidget* Form3 = nullptr; // utilization, connecting strip in a row
-        QWidget* Form4 = nullptr; // utilization, vertical electrodes along a contour
-        QWidget* Form5 = nullptr; // utilization, connecting strip along a contour
-        QWidget* Form6 = nullptr; // normalized resistance
-        QWidget* Form7 = nullptr; // climatic coefficients
-        QWidget* Form8 = nullptr; // climatic coefficient for horizontal electrodes
-        QWidget* Form9 = nullptr; // About box
+        QWidget* Form2 = nullptr;  // utilization, vertical electrodes in a row
+        QWidget* Form3 = nullptr;  // utilization, connecting strip in a row
+        QWidget* Form4 = nullptr;  // utilization, vertical electrodes along a contour
+        QWidget* Form5 = nullptr;  // utilization, connecting strip along a contour
+        QWidget* Form6 = nullptr;  // normalized resistance
+        QWidget* Form7 = nullptr;  // climatic coefficients
+        QWidget* Form8 = nullptr;  // climatic coefficient for horizontal electrodes
+        QWidget* Form9 = nullptr;  // About box
         QWidget* Form11 = nullptr; // single-electrode calculator
     };
 

@@ -73,19 +73,21 @@ void roundSignificant(Decimal& d, int n) {
 char digitAt(const Decimal& d, int p) {
     const int i = d.exponent - p;
     return i >= 0 && i < static_cast<int>(d.digits.size()) ? d.digits[static_cast<std::size_t>(i)]
-                                                             : '0';
+                                                           : '0';
 }
 
 QString exponentForm(const Decimal& d, QChar separator, int minExponentDigits) {
     QString out(QLatin1Char(d.digits[0]));
     if (d.digits.size() > 1) {
         out += separator;
-        out += QString::fromLatin1(d.digits.data() + 1, static_cast<qsizetype>(d.digits.size() - 1));
+        out +=
+            QString::fromLatin1(d.digits.data() + 1, static_cast<qsizetype>(d.digits.size() - 1));
     }
     out += QLatin1Char('E');
     if (d.exponent < 0)
         out += QLatin1Char('-');
-    out += QString::number(std::abs(d.exponent)).rightJustified(minExponentDigits, QLatin1Char('0'));
+    out +=
+        QString::number(std::abs(d.exponent)).rightJustified(minExponentDigits, QLatin1Char('0'));
     return out;
 }
 
@@ -113,7 +115,9 @@ QString positional(const Decimal& d, QChar separator, int decimals) {
     throw ConversionError(QStringLiteral("'%1' is not a valid integer value").arg(text));
 }
 
-bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool isDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
 int hexValue(QChar c) {
     const char16_t u = c.unicode();
@@ -204,7 +208,8 @@ std::int32_t NumberText::readWhole(const QString& text) {
     constexpr std::int64_t limit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
     std::int64_t value = 0;
     for (; i < n; ++i) {
-        const int digit = base == 16 ? hexValue(text[i]) : (isDigit(text[i]) ? text[i].unicode() - u'0' : -1);
+        const int digit =
+            base == 16 ? hexValue(text[i]) : (isDigit(text[i]) ? text[i].unicode() - u'0' : -1);
         if (digit < 0)
             notInteger(text);
         value = value * base + digit;
@@ -240,4 +245,6 @@ QString NumberText::fixed(double value, int decimals) const {
     return sign + positional(d, m_separator, decimals);
 }
 
-QString NumberText::whole(std::int64_t value) { return QString::number(value); }
+QString NumberText::whole(std::int64_t value) {
+    return QString::number(value);
+}

@@ -16,7 +16,8 @@ public:
     // Throws ConversionError "'<text>' is not a valid floating point value".
     double readDecimal(const QString& text) const;
     // Whole-number reading: blanks, sign, decimal or hexadecimal ($, x, X, 0x, 0X) digits,
-    // within the signed 32-bit range. Throws ConversionError "'<text>' is not a valid integer value".
+    // within the signed 32-bit range. Throws ConversionError "'<text>' is not a valid integer
+    // value".
     static std::int32_t readWhole(const QString& text);
 
     // General form: up to 15 significant digits, exponent form below 0.0001 and from 10^15 on.

@@ -20,7 +20,8 @@ namespace {
 // The strip that joins the electrodes: a row has one segment fewer than electrodes, a closed
 // contour as many as electrodes.
 Real stripLength(const DesignState& s, double count) {
-    const Real segments = s.ElectrodeArrangement == ElectrodeArrangement::Contour ? count : count - 1;
+    const Real segments =
+        s.ElectrodeArrangement == ElectrodeArrangement::Contour ? count : count - 1;
     return segments * s.VerticalSpacing;
 }
 
@@ -72,8 +73,8 @@ std::optional<ResultLines> runElectrodeStage(const ElectrodeInputs& in, const Nu
     const Real rhoEq = s.EquivalentResistivity;
 
     // One vertical electrode; an angle counts with 0.95 of its flange width as diameter.
-    const Real d = round ? Real(s.AngleFlangeWidthMm) / 1000
-                         : Real(0.95) * s.AngleFlangeWidthMm / 1000;
+    const Real d =
+        round ? Real(s.AngleFlangeWidthMm) / 1000 : Real(0.95) * s.AngleFlangeWidthMm / 1000;
     const Real factor = Real(0.366) * rhoEq / L;
     const Real lengthTerm = fp::lg(Real(2) * L / d);
     const Real depthTerm = Real(0.5) * fp::lg((Real(4) * t + L) / (Real(4) * t - L));

@@ -1,6 +1,6 @@
 // Readings and written forms of numbers, under a comma and under a full stop as separator.
-#include "app/Errors.h"
 #include "app/NumberText.h"
+#include "app/Errors.h"
 #include "tests/support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -33,10 +33,22 @@ TEST_P(Separators, DecimalReadingAccepts) {
         const char* text;
         double value;
     } cases[] = {
-        {"2,5", 2.5},        {"  2,5  ", 2.5},   {"+2,5", 2.5},      {"-2,5", -2.5},
-        {",", 0.0},          {"-,", 0.0},        {",5", 0.5},        {"5,", 5.0},
-        {"1E3", 1000.0},     {"1e-3", 0.001},    {"1,5E+2", 150.0},  {",E2", 0.0},
-        {"007", 7.0},        {"0,1", 0.1},       {"1E-400", 0.0},    {"1,7976931348623157E308", 1.7976931348623157e308},
+        {"2,5", 2.5},
+        {"  2,5  ", 2.5},
+        {"+2,5", 2.5},
+        {"-2,5", -2.5},
+        {",", 0.0},
+        {"-,", 0.0},
+        {",5", 0.5},
+        {"5,", 5.0},
+        {"1E3", 1000.0},
+        {"1e-3", 0.001},
+        {"1,5E+2", 150.0},
+        {",E2", 0.0},
+        {"007", 7.0},
+        {"0,1", 0.1},
+        {"1E-400", 0.0},
+        {"1,7976931348623157E308", 1.7976931348623157e308},
         {"123456789012345678901234567890", 1.2345678901234568e29},
     };
     for (const auto& c : cases) {
@@ -45,14 +57,15 @@ TEST_P(Separators, DecimalReadingAccepts) {
 }
 
 TEST_P(Separators, DecimalReadingRejectsWithTheWholeText) {
-    const char* cases[] = {"",    " ",   "-",   "+",    "2,5x", "x2,5", "E5",  "1E",   "1E+",
+    const char* cases[] = {"",     " ",   "-",   "+",     "2,5x",    "x2,5",  "E5", "1E",   "1E+",
                            "1,,5", "1 5", "--1", "1E400", "1,8E308", "1e5,5", "٣",  "2,5\t"};
     for (const char* c : cases) {
         try {
             numbers().readDecimal(t(c));
             ADD_FAILURE() << "accepted " << c;
         } catch (const ConversionError& e) {
-            EXPECT_EQ(e.message(), QStringLiteral("'%1' is not a valid floating point value").arg(t(c)));
+            EXPECT_EQ(e.message(),
+                      QStringLiteral("'%1' is not a valid floating point value").arg(t(c)));
         }
     }
 }
@@ -68,26 +81,40 @@ TEST(WholeReading, Accepts) {
         const char* text;
         int value;
     } cases[] = {
-        {"40", 40},          {"  40", 40},        {"+40", 40},         {"-40", -40},
-        {"$1F", 31},         {"x1f", 31},         {"X1F", 31},         {"0x1F", 31},
-        {"0X1f", 31},        {"-$10", -16},       {"007", 7},          {"0", 0},
-        {"2147483647", 2147483647},               {"-2147483648", std::numeric_limits<int>::min()},
-        {"$7FFFFFFF", 2147483647},                {"-$80000000", std::numeric_limits<int>::min()},
+        {"40", 40},
+        {"  40", 40},
+        {"+40", 40},
+        {"-40", -40},
+        {"$1F", 31},
+        {"x1f", 31},
+        {"X1F", 31},
+        {"0x1F", 31},
+        {"0X1f", 31},
+        {"-$10", -16},
+        {"007", 7},
+        {"0", 0},
+        {"2147483647", 2147483647},
+        {"-2147483648", std::numeric_limits<int>::min()},
+        {"$7FFFFFFF", 2147483647},
+        {"-$80000000", std::numeric_limits<int>::min()},
     };
     for (const auto& c : cases)
         EXPECT_EQ(NumberText::readWhole(QString::fromLatin1(c.text)), c.value) << c.text;
 }
 
 TEST(WholeReading, RejectsWithTheWholeText) {
-    const char* cases[] = {"",          "40 ",         "4,0",  "4.0", "-",   "+",   "$",
-                           "0x",        "2147483648",  "-2147483649", "$80000000", "1E3", "0x1G",
-                           "99999999999999999999", " ", "4 0", "--4"};
+    const char* cases[] = {
+        "",   "40 ",        "4,0",         "4.0",       "-",   "+",    "$",
+        "0x", "2147483648", "-2147483649", "$80000000", "1E3", "0x1G", "99999999999999999999",
+        " ",  "4 0",        "--4"};
     for (const char* c : cases) {
         try {
             NumberText::readWhole(QString::fromLatin1(c));
             ADD_FAILURE() << "accepted " << c;
         } catch (const ConversionError& e) {
-            EXPECT_EQ(e.message(), QStringLiteral("'%1' is not a valid integer value").arg(QString::fromLatin1(c)));
+            EXPECT_EQ(
+                e.message(),
+                QStringLiteral("'%1' is not a valid integer value").arg(QString::fromLatin1(c)));
         }
     }
 }
@@ -112,12 +139,12 @@ TEST_P(Separators, GeneralForm) {
         {-2.5, "-2,5"},
         {0.0, "0"},
         {-0.0, "0"},
-        {0.1 + 0.2, "0,3"},                   // 15 significant digits hide the binary error
+        {0.1 + 0.2, "0,3"}, // 15 significant digits hide the binary error
         {1.0 / 3.0, "0,333333333333333"},
         {2.0 / 3.0, "0,666666666666667"},
         {123456789.125, "123456789,125"},
         {0.30000000000000004, "0,3"},
-        {9999999999999995.0, "1E16"},         // rounding carries into a new digit
+        {9999999999999995.0, "1E16"}, // rounding carries into a new digit
         {99999.99999999999, "100000"},
         {-1e-7, "-1E-7"},
         {4.0, "4"},
@@ -143,13 +170,13 @@ TEST_P(Separators, FixedForm) {
         {0.004, 2, "0,00"},
         {100000, 2, "1E05"},
         {100000, 1, "1E5"},
-        {0.05, 1, "0,1"},        // 0.05 lies just above its double: half away from zero
-        {0.25, 1, "0,3"},        // exact tie, away from zero
+        {0.05, 1, "0,1"}, // 0.05 lies just above its double: half away from zero
+        {0.25, 1, "0,3"}, // exact tie, away from zero
         {-0.25, 1, "-0,3"},
         {0.125, 2, "0,13"},
-        {2.675, 2, "2,67"},      // the double lies below 2.675: no rounding up through a string
-        {1.005, 2, "1,00"},      // likewise
-        {99999.5, 1, "1E5"},     // five digits carry into a sixth
+        {2.675, 2, "2,67"},  // the double lies below 2.675: no rounding up through a string
+        {1.005, 2, "1,00"},  // likewise
+        {99999.5, 1, "1E5"}, // five digits carry into a sixth
         {99999.4, 1, "99999,0"},
         {9999.96, 2, "10000,00"},
         {1234567, 2, "1,2346E06"},

@@ -22,7 +22,8 @@ void save(QWidget* w, const QString& folder, const QString& name) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     windowtest::useProgramFonts();
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    const QString folder =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(folder);
 
     const NumberText numbers(QLatin1Char(','));

@@ -17,6 +17,8 @@ void hover(QWidget* w) {
     QTest::mouseMove(w, p);
 }
 
-void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
+void click(QWidget* w) {
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
 
 } // namespace windowtest
