@@ -1,7 +1,262 @@
-// placeholder, filled below
+// The wizard window: start-up, key filters, enabling rules, refreshes, pages and error boxes.
+#include "app/MainWindow.h"
+#include "app/NumberText.h"
+#include "app/WindowSet.h"
+#include "tests/support/RecordingSink.h"
+#include "tests/support/WindowTest.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
+
+using windowtest::click;
+using windowtest::hover;
+
 class MainWindowTest : public QObject {
-    Q_OBJECT private slots : void nothing() { QVERIFY(true); }
+    Q_OBJECT
+
+private:
+    NumberText m_numbers{QLatin1Char(',')};
+    RecordingSink m_sink;
+    std::unique_ptr<WindowSet> m_windows;
+    TForm1* m_main = nullptr;
+
+    template <class W = QWidget> W* w(const char* name) const {
+        auto* found = m_main->findChild<W*>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no widget %s", name);
+        return found;
+    }
+    int page() const { return w<QTabWidget>("PageControl1")->currentIndex(); }
+    DesignState& state() { return m_windows->state(); }
+    void pick(const char* combo, int position) { w<QComboBox>(combo)->setCurrentIndex(position); }
+    void type(const char* edit, const QString& text) {
+        auto* e = w<QLineEdit>(edit);
+        e->clear();
+        e->setFocus();
+        for (const QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, e, Qt::Key_unknown, QString(c), {});
+    }
+    void fillSitePage() {
+        pick("ComboBox3", 7);
+        pick("ComboBox4", 7);
+        w<QLabel>("Label29")->setText(QStringLiteral("1,35"));
+        w<QLabel>("Label28")->setText(QStringLiteral("2,5"));
+        w<QLabel>("Label27")->setText(QStringLiteral("4"));
+        type("Edit5", QStringLiteral("3"));
+        type("Edit6", QStringLiteral("0,8"));
+    }
+
+private slots:
+    void initTestCase() { windowtest::useProgramFonts(); }
+
+    void init() {
+        m_sink.clear();
+        m_windows = std::make_unique<WindowSet>(m_numbers, m_sink);
+        m_main = m_windows->Form1();
+        m_main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_main));
+    }
+
+    void cleanup() { m_windows.reset(); }
+
+    void startsWithOnlyTheMainWindowShown() {
+        QCOMPARE(m_main->windowTitle(), QStringLiteral("Корвела v1.1"));
+        QStringList order;
+        for (QObject* child : m_main->children()) {
+            auto* window = qobject_cast<QWidget*>(child);
+            if (window && window->isWindow()) {
+                order << window->objectName();
+                QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
+            }
+        }
+        QCOMPARE(order, QStringList({"TForm2", "TForm3", "TForm4", "TForm5", "TForm6", "TForm7",
+                                     "TForm8", "TForm9", "TForm10", "TForm11"}));
+        QCOMPARE(page(), 0);
+        QVERIFY(!w<QPushButton>("Button1")->isEnabled());
+        QVERIFY(!w<QPushButton>("Button3")->isEnabled());
+        for (const char* label : {"Label16", "Label26", "Label27", "Label28", "Label29"})
+            QVERIFY(w<QLabel>(label)->text().isEmpty());
+        QCOMPARE(w<QComboBox>("ComboBox3")->count(), 18);
+        QCOMPARE(w<QComboBox>("ComboBox3")->itemText(4), QStringLiteral("Кокс-2,5"));
+        QCOMPARE(w<QComboBox>("ComboBox3")->currentText(), QString());
+    }
+
+    void keyFilters_data() {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        const QString all = QStringLiteral("12,5.7-a ф+e\x03\x16");
+        for (const char* e : {"Edit5", "Edit6", "Edit9", "Edit11"})
+            QTest::newRow(e) << QString::fromLatin1(e) << all << QStringLiteral("12,5.7");
+        for (const char* e : {"Edit8", "Edit10"})
+            QTest::newRow(e) << QString::fromLatin1(e) << all << QStringLiteral("1257");
+    }
+
+    void keyFilters() {
+        QFETCH(QString, edit);
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        type(edit.toLatin1().constData(), typed);
+        QCOMPARE(w<QLineEdit>(edit.toLatin1().constData())->text(), kept);
+        // Backspace always passes.
+        QTest::keyClick(w(edit.toLatin1().constData()), Qt::Key_Backspace);
+        QCOMPARE(w<QLineEdit>(edit.toLatin1().constData())->text(), kept.chopped(1));
+    }
+
+    void enterMovesTheFocus_data() {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("next");
+        QTest::newRow("Edit5") << "Edit5"
+                               << "Edit6";
+        QTest::newRow("Edit6") << "Edit6"
+                               << "Edit6";
+        QTest::newRow("Edit8") << "Edit8"
+                               << "Edit9";
+        QTest::newRow("Edit9") << "Edit9"
+                               << "Edit10";
+        QTest::newRow("Edit10") << "Edit10"
+                                << "Edit11";
+        QTest::newRow("Edit11") << "Edit11"
+                                << "Edit11";
+    }
+
+    void enterMovesTheFocus() {
+        QFETCH(QString, edit);
+        QFETCH(QString, next);
+        const bool sitePage = edit == QStringLiteral("Edit5") || edit == QStringLiteral("Edit6");
+        if (!sitePage)
+            w<QTabWidget>("PageControl1")->setCurrentIndex(1);
+        auto* e = w<QLineEdit>(edit.toLatin1().constData());
+        e->setText(QStringLiteral("1"));
+        e->setFocus();
+        QTest::keyClick(e, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget()->objectName(), next);
+        QCOMPARE(e->text(), QStringLiteral("1"));
+    }
+
+    void sitePageButtonNeedsThePointerOverTheArea() {
+        auto* next = w<QPushButton>("Button1");
+        fillSitePage();
+        w<QLabel>("Label27")->clear();
+        hover(w("Label30"));
+        QVERIFY(!next->isEnabled()); // one text still empty
+        w<QLabel>("Label27")->setText(QStringLiteral("4"));
+        QVERIFY(!next->isEnabled()); // filled, but the pointer has not crossed the area
+        hover(w("Edit5"));
+        QVERIFY(!next->isEnabled());
+        hover(w("Label30"));
+        QVERIFY(next->isEnabled());
+        w<QLineEdit>("Edit5")->clear();
+        hover(w("Label30"));
+        QVERIFY(next->isEnabled()); // never disabled again
+    }
+
+    void sitePageButtonTakesTypedComboText() {
+        fillSitePage();
+        w<QComboBox>("ComboBox3")->setEditText(QStringLiteral("что-то своё"));
+        hover(w("Label30"));
+        QVERIFY(w<QPushButton>("Button1")->isEnabled());
+    }
+
+    void electrodePageButtonNeedsEveryInput() {
+        w<QTabWidget>("PageControl1")->setCurrentIndex(1);
+        auto* next = w<QPushButton>("Button3");
+        pick("ComboBox2", 1);
+        pick("ComboBox1", 0);
+        for (const char* e : {"Edit8", "Edit9", "Edit10", "Edit11"})
+            w<QLineEdit>(e)->setText(QStringLiteral("5"));
+        w<QLabel>("Label26")->setText(QStringLiteral("0,5"));
+        hover(w("Label31"));
+        QVERIFY(!next->isEnabled());
+        w<QLabel>("Label16")->setText(QStringLiteral("0,65"));
+        hover(w("Label31"));
+        QVERIFY(next->isEnabled());
+    }
+
+    void selectorsFollowThePointer() {
+        w<QTabWidget>("PageControl1")->setCurrentIndex(1);
+        QCOMPARE(state().ElectrodeArrangement, ElectrodeArrangement::None);
+        hover(w("Label26")); // nothing picked: unchanged
+        QCOMPARE(state().ElectrodeArrangement, ElectrodeArrangement::None);
+        pick("ComboBox2", 0);
+        QCOMPARE(state().ElectrodeArrangement, ElectrodeArrangement::None); // a pick alone
+        hover(w("Label26"));
+        QCOMPARE(state().ElectrodeArrangement, ElectrodeArrangement::Contour);
+        pick("ComboBox2", 1);
+        hover(w("Label26"));
+        QCOMPARE(state().ElectrodeArrangement, ElectrodeArrangement::Row);
+
+        pick("ComboBox1", 0);
+        hover(w("Edit8"));
+        QCOMPARE(state().ElectrodeMaterial, ElectrodeMaterial::Angle);
+        QCOMPARE(w<QLabel>("Label9")->text(), QStringLiteral("Ширина полки уголка, мм"));
+        pick("ComboBox1", 1);
+        QCOMPARE(state().ElectrodeMaterial, ElectrodeMaterial::Angle);
+        hover(w("Edit8"));
+        QCOMPARE(state().ElectrodeMaterial, ElectrodeMaterial::RoundSection);
+        QCOMPARE(w<QLabel>("Label9")->text(), QStringLiteral("Диаметр электрода, мм"));
+        w<QComboBox>("ComboBox1")->setEditText(QStringLiteral("Медь"));
+        hover(w("Edit8"));
+        QCOMPARE(state().ElectrodeMaterial, ElectrodeMaterial::RoundSection);
+        QCOMPARE(w<QLabel>("Label9")->text(), QStringLiteral("Ширина полки уголка, мм"));
+    }
+
+    void pagesAndTheTabHeader() {
+        auto* tabs = w<QTabWidget>("PageControl1");
+        tabs->setCurrentIndex(2);
+        w<QPushButton>("Button4")->click();
+        QCOMPARE(page(), 1);
+        w<QPushButton>("Button2")->click();
+        QCOMPARE(page(), 0);
+        tabs->setCurrentIndex(2);
+        QTabBar* bar = tabs->tabBar();
+        QVERIFY(!bar->isTabVisible(1));
+        QVERIFY(!bar->isTabVisible(2));
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
+        QCOMPARE(page(), 0);
+        QVERIFY(bar->tabRect(0).width() > 700);
+    }
+
+    void windowsOpenFromTheirControls() {
+        const struct {
+            const char* control;
+            QWidget* window;
+        } cases[] = {
+            {"Label29", reinterpret_cast<QWidget*>(m_windows->Form7)},
+            {"Label28", reinterpret_cast<QWidget*>(m_windows->Form8)},
+            {"Label27", reinterpret_cast<QWidget*>(m_windows->Form6)},
+            {"Button6", reinterpret_cast<QWidget*>(m_windows->Form11)},
+        };
+        for (const auto& c : cases) {
+            click(w(c.control));
+            QVERIFY2(c.window->isVisible(), c.control);
+            c.window->hide();
+        }
+        w<QTabWidget>("PageControl1")->setCurrentIndex(2);
+        click(w("BitBtn1"));
+        QVERIFY(reinterpret_cast<QWidget*>(m_windows->Form9)->isVisible());
+        QCOMPARE(reinterpret_cast<QWidget*>(m_windows->Form9)->windowTitle(),
+                 QStringLiteral("О программе"));
+    }
+
+    void failedPressKeepsWhatItStored() {
+        fillSitePage();
+        type("Edit5", QStringLiteral("1.5"));
+        state().UpperLayerThickness = -1;
+        w<QPushButton>("Button1")->setEnabled(true);
+        click(w("Button1"));
+        QCOMPARE(m_sink.errors, QStringList{"'1.5' is not a valid floating point value."});
+        QCOMPARE(page(), 0);
+        QCOMPARE(state().UpperResistivity, 40.0);
+        QCOMPARE(state().ClimaticCoefHorizontal, 2.5);
+        QCOMPARE(state().UpperLayerThickness, -1.0);
+    }
 };
+
 QTEST_MAIN(MainWindowTest)
 #include "MainWindowTest.moc"

@@ -1,9 +1,200 @@
-// placeholder
+// A whole design through the wizard window: typed, picked, computed to the results page.
+#include "app/MainWindow.h"
+#include "app/NumberText.h"
+#include "app/WindowSet.h"
+#include "tests/support/RecordingSink.h"
+#include "tests/support/WindowTest.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
+
+using windowtest::click;
+using windowtest::hover;
+
 class WizardTest : public QObject {
     Q_OBJECT
+
+private:
+    NumberText m_numbers{QLatin1Char(',')};
+    RecordingSink m_sink;
+    std::unique_ptr<WindowSet> m_windows;
+    TForm1* m_main = nullptr;
+
+    template <class W = QWidget> W* w(const char* name) const {
+        auto* found = m_main->findChild<W*>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no widget %s", name);
+        return found;
+    }
+    int page() const { return w<QTabWidget>("PageControl1")->currentIndex(); }
+    QString text(const char* label) const { return w<QLabel>(label)->text(); }
+    void type(const char* edit, const char* text) {
+        auto* e = w<QLineEdit>(edit);
+        e->clear();
+        QTest::keyClicks(e, QString::fromLatin1(text));
+    }
+    void pickText(const char* combo, const QString& item) {
+        auto* box = w<QComboBox>(combo);
+        box->setCurrentIndex(box->findText(item));
+    }
+
+    // Page 1 of the first worked design, then "Далее>>".
+    void enterSite() {
+        pickText("ComboBox3", QStringLiteral("Садовая земля-40"));
+        pickText("ComboBox4", QStringLiteral("Садовая земля-40"));
+        w<QLabel>("Label29")->setText(QStringLiteral("1,35"));
+        w<QLabel>("Label28")->setText(QStringLiteral("2,5"));
+        w<QLabel>("Label27")->setText(QStringLiteral("4"));
+        type("Edit5", "3");
+        type("Edit6", "0,8");
+        hover(w("Label30"));
+        click(w("Button1"));
+    }
+
+    // Page 2 of the first worked design; the pointer passes over the selectors' controls.
+    void enterElectrodes(const QString& material = QStringLiteral("Уголок")) {
+        pickText("ComboBox2", QStringLiteral("В ряд"));
+        pickText("ComboBox1", material);
+        type("Edit8", "60");
+        type("Edit9", "2,5");
+        type("Edit10", "40");
+        type("Edit11", "5");
+        w<QLabel>("Label26")->setText(QStringLiteral("0,5"));
+        w<QLabel>("Label16")->setText(QStringLiteral("0,65"));
+        hover(w("Label26"));
+        hover(w("Edit8"));
+        hover(w("Label31"));
+    }
+
 private slots:
-    void nothing() { QVERIFY(true); }
+    void initTestCase() { windowtest::useProgramFonts(); }
+
+    void init() {
+        m_sink.clear();
+        m_windows = std::make_unique<WindowSet>(m_numbers, m_sink);
+        m_main = m_windows->Form1();
+        m_main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_main));
+    }
+
+    void cleanup() { m_windows.reset(); }
+
+    void wholeDesignReachesTheResults() {
+        enterSite();
+        QCOMPARE(page(), 1);
+        enterElectrodes();
+        QVERIFY(w<QPushButton>("Button3")->isEnabled());
+        click(w("Button3"));
+        QCOMPARE(m_sink.errors, QStringList());
+        QCOMPARE(m_sink.messages, QStringList());
+        QCOMPARE(page(), 2);
+        QCOMPARE(
+            text("Label17"),
+            QStringLiteral("Удельный расчётный коэффициент сопротивления грунта = 51,8  Ом*м ;"));
+        QCOMPARE(text("Label18"),
+                 QStringLiteral("Сопротивление одного вертикального заземлителя = 15,8  Ом ;"));
+        QCOMPARE(text("Label19"),
+                 QStringLiteral("Предполагаемое количество вертикальных заземлителей = 7  шт ;"));
+        QCOMPARE(text("Label20"),
+                 QStringLiteral("Предполагаемая длина горизонтального заземлителя = 30  м ;"));
+        QCOMPARE(text("Label21"),
+                 QStringLiteral("Сопротивление горизонтального заземлителя = 11,6  Ом ;"));
+        QCOMPARE(text("Label22"), QStringLiteral("Полное сопротивление заземлителей = 4,8  Ом ;"));
+        QCOMPARE(text("Label23"),
+                 QStringLiteral("Уточнённое количество вертикальных заземлителей с учётом"));
+        QCOMPARE(text("Label24"), QStringLiteral("соединительной полосы = 5,0  шт ;"));
+        QCOMPARE(text("Label25"),
+                 QStringLiteral("Принимаем к установке  6 вертикальных заземлителей ."));
+        QCOMPARE(text("Label32"),
+                 QStringLiteral("Уточнённая длина горизонтального заземлителя = 25 м;"));
+    }
+
+    void anErrorKeepsPageTwoAndTheResults() {
+        enterSite();
+        enterElectrodes();
+        click(w("Button3"));
+        const QString before = text("Label17");
+        click(w("Button4"));
+        QCOMPARE(page(), 1);
+        type("Edit11", "5.5");
+        click(w("Button3"));
+        QCOMPARE(m_sink.errors, QStringList{"'5.5' is not a valid floating point value."});
+        QCOMPARE(page(), 1);
+        QCOMPARE(text("Label17"), before);
+        QCOMPARE(m_windows->state().StripWidthMm, 40);
+    }
+
+    void aFaultShowsItsMessage() {
+        enterSite();
+        enterElectrodes();
+        type("Edit8", "0");
+        click(w("Button3"));
+        QCOMPARE(m_sink.errors, QStringList{"Floating point division by zero."});
+        QCOMPARE(page(), 1);
+        QVERIFY(text("Label17").isEmpty());
+    }
+
+    // Picking another material after the pointer last passed over the size box still counts.
+    void lastPickedMaterialCounts() {
+        enterSite();
+        enterElectrodes();
+        pickText("ComboBox1", QStringLiteral("Круглого сечения"));
+        type("Edit8", "16");
+        click(w("Button3"));
+        QCOMPARE(page(), 2);
+        QCOMPARE(m_windows->state().ElectrodeMaterial, ElectrodeMaterial::RoundSection);
+        QCOMPARE(m_windows->state().RoundDiameterMm, 16);
+        QCOMPARE(text("Label9"), QStringLiteral("Диаметр электрода, мм"));
+        QCOMPARE(text("Label25"),
+                 QStringLiteral("Принимаем к установке  7 вертикальных заземлителей ."));
+    }
+
+    void unpickedSelectorsAreNamed() {
+        enterSite();
+        enterElectrodes();
+        w<QComboBox>("ComboBox2")->setEditText(QStringLiteral("Звездой"));
+        m_windows->state().ElectrodeArrangement = ElectrodeArrangement::None;
+        click(w("Button3"));
+        QCOMPARE(m_sink.messages,
+                 QStringList{"Выберите расположение и материал вертикальных заземлителей"});
+        QCOMPARE(page(), 1);
+        QCOMPARE(m_windows->state().AngleFlangeWidthMm, 0); // nothing was read
+    }
+
+    void unpickedSoilIsNamed() {
+        enterSite();
+        click(w("Button2"));
+        m_sink.clear();
+        DesignState& s = m_windows->state();
+        s.UpperResistivity = 0;
+        w<QComboBox>("ComboBox3")->setEditText(QStringLiteral("Болото-30"));
+        type("Edit5", "4");
+        click(w("Button1"));
+        QCOMPARE(m_sink.messages, QStringList{"Выберите грунт верхнего и нижнего слоя"});
+        QCOMPARE(page(), 0);
+        QCOMPARE(s.UpperLayerThickness, 4.0); // stored before the page stayed
+    }
+
+    // Going back to the site page and changing it leaves the results alone until page 2 runs.
+    void siteChangesWaitForTheElectrodePage() {
+        enterSite();
+        enterElectrodes();
+        click(w("Button3"));
+        const double rhoEq = m_windows->state().EquivalentResistivity;
+        const QString line = text("Label17");
+        w<QTabWidget>("PageControl1")->setCurrentIndex(0);
+        pickText("ComboBox3", QStringLiteral("Глина-60"));
+        click(w("Button1"));
+        QCOMPARE(page(), 1);
+        QCOMPARE(m_windows->state().UpperResistivity, 60.0);
+        QCOMPARE(m_windows->state().EquivalentResistivity, rhoEq);
+        QCOMPARE(text("Label17"), line);
+    }
 };
+
 QTEST_MAIN(WizardTest)
 #include "WizardTest.moc"
