@@ -6,11 +6,41 @@
 #include "tests/support/WindowTest.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTabWidget>
 #include <QWidget>
 
 namespace {
+template <class W> W* child(QWidget* parent, const char* name) {
+    return parent->findChild<W*>(QString::fromLatin1(name));
+}
+
+// Fills the wizard with a worked design and computes it, so that every page shows real texts.
+void enterDesign(TForm1* main) {
+    child<QComboBox>(main, "ComboBox3")->setCurrentIndex(7);
+    child<QComboBox>(main, "ComboBox4")->setCurrentIndex(7);
+    child<QLabel>(main, "Label29")->setText(QStringLiteral("1,35"));
+    child<QLabel>(main, "Label28")->setText(QStringLiteral("2,5"));
+    child<QLabel>(main, "Label27")->setText(QStringLiteral("4"));
+    child<QLineEdit>(main, "Edit5")->setText(QStringLiteral("3"));
+    child<QLineEdit>(main, "Edit6")->setText(QStringLiteral("0,8"));
+    main->Label30MouseMove();
+    main->Button1Click();
+    child<QComboBox>(main, "ComboBox2")->setCurrentIndex(1);
+    child<QComboBox>(main, "ComboBox1")->setCurrentIndex(0);
+    child<QLineEdit>(main, "Edit8")->setText(QStringLiteral("60"));
+    child<QLineEdit>(main, "Edit9")->setText(QStringLiteral("2,5"));
+    child<QLineEdit>(main, "Edit10")->setText(QStringLiteral("40"));
+    child<QLineEdit>(main, "Edit11")->setText(QStringLiteral("5"));
+    child<QLabel>(main, "Label26")->setText(QStringLiteral("0,5"));
+    child<QLabel>(main, "Label16")->setText(QStringLiteral("0,65"));
+    main->Label31MouseMove();
+    main->Button3Click();
+}
+
 void save(QWidget* w, const QString& folder, const QString& name) {
     w->show();
     QApplication::processEvents();
@@ -31,7 +61,9 @@ int main(int argc, char* argv[]) {
     WindowSet windows(numbers, sink);
     TForm1* main = windows.Form1();
     main->show();
-    auto* pages = main->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    auto* pages = child<QTabWidget>(main, "PageControl1");
+    main->grab().save(QDir(folder).filePath(QStringLiteral("main-empty.png")));
+    enterDesign(main);
     for (int page = 0; page < 3; ++page) {
         pages->setCurrentIndex(page);
         QApplication::processEvents();
