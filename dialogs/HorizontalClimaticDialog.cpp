@@ -1,14 +1,38 @@
 // The dialog of the climatic coefficient for horizontal electrodes alone.
 #include "dialogs/HorizontalClimaticDialog.h"
 
-#include "app/Windows.h"
+#include "app/NumberText.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
 
 TForm8::TForm8(QLabel* target, const NumberText& numbers, QWidget* parent)
-    : QWidget(parent, dialogWithoutTitleButtons()) {
-    (void)target;
-    (void)numbers;
+    : ClimaticZoneDialog(QStringLiteral("TForm8"), QStringLiteral("Form8"), 314,
+                         QStringLiteral("Климатический коэффициент для горизонтальных электродов"),
+                         {312, 280}, parent),
+      m_target(target), m_numbers(numbers) {
+    // Here only the panel of zone buttons watches the pointer, not the form.
+    setMouseTracking(false);
+    m_panel->setMouseTracking(true);
+    m_panel->installEventFilter(this);
+}
 
-    setObjectName(QStringLiteral("TForm8"));
-    setWindowTitle(QStringLiteral("Form8"));
-    setFixedSize(737, 314);
+bool TForm8::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_panel && event->type() == QEvent::MouseMove) {
+        Panel1MouseMove();
+        return true;
+    }
+    return ClimaticZoneDialog::eventFilter(watched, event);
+}
+
+void TForm8::Panel1MouseMove() {
+    if (anyZoneSelected())
+        m_ok->setEnabled(true);
+}
+
+void TForm8::BitBtn1Click() {
+    m_target->setText(m_numbers.general(m_pick.confirm(selectedZones())));
+    hide();
 }

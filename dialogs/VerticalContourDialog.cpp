@@ -1,14 +1,11 @@
 // The dialog of the utilization coefficient of vertical electrodes along a contour.
 #include "dialogs/VerticalContourDialog.h"
 
-#include "app/Windows.h"
-
 TForm4::TForm4(QLabel* target, const NumberText& numbers, QWidget* parent)
-    : QWidget(parent, dialogWithoutTitleButtons()) {
-    (void)target;
-    (void)numbers;
-
-    setObjectName(QStringLiteral("TForm4"));
-    setWindowTitle(QStringLiteral("Выбор коэффициента использования вертикальных электродов"));
-    setFixedSize(737, 156);
-}
+    : UtilizationDialog(
+          QStringLiteral("TForm4"),
+          QStringLiteral("Выбор коэффициента использования вертикальных электродов"),
+          QStringLiteral(
+              "Коэффициент использования вертикальных электродов без учёта полосы связи"),
+          QStringLiteral("Число вертикальных электродов"), 552, kVerticalContourTable, target,
+          numbers, parent) {}

@@ -1,14 +1,11 @@
 // The dialog of the utilization coefficient of vertical electrodes along a contour.
 #pragma once
 
-#include <QWidget>
+#include "dialogs/UtilizationDialog.h"
 
-class NumberText;
-class QLabel;
-
-class TForm4 : public QWidget {
+class TForm4 : public UtilizationDialog {
     Q_OBJECT
 public:
-    // Writes its value into the main window's display label(s) given here.
+    // target: the main window's label that receives the coefficient (Label16).
     TForm4(QLabel* target, const NumberText& numbers, QWidget* parent = nullptr);
 };

@@ -1,14 +1,11 @@
 // The dialog of the utilization coefficient of vertical electrodes set in a row.
 #include "dialogs/VerticalRowDialog.h"
 
-#include "app/Windows.h"
-
 TForm2::TForm2(QLabel* target, const NumberText& numbers, QWidget* parent)
-    : QWidget(parent, dialogWithoutTitleButtons()) {
-    (void)target;
-    (void)numbers;
-
-    setObjectName(QStringLiteral("TForm2"));
-    setWindowTitle(QStringLiteral("Выбор коэффициента использования вертикальных электродов"));
-    setFixedSize(737, 156);
-}
+    : UtilizationDialog(
+          QStringLiteral("TForm2"),
+          QStringLiteral("Выбор коэффициента использования вертикальных электродов"),
+          QStringLiteral(
+              "Коэффициент использования вертикальных электродов без учёта полосы связи"),
+          QStringLiteral("Число вертикальных электродов"), 552, kVerticalRowTable, target, numbers,
+          parent) {}

@@ -1,14 +1,11 @@
 // The dialog of the utilization coefficient of vertical electrodes set in a row.
 #pragma once
 
-#include <QWidget>
+#include "dialogs/UtilizationDialog.h"
 
-class NumberText;
-class QLabel;
-
-class TForm2 : public QWidget {
+class TForm2 : public UtilizationDialog {
     Q_OBJECT
 public:
-    // Writes its value into the main window's display label(s) given here.
+    // target: the main window's label that receives the coefficient (Label16).
     TForm2(QLabel* target, const NumberText& numbers, QWidget* parent = nullptr);
 };

@@ -1,0 +1,92 @@
+// The zone part of the climatic coefficient dialogs.
+#include "dialogs/ClimaticZoneDialog.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace {
+// The climatic features that tell the zones apart; shown only, never computed with.
+struct Feature {
+    const char* label; // the caption's name
+    const char16_t* caption;
+    std::array<const char16_t*, 4> values; // zones I to IV
+};
+
+const std::array<Feature, 4> kFeatures = {{
+    {"Label3",
+     u"Средняя многолетняя температура низшая (январь) град.С",
+     {u"-20..-15", u"-14..-10", u"-10..0", u"0..+5"}},
+    {"Label4",
+     u"Средняя многолетняя температура высшая (июнь) град.С",
+     {u"+16..+18", u"+18..+22", u"+22..+24", u"+24..+26"}},
+    {"Label6", u"Среднее колличество осадков, мм", {u"~400", u"~500", u"~500", u"~400"}},
+    {"Label7", u"Продолжительность замерзания воды, дни", {u"170-190", u"~150", u"~100", u"0"}},
+}};
+
+const std::array<const char16_t*, 4> kZoneNames = {u"I зона", u"II зона", u"III зона", u"IV зона"};
+
+constexpr int kBoxTop = 72;
+constexpr int kBoxWidth = 65;
+constexpr int kBoxHeight = 161;
+constexpr int kFirstBoxLeft = 452;
+constexpr int kBoxStep = 72;
+constexpr int kFirstRowTop = 40; // the first feature row, from the box top
+constexpr int kRowStep = 32;
+} // namespace
+
+ClimaticZoneDialog::ClimaticZoneDialog(const QString& name, const QString& title, int clientHeight,
+                                       const QString& heading, QPoint okAt, QWidget* parent)
+    : ReferenceDialog(name, title, {737, clientHeight}, true, okAt, parent),
+      m_panel(new QFrame(this)) {
+    addHeading(heading);
+    addCaption(this, "Label5", QStringLiteral("Климатические зоны"), {512, 48});
+    addCaption(this, "Label2", QStringLiteral("Климатические признаки зон"), {8, 80});
+    for (std::size_t row = 0; row < kFeatures.size(); ++row) {
+        addCaption(this, kFeatures[row].label, QString::fromUtf16(kFeatures[row].caption),
+                   {8, kBoxTop + kFirstRowTop + kRowStep * static_cast<int>(row)});
+    }
+
+    // The value labels are Label8 to Label23, zone by zone, top to bottom.
+    int valueLabel = 8;
+    for (std::size_t zone = 0; zone < kZoneNames.size(); ++zone) {
+        auto* box = new QGroupBox(QString::fromUtf16(kZoneNames[zone]), this);
+        box->setObjectName(QStringLiteral("GroupBox%1").arg(zone + 1));
+        box->setGeometry(kFirstBoxLeft + kBoxStep * static_cast<int>(zone), kBoxTop, kBoxWidth,
+                         kBoxHeight);
+        for (std::size_t row = 0; row < kFeatures.size(); ++row) {
+            auto* value = new QLabel(QString::fromUtf16(kFeatures[row].values[zone]), box);
+            value->setObjectName(QStringLiteral("Label%1").arg(valueLabel++));
+            value->setFont(captionFont());
+            value->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+            value->setGeometry(0, kFirstRowTop + kRowStep * static_cast<int>(row), kBoxWidth,
+                               value->sizeHint().height());
+        }
+    }
+
+    // The zone buttons, without captions, each under its zone's box; at most one is selected.
+    m_panel->setObjectName(QStringLiteral("Panel1"));
+    m_panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    m_panel->setGeometry(452, 240, 280, 33);
+    for (std::size_t zone = 0; zone < m_zones.size(); ++zone) {
+        auto* button = new QRadioButton(m_panel);
+        button->setObjectName(QStringLiteral("RadioButton%1").arg(zone + 1));
+        button->move(24 + kBoxStep * static_cast<int>(zone), 8);
+        button->adjustSize();
+        m_zones[zone] = button;
+    }
+}
+
+std::array<bool, 4> ClimaticZoneDialog::selectedZones() const {
+    std::array<bool, 4> selected{};
+    std::transform(m_zones.begin(), m_zones.end(), selected.begin(),
+                   [](const QRadioButton* b) { return b->isChecked(); });
+    return selected;
+}
+
+bool ClimaticZoneDialog::anyZoneSelected() const {
+    return std::ranges::any_of(m_zones, [](const QRadioButton* b) { return b->isChecked(); });
+}

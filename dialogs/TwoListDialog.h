@@ -1,0 +1,36 @@
+// A reference dialog that looks a value up by two lists: a heading, two captioned lists and OK.
+#pragma once
+
+#include "dialogs/ReferenceDialog.h"
+
+class QComboBox;
+class QLabel;
+
+class TwoListDialog : public ReferenceDialog {
+    Q_OBJECT
+public:
+    struct Design {
+        QString name;  // the window's object name, "TForm2" ...
+        QString title; // the window title
+        QSize client;  // the client area
+        bool fixedSize = true;
+        QString heading;        // Label1
+        QString firstCaption;   // Label2
+        QStringList firstItems; // ComboBox1
+        int firstLeft = 552;
+        int firstWidth = 129;
+        QString secondCaption;   // Label3
+        QStringList secondItems; // ComboBox2
+        int secondLeft = 552;
+        int secondWidth = 129;
+    };
+
+    TwoListDialog(const Design& design, QWidget* parent);
+
+    // Enables OK once both lists hold text, picked or typed; nothing disables it again.
+    void FormMouseMove() override;
+
+protected:
+    QComboBox* m_first;  // ComboBox1, the table row
+    QComboBox* m_second; // ComboBox2, the table column
+};

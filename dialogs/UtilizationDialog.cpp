@@ -1,0 +1,36 @@
+// The common window of the utilization coefficient dialogs.
+#include "dialogs/UtilizationDialog.h"
+
+#include "app/NumberText.h"
+#include "app/Windows.h"
+
+#include <QLabel>
+
+UtilizationDialog::UtilizationDialog(const QString& name, const QString& title,
+                                     const QString& heading, const QString& numberCaption,
+                                     int listLeft, const UtilizationTable& table, QLabel* target,
+                                     const NumberText& numbers, QWidget* parent)
+    : TwoListDialog(
+          {
+              .name = name,
+              .title = title,
+              .client = {737, 156},
+              .fixedSize = true,
+              .heading = heading,
+              .firstCaption = QStringLiteral("Отношение расстояния между электродами к их длинне"),
+              .firstItems = itemList(kRatioItems),
+              .firstLeft = listLeft,
+              .firstWidth = 129,
+              .secondCaption = numberCaption,
+              .secondItems = itemList(table.numberItems),
+              .secondLeft = listLeft,
+              .secondWidth = 129,
+          },
+          parent),
+      m_pick(table.rows), m_target(target), m_numbers(numbers) {}
+
+void UtilizationDialog::BitBtn1Click() {
+    const double coefficient = m_pick.confirm(pickedPosition(m_first), pickedPosition(m_second));
+    m_target->setText(m_numbers.general(coefficient));
+    hide();
+}
