@@ -86,6 +86,32 @@ private slots:
         QCOMPARE(w<QComboBox>("ComboBox3")->currentText(), QString());
     }
 
+    void displayLabelsLookTheirPart() {
+        for (const char* name : {"Label16", "Label26", "Label27", "Label28", "Label29"}) {
+            auto* label = w<QLabel>(name);
+            QCOMPARE(label->size(), QSize(57, 21));
+            QCOMPARE(label->alignment(), Qt::AlignCenter);
+            QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+            QCOMPARE(label->palette().color(label->backgroundRole()), QColor(Qt::lightGray));
+        }
+    }
+
+    // Every caption is whole: its text fits its label, and the label ends before the control
+    // beside it.
+    void captionsAreWhole() {
+        for (auto* label : m_main->findChildren<QLabel*>()) {
+            if (label->text().isEmpty())
+                continue;
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                     qPrintable(label->objectName()));
+            QVERIFY2(label->fontInfo().family() == QStringLiteral("Liberation Sans"),
+                     qPrintable(label->fontInfo().family()));
+        }
+        for (auto* button : m_main->findChildren<QPushButton*>())
+            QVERIFY2(button->sizeHint().width() <= button->width(),
+                     qPrintable(button->objectName()));
+    }
+
     void keyFilters_data() {
         QTest::addColumn<QString>("edit");
         QTest::addColumn<QString>("typed");
