@@ -76,6 +76,9 @@ ClimaticZoneDialog::ClimaticZoneDialog(const QString& name, const QString& title
         button->setObjectName(QStringLiteral("RadioButton%1").arg(zone + 1));
         button->move(24 + kBoxStep * static_cast<int>(zone), 8);
         button->adjustSize();
+        // A zone button keeps the pointer to itself (it tracks it for its hover look): a move
+        // over it is no move over the panel or the form.
+        button->setAttribute(Qt::WA_NoMousePropagation);
         m_zones[zone] = button;
     }
 }
