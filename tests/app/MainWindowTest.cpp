@@ -2,8 +2,8 @@
 #include "app/MainWindow.h"
 #include "app/NumberText.h"
 #include "app/WindowSet.h"
-#include "tests/support/RecordingSink.h"
 #include "tests/support/WindowTest.h"
+#include "tests/support/WizardTestBase.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -16,31 +16,11 @@
 using windowtest::click;
 using windowtest::hover;
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public WizardTestBase {
     Q_OBJECT
 
 private:
-    NumberText m_numbers{QLatin1Char(',')};
-    RecordingSink m_sink;
-    std::unique_ptr<WindowSet> m_windows;
-    TForm1* m_main = nullptr;
-
-    template <class W = QWidget> W* w(const char* name) const {
-        auto* found = m_main->findChild<W*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no widget %s", name);
-        return found;
-    }
-    int page() const { return w<QTabWidget>("PageControl1")->currentIndex(); }
-    DesignState& state() { return m_windows->state(); }
     void pick(const char* combo, int position) { w<QComboBox>(combo)->setCurrentIndex(position); }
-    void type(const char* edit, const QString& text) {
-        auto* e = w<QLineEdit>(edit);
-        e->clear();
-        e->setFocus();
-        for (const QChar c : text)
-            QTest::sendKeyEvent(QTest::Click, e, Qt::Key_unknown, QString(c), {});
-    }
     void fillSitePage() {
         pick("ComboBox3", 7);
         pick("ComboBox4", 7);
@@ -52,18 +32,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { windowtest::useProgramFonts(); }
-
-    void init() {
-        m_sink.clear();
-        m_windows = std::make_unique<WindowSet>(m_numbers, m_sink);
-        m_main = m_windows->Form1();
-        m_main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_main));
-    }
-
-    void cleanup() { m_windows.reset(); }
-
     void startsWithOnlyTheMainWindowShown() {
         QCOMPARE(m_main->windowTitle(), QStringLiteral("Корвела v1.1"));
         QStringList order;

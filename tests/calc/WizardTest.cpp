@@ -2,8 +2,8 @@
 #include "app/MainWindow.h"
 #include "app/NumberText.h"
 #include "app/WindowSet.h"
-#include "tests/support/RecordingSink.h"
 #include "tests/support/WindowTest.h"
+#include "tests/support/WizardTestBase.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -15,32 +15,11 @@
 using windowtest::click;
 using windowtest::hover;
 
-class WizardTest : public QObject {
+class WizardTest : public WizardTestBase {
     Q_OBJECT
 
 private:
-    NumberText m_numbers{QLatin1Char(',')};
-    RecordingSink m_sink;
-    std::unique_ptr<WindowSet> m_windows;
-    TForm1* m_main = nullptr;
-
-    template <class W = QWidget> W* w(const char* name) const {
-        auto* found = m_main->findChild<W*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no widget %s", name);
-        return found;
-    }
-    int page() const { return w<QTabWidget>("PageControl1")->currentIndex(); }
     QString text(const char* label) const { return w<QLabel>(label)->text(); }
-    void type(const char* edit, const char* text) {
-        auto* e = w<QLineEdit>(edit);
-        e->clear();
-        QTest::keyClicks(e, QString::fromLatin1(text));
-    }
-    void pickText(const char* combo, const QString& item) {
-        auto* box = w<QComboBox>(combo);
-        box->setCurrentIndex(box->findText(item));
-    }
 
     // Page 1 of the first worked design, then "Далее>>".
     void enterSite() {
@@ -71,18 +50,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { windowtest::useProgramFonts(); }
-
-    void init() {
-        m_sink.clear();
-        m_windows = std::make_unique<WindowSet>(m_numbers, m_sink);
-        m_main = m_windows->Form1();
-        m_main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_main));
-    }
-
-    void cleanup() { m_windows.reset(); }
-
     void wholeDesignReachesTheResults() {
         enterSite();
         QCOMPARE(page(), 1);

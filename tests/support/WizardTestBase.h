@@ -1,0 +1,42 @@
+// The base of the tests that drive the wizard: all windows created as at start-up, the main
+// window shown, messages recorded, widgets found by name.
+#pragma once
+
+#include "app/DesignState.h"
+#include "app/MainWindow.h"
+#include "app/NumberText.h"
+#include "app/WindowSet.h"
+#include "tests/support/RecordingSink.h"
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+class WizardTestBase : public QObject {
+    Q_OBJECT
+
+protected slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+protected:
+    // A widget of the main window by name; the test stops when there is none.
+    template <class W = QWidget> W* w(const char* name) const {
+        auto* found = m_main->findChild<W*>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no widget %s", name);
+        return found;
+    }
+    int page() const;
+    DesignState& state() { return m_windows->state(); }
+    // Types text into an edit box character by character, through its key filter.
+    void type(const char* edit, const QString& text);
+    // Picks the list item with the given text.
+    void pickText(const char* combo, const QString& item);
+
+    NumberText m_numbers{QLatin1Char(',')};
+    RecordingSink m_sink;
+    std::unique_ptr<WindowSet> m_windows;
+    TForm1* m_main = nullptr;
+};
