@@ -144,6 +144,7 @@ private slots:
         QCOMPARE(typeBox()->count(), 2);
         QCOMPARE(typeBox()->itemText(0), kType1);
         QCOMPARE(typeBox()->itemText(1), kType2);
+        QVERIFY(itemsFit(typeBox()));
         QCOMPARE(typeBox()->currentText(), QString());
         QVERIFY(typeBox()->isEditable());
         QCOMPARE(ok(m_form7.get())->geometry(), QRect(312, 328, 113, 25));

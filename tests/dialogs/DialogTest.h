@@ -35,6 +35,15 @@ inline void moveTo(QWidget* w, QPoint at) {
     QTest::mouseMove(w, at + QPoint(step, step % 2));
 }
 
+// Whether every item of the box is seen whole beside the drop-down arrow.
+inline bool itemsFit(const QComboBox* box) {
+    for (int i = 0; i < box->count(); ++i) {
+        if (box->fontMetrics().horizontalAdvance(box->itemText(i)) > box->width() - 24)
+            return false;
+    }
+    return true;
+}
+
 inline void showAndWait(QWidget* w) {
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w));

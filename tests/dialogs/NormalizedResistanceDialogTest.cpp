@@ -71,6 +71,7 @@ private slots:
         for (int i = 0; i < voltage()->count(); ++i)
             voltages << voltage()->itemText(i);
         QCOMPARE(kinds, (QStringList{kTransformer, kInput, kLine}));
+        QVERIFY(itemsFit(kind()));
         QCOMPARE(voltages, (QStringList{"220/127", "380/220", "660/380"}));
         QCOMPARE(kind()->currentIndex(), -1);
         QCOMPARE(voltage()->currentText(), QString());
