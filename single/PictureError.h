@@ -1,0 +1,9 @@
+// A picture file that cannot be opened or decoded.
+#pragma once
+
+#include "app/Errors.h"
+
+class PictureError : public UserError {
+public:
+    using UserError::UserError;
+};
