@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 #include "app/NumberText.h"
 #include "app/WindowSet.h"
+#include "single/SingleElectrodeWindow.h"
 #include "tests/support/RecordingSink.h"
 #include "tests/support/WindowTest.h"
 
@@ -41,6 +42,33 @@ void enterDesign(TForm1* main) {
     main->Button3Click();
 }
 
+// The single-electrode window with a few shapes taken over and computed.
+void saveSingleElectrode(TForm11* window, const QString& folder) {
+    struct Shot {
+        int shape;
+        const char* fields[4];
+    };
+    const Shot shots[] = {{1, {"100", "1", "1", ""}},
+                          {4, {"100", "0,016", "3", "0,7"}},
+                          {10, {"100", "2", "0,01", "0,5"}},
+                          {13, {"100", "0,5", "1", "1"}}};
+    window->show();
+    for (const Shot& shot : shots) {
+        child<QComboBox>(window, "ComboBox1")->setCurrentIndex(shot.shape - 1);
+        window->ComboBox1CloseUp();
+        for (int n = 0; n < 4; ++n) {
+            child<QLineEdit>(window, QStringLiteral("Edit%1").arg(n + 1).toLatin1().constData())
+                ->setText(QString::fromUtf8(shot.fields[n]));
+        }
+        window->FormMouseMove();
+        window->Button1Click();
+        QApplication::processEvents();
+        window->grab().save(
+            QDir(folder).filePath(QStringLiteral("tform11-shape%1.png").arg(shot.shape)));
+    }
+    window->hide();
+}
+
 void save(QWidget* w, const QString& folder, const QString& name) {
     w->show();
     QApplication::processEvents();
@@ -73,5 +101,6 @@ int main(int argc, char* argv[]) {
         if (w->isWindow())
             save(w, folder, w->objectName().toLower());
     }
+    saveSingleElectrode(windows.Form11, folder);
     return 0;
 }
