@@ -2,6 +2,7 @@
 // button that is the only way out, and the parts the dialogs are built from.
 #pragma once
 
+#include <QFont>
 #include <QPoint>
 #include <QSize>
 #include <QString>

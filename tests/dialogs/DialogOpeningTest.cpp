@@ -59,13 +59,6 @@ class DialogOpeningTest : public QObject {
         }
         return shown;
     }
-    // Picks two list items in a two-list dialog and confirms it.
-    static void confirmLists(QWidget* dialog, const QString& first, const QString& second) {
-        pick(part<QComboBox>(dialog, "ComboBox1"), first);
-        pick(part<QComboBox>(dialog, "ComboBox2"), second);
-        moveTo(dialog, kTwoListFreeSurface);
-        QTest::mouseClick(part<QPushButton>(dialog, "BitBtn1"), Qt::LeftButton);
-    }
 
 private slots:
     void initTestCase() { windowtest::useProgramFonts(); }
@@ -122,26 +115,6 @@ private slots:
         shown = visibleDialog();
         QVERIFY(shown);
         QCOMPARE(shown->objectName(), strip);
-    }
-
-    void contourDialogsWriteTheUtilizationLabels() {
-        pick(main<QComboBox>("ComboBox2"), "По контуру");
-        click(main("Label16"));
-        confirmLists(m_windows->Form4, "2", "10");
-        QCOMPARE(main<QLabel>("Label16")->text(), QStringLiteral("0,685"));
-        click(main("Label26"));
-        confirmLists(m_windows->Form5, "2", "10");
-        QCOMPARE(main<QLabel>("Label26")->text(), QStringLiteral("0,4"));
-        QVERIFY(!visibleDialog());
-    }
-
-    void rowDialogsWriteTheUtilizationLabels() {
-        click(main("Label16"));
-        confirmLists(m_windows->Form2, "2", "10");
-        QCOMPARE(main<QLabel>("Label16")->text(), QStringLiteral("0,745"));
-        click(main("Label26"));
-        confirmLists(m_windows->Form3, "3", "65");
-        QCOMPARE(main<QLabel>("Label26")->text(), QStringLiteral("0,47"));
     }
 
     void siteLabelsOpenTheirDialogs_data() {
@@ -203,29 +176,6 @@ private slots:
         QVERIFY(part<QPushButton>(dialog, "BitBtn1")->isEnabled());
         QCOMPARE(main<QLabel>("Label29")->text(), QString());
         QCOMPARE(main<QLabel>("Label28")->text(), QString());
-    }
-
-    void climaticDialogsWriteThePageOneLabels() {
-        main<QTabWidget>("PageControl1")->setCurrentIndex(0);
-        click(main("Label28"));
-        QWidget* form8 = m_windows->Form8;
-        QTest::mouseClick(part<QRadioButton>(form8, "RadioButton3"), Qt::LeftButton);
-        moveTo(part<QWidget>(form8, "Panel1"), kPanelFreeSurface);
-        QTest::mouseClick(part<QPushButton>(form8, "BitBtn1"), Qt::LeftButton);
-        QCOMPARE(main<QLabel>("Label28")->text(), QStringLiteral("2,25"));
-        QCOMPARE(main<QLabel>("Label29")->text(), QString());
-
-        click(main("Label29"));
-        QWidget* form7 = m_windows->Form7;
-        QTest::mouseClick(part<QRadioButton>(form7, "RadioButton4"), Qt::LeftButton);
-        pick(part<QComboBox>(form7, "ComboBox1"),
-             "Длинна электродов 2-3 м и глубина заложения их вершины 0,5-0,8 м");
-        moveTo(form7, kClimaticFreeSurface);
-        QTest::mouseClick(part<QPushButton>(form7, "BitBtn1"), Qt::LeftButton);
-        QCOMPARE(main<QLabel>("Label29")->text(), QStringLiteral("1,75"));
-        QCOMPARE(main<QLabel>("Label28")->text(), QStringLiteral("1,75"));
-        QVERIFY(!visibleDialog());
-        QVERIFY(m_sink.errors.isEmpty());
     }
 };
 
