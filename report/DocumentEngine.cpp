@@ -1,0 +1,3 @@
+#include "report/DocumentEngine.h"
+
+DocumentEngine::~DocumentEngine() = default;

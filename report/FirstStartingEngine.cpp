@@ -1,0 +1,44 @@
+#include "report/FirstStartingEngine.h"
+
+#include <exception>
+#include <stdexcept>
+#include <utility>
+
+FirstStartingEngine::FirstStartingEngine(std::vector<std::unique_ptr<DocumentEngine>> candidates)
+    : m_candidates(std::move(candidates)) {}
+
+void FirstStartingEngine::create() {
+    m_started = nullptr;
+    std::exception_ptr failure;
+    for (const auto& candidate : m_candidates) {
+        try {
+            candidate->create();
+            m_started = candidate.get();
+            return;
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    }
+    if (failure)
+        std::rethrow_exception(failure);
+    throw std::runtime_error("no word processor to start");
+}
+
+DocumentEngine& FirstStartingEngine::current() {
+    if (!m_started)
+        throw std::runtime_error("no word processor started");
+    return *m_started;
+}
+
+void FirstStartingEngine::setVisible(bool visible) {
+    current().setVisible(visible);
+}
+void FirstStartingEngine::openDocument(const QString& fileName) {
+    current().openDocument(fileName);
+}
+void FirstStartingEngine::goToStart() {
+    current().goToStart();
+}
+bool FirstStartingEngine::findReplace(const QString& key, const QString& value) {
+    return current().findReplace(key, value);
+}

@@ -1,0 +1,28 @@
+// A choice of word processors in order of preference: the first that starts does the work.
+#pragma once
+
+#include "report/DocumentEngine.h"
+
+#include <memory>
+#include <vector>
+
+class FirstStartingEngine : public DocumentEngine {
+public:
+    explicit FirstStartingEngine(std::vector<std::unique_ptr<DocumentEngine>> candidates);
+
+    // Starts the candidates in order until one starts; throws the last failure when none does.
+    void create() override;
+    void setVisible(bool visible) override;
+    void openDocument(const QString& fileName) override;
+    void goToStart() override;
+    bool findReplace(const QString& key, const QString& value) override;
+
+    // The candidate that started, nullptr before create.
+    DocumentEngine* started() const { return m_started; }
+
+private:
+    DocumentEngine& current();
+
+    std::vector<std::unique_ptr<DocumentEngine>> m_candidates;
+    DocumentEngine* m_started = nullptr;
+};

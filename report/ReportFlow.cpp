@@ -1,0 +1,47 @@
+#include "report/ReportFlow.h"
+
+#include "app/Errors.h"
+#include "report/ReportRows.h"
+#include "report/WordAdapter.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+QString reportTemplatePath(const QString& programDir) {
+    const QString beside = programDir + QStringLiteral("/отчёт/otchet.rtf");
+    const QString installed = programDir + QStringLiteral("/../share/korvela/отчёт/otchet.rtf");
+    if (!QFileInfo::exists(beside) && QFileInfo::exists(installed))
+        return QFileInfo(installed).absoluteFilePath();
+    return beside;
+}
+
+void makeReport(const DesignState& state, const NumberText& numbers, const QString& templatePath,
+                ReportProgress& progress, MessageSink& sink) {
+    progress.open();
+    if (!WordCreate()) {
+        progress.close();
+        throw UserError(kEngineFailedMessage);
+    }
+    WordSetVisible(false);
+    if (!WordOpenDocument(templatePath)) {
+        progress.close();
+        throw UserError(kTemplateFailedMessage + templatePath);
+    }
+
+    QStringList skipped;
+    for (const ReportRow& row : reportRows(state, numbers)) {
+        WordGoToStart();
+        bool replaced = false;
+        for (int attempt = 0; attempt < kReplaceAttempts && !replaced; ++attempt)
+            replaced = WordFindReplace(row.key, row.text);
+        if (!replaced)
+            skipped << row.key;
+        if (row.step != 0)
+            progress.advance(row.step);
+    }
+
+    WordSetVisible(true);
+    progress.close();
+    if (!skipped.isEmpty())
+        sink.showMessage(kKeysMissingMessage + skipped.join(QStringLiteral(", ")));
+}

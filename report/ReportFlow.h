@@ -1,0 +1,28 @@
+// The making of the report behind "Отчёт": the template filled through the word processor.
+#pragma once
+
+#include "app/DesignState.h"
+#include "app/Messages.h"
+#include "app/NumberText.h"
+#include "report/ReportProgress.h"
+
+#include <QString>
+
+// How many times one placeholder is tried before it is given up.
+inline constexpr int kReplaceAttempts = 3;
+
+inline const QString kEngineFailedMessage =
+    QStringLiteral("Не удалось запустить текстовый процессор для отчёта");
+inline const QString kTemplateFailedMessage = QStringLiteral("Не удалось открыть шаблон отчёта: ");
+inline const QString kKeysMissingMessage = QStringLiteral("В шаблоне отчёта не найдены метки: ");
+
+// The template beside the program, <program folder>/отчёт/otchet.rtf; for an installed program
+// whose folder has none, <prefix>/share/korvela/отчёт/otchet.rtf.
+QString reportTemplatePath(const QString& programDir);
+
+// Fills the template at templatePath with the design through WordCreate ... WordFindReplace and
+// shows it. Throws UserError (after closing the progress) when no word processor starts or the
+// template does not open. Placeholders not found after kReplaceAttempts tries are skipped and
+// named in one plain message once the report is shown.
+void makeReport(const DesignState& state, const NumberText& numbers, const QString& templatePath,
+                ReportProgress& progress, MessageSink& sink);

@@ -1,0 +1,61 @@
+#include "report/ReportRows.h"
+
+std::vector<ReportRow> reportRows(const DesignState& s, const NumberText& n) {
+    const QString m = QStringLiteral(" м");
+    const QString mm = QStringLiteral(" мм");
+    const QString ohmMetre = QStringLiteral(" Ом*м");
+    const auto G = [&](double v) { return n.general(v); };
+    const auto F = [&](double v) { return n.fixed1(v); };
+    const auto W = [](std::int64_t v) { return NumberText::whole(v); };
+
+    std::vector<ReportRow> rows = {
+        {QStringLiteral("##ro1"), G(s.UpperResistivity), 3},
+        {QStringLiteral("##ro2"), G(s.LowerResistivity), 0},
+        {QStringLiteral("##k1&"), G(s.ClimaticCoefVertical), 3},
+        {QStringLiteral("###l&"), G(s.VerticalLength), 3},
+        {QStringLiteral("###h&"), G(s.UpperLayerThickness), 3},
+        {QStringLiteral("###t&"), G(s.HorizontalDepth), 3},
+        {QStringLiteral("##ro&"), F(s.EquivalentResistivity), 3},
+    };
+    if (s.ElectrodeMaterial == ElectrodeMaterial::Angle) {
+        rows.push_back({QStringLiteral("##db&"), QStringLiteral("b"), 3});
+        rows.push_back({QStringLiteral("##ddb"), QStringLiteral("Ширина полки уголка"), 3});
+        rows.push_back({QStringLiteral("##bd&"), W(s.AngleFlangeWidthMm), 3});
+    } else if (s.ElectrodeMaterial == ElectrodeMaterial::RoundSection) {
+        rows.push_back({QStringLiteral("##db&"), QStringLiteral("d"), 3});
+        rows.push_back({QStringLiteral("##ddb"), QStringLiteral("Диаметр электрода"), 3});
+        rows.push_back({QStringLiteral("##bd&"), W(s.RoundDiameterMm), 3});
+    }
+    const std::vector<ReportRow> rest = {
+        {QStringLiteral("##tz&"), G(s.VerticalMidDepth), 3},
+        {QStringLiteral("##r1v&"), F(s.SingleVerticalResistance), 3},
+        {QStringLiteral("##rrn"), W(s.NormalizedResistance), 3},
+        {QStringLiteral("##nuv"), G(s.UtilizationVertical), 3},
+        {QStringLiteral("##ngpr&"), F(s.EstimatedCountRaw), 3},
+        {QStringLiteral("##ngpro&"), G(s.EstimatedCount), 3},
+        {QStringLiteral("##hz&"), G(s.VerticalSpacing), 3},
+        {QStringLiteral("##lg&"), G(s.EstimatedHorizontalLength), 3},
+        {QStringLiteral("##bp&"), W(s.StripWidthMm), 3},
+        {QStringLiteral("##k2&"), G(s.ClimaticCoefHorizontal), 3},
+        {QStringLiteral("##nug"), G(s.UtilizationHorizontal), 3},
+        {QStringLiteral("##rg&"), F(s.HorizontalResistance), 3},
+        {QStringLiteral("##rrpol&"), F(s.RequiredVerticalResistance), 3},
+        {QStringLiteral("##nkon&"), F(s.RefinedCountRaw), 3},
+        {QStringLiteral("##nkonok&"), G(s.RefinedCount), 3},
+        {QStringLiteral("##zaz&"), s.ElectrodeNounForm, 3},
+        {QStringLiteral("##ver&"), s.VerticalAdjectiveForm, 3},
+        {QStringLiteral("##lgkon&"), G(s.RefinedHorizontalLength) + m, 3},
+        {QStringLiteral("##ll&"), G(s.VerticalLength) + m, 0},
+        {QStringLiteral("#ttz&"), G(s.VerticalMidDepth) + m, 3},
+        {QStringLiteral("##hh&"), G(s.UpperLayerThickness) + m, 0},
+        {QStringLiteral("##tt&"), G(s.HorizontalDepth) + m, 3},
+        {QStringLiteral("#bp1&"), W(s.StripWidthMm) + mm, 0},
+        {QStringLiteral("##rro"), G(s.UpperResistivity) + ohmMetre, 3},
+        {QStringLiteral("##rrro"), G(s.LowerResistivity) + ohmMetre, 3},
+        {QStringLiteral("##hmm"), G(s.VerticalSpacing) + m, 5},
+        {QStringLiteral("##lmm"), G(s.VerticalLength) + m, 5},
+        {QStringLiteral("##lkon&"), G(s.RefinedHorizontalLength) + m, 5},
+    };
+    rows.insert(rows.end(), rest.begin(), rest.end());
+    return rows;
+}

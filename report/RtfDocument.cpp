@@ -1,0 +1,341 @@
+#include "report/RtfDocument.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+namespace {
+
+bool isLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+int hexValue(char c) {
+    if (isDigit(c))
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// Destinations whose text is not part of the body.
+bool isHiddenDestination(const QByteArray& word) {
+    static const char* const kHidden[] = {
+        "annotation", "atnauthor", "atnid",        "author",
+        "bkmkend",    "bkmkstart", "colortbl",     "colorschememapping",
+        "comment",    "company",   "datastore",    "docvar",
+        "fldinst",    "filetbl",   "fonttbl",      "footer",
+        "footerf",    "footerl",   "footerr",      "footnote",
+        "generator",  "header",    "headerf",      "headerl",
+        "headerr",    "info",      "latentstyles", "listoverridetable",
+        "listtable",  "listtext",  "nonshppict",   "operator",
+        "pgdsctbl",   "pict",      "pntext",       "pntxta",
+        "pntxtb",     "revtbl",    "rsidtbl",      "stylesheet",
+        "subject",    "template",  "themedata",    "title",
+        "userprops",  "xmlnstbl",
+    };
+    return std::any_of(std::begin(kHidden), std::end(kHidden),
+                       [&](const char* h) { return word == h; });
+}
+
+// The character that a control word stands for in the text, 0 for none.
+char16_t visibleWord(const QByteArray& word) {
+    static const std::pair<const char*, char16_t> kWords[] = {
+        {"par", u'\n'},           {"line", u'\n'},          {"sect", u'\n'},
+        {"page", u'\n'},          {"row", u'\n'},           {"cell", u'\t'},
+        {"tab", u'\t'},           {"emdash", u'\u2014'},    {"endash", u'\u2013'},
+        {"bullet", u'\u2022'},    {"lquote", u'\u2018'},    {"rquote", u'\u2019'},
+        {"ldblquote", u'\u201C'}, {"rdblquote", u'\u201D'}, {"emspace", u'\u2003'},
+        {"enspace", u'\u2002'},   {"qmspace", u'\u2005'},
+    };
+    for (const auto& [name, c] : kWords)
+        if (word == name)
+            return c;
+    return 0;
+}
+
+// A control word: its name, parameter and where it ends.
+struct Word {
+    QByteArray name;
+    bool hasParameter = false;
+    long parameter = 0;
+    qsizetype end = 0; // after the blank that ends it, if any
+    bool bare = false; // ended by something other than a blank
+};
+
+// Reads the control word whose letters start at p (just after the backslash).
+Word readWord(const QByteArray& bytes, qsizetype p) {
+    const qsizetype n = bytes.size();
+    Word w;
+    const qsizetype start = p;
+    while (p < n && isLetter(bytes[p]) && p - start < 32)
+        ++p;
+    w.name = bytes.mid(start, p - start);
+    qsizetype digits = p;
+    if (p < n && bytes[p] == '-' && p + 1 < n && isDigit(bytes[p + 1]))
+        ++digits;
+    if (digits < n && isDigit(bytes[digits])) {
+        const bool negative = digits != p;
+        p = digits;
+        long v = 0;
+        while (p < n && isDigit(bytes[p]) && p - digits < 10)
+            v = v * 10 + (bytes[p++] - '0');
+        w.hasParameter = true;
+        w.parameter = negative ? -v : v;
+    }
+    if (p < n && bytes[p] == ' ') {
+        w.end = p + 1;
+    } else {
+        w.end = p;
+        w.bare = true;
+    }
+    return w;
+}
+
+} // namespace
+
+RtfDocument::RtfDocument(QByteArray bytes) : m_bytes(std::move(bytes)) {}
+
+const QString& RtfDocument::text() const {
+    parse();
+    return m_text;
+}
+
+qsizetype RtfDocument::offsetOf(qsizetype position) const {
+    parse();
+    if (position < 0 || position >= qsizetype(m_pieces.size()))
+        return m_bytes.size();
+    return m_pieces[std::size_t(position)].begin;
+}
+
+void RtfDocument::parse() const {
+    if (m_parsed)
+        return;
+    m_parsed = true;
+    m_text.clear();
+    m_pieces.clear();
+    const auto setCodePage = [this](const QByteArray& name) {
+        if (name == m_tableCodePage) {
+            m_codePage = name;
+            return;
+        }
+        QStringDecoder probe(name.constData());
+        if (!probe.isValid())
+            return;
+        m_codePage = name;
+        m_tableCodePage = name;
+        for (int b = 0x80; b <= 0xFF; ++b) {
+            QStringDecoder decoder(name.constData());
+            const char byte = char(b);
+            const QString s = decoder(QByteArrayView(&byte, 1));
+            m_upperHalf[std::size_t(b - 0x80)] = s.size() == 1 ? s[0].unicode() : u'\uFFFD';
+        }
+    };
+    setCodePage("windows-1252");
+
+    struct Group {
+        int uc = 1;
+        bool hidden = false;
+    };
+    std::vector<Group> groups{Group{}};
+    const QByteArray& b = m_bytes;
+    const qsizetype n = b.size();
+    qsizetype p = 0;
+    qsizetype bareWordEnd = -1; // the end of the last control word without its blank
+    bool groupStart = false;    // nothing read yet in the group just opened
+
+    const auto addChar = [&](char16_t c, qsizetype begin, qsizetype end) {
+        if (groups.back().hidden)
+            return;
+        m_text.append(QChar(c));
+        m_pieces.push_back({begin, end, groups.back().uc, begin == bareWordEnd});
+    };
+    // Skips the uc fallback characters after \uN from q; returns where they end.
+    const auto skipFallback = [&](qsizetype q, int count) {
+        while (count > 0 && q < n) {
+            const char c = b[q];
+            if (c == '{' || c == '}')
+                break;
+            if (c == '\r' || c == '\n') {
+                ++q;
+                continue;
+            }
+            if (c == '\\' && q + 1 < n) {
+                if (b[q + 1] == '\'')
+                    q = std::min(n, q + 4);
+                else if (isLetter(b[q + 1]))
+                    q = readWord(b, q + 1).end;
+                else
+                    q += 2;
+            } else {
+                ++q;
+            }
+            --count;
+        }
+        return q;
+    };
+
+    while (p < n) {
+        const char c = b[p];
+        const bool atGroupStart = std::exchange(groupStart, false);
+        if (c == '{') {
+            groups.push_back(groups.back());
+            groupStart = true;
+            ++p;
+        } else if (c == '}') {
+            if (groups.size() > 1)
+                groups.pop_back();
+            ++p;
+        } else if (c == '\\') {
+            if (p + 1 >= n) {
+                ++p;
+            } else if (isLetter(b[p + 1])) {
+                const Word w = readWord(b, p + 1);
+                const qsizetype begin = p;
+                p = w.end;
+                if (atGroupStart && isHiddenDestination(w.name))
+                    groups.back().hidden = true;
+                if (w.name == "bin" && w.hasParameter) {
+                    p = std::min(n, p + std::max(0L, w.parameter));
+                    continue;
+                }
+                if (w.name == "ansicpg" && w.hasParameter)
+                    setCodePage("windows-" + QByteArray::number(qlonglong(w.parameter)));
+                if (w.name == "uc" && w.hasParameter) {
+                    groups.back().uc = int(std::max(0L, w.parameter));
+                } else if (w.name == "u" && w.hasParameter) {
+                    const auto unit = char16_t(w.parameter < 0 ? w.parameter + 65536 : w.parameter);
+                    const int uc = groups.back().uc;
+                    const qsizetype end = uc > 0 ? skipFallback(p, uc) : p;
+                    addChar(unit, begin, end);
+                    p = end;
+                    if (uc == 0 && w.bare)
+                        bareWordEnd = p;
+                    continue;
+                } else if (const char16_t v = visibleWord(w.name)) {
+                    addChar(v, begin, p);
+                }
+                if (w.bare)
+                    bareWordEnd = p;
+            } else {
+                const char s = b[p + 1];
+                const qsizetype begin = p;
+                if (s == '\'') {
+                    const int hi = p + 2 < n ? hexValue(b[p + 2]) : -1;
+                    const int lo = p + 3 < n ? hexValue(b[p + 3]) : -1;
+                    p = std::min(n, p + 4);
+                    if (hi >= 0 && lo >= 0) {
+                        const int byte = hi * 16 + lo;
+                        addChar(byte < 0x80 ? char16_t(byte)
+                                            : m_upperHalf[std::size_t(byte - 0x80)],
+                                begin, p);
+                    }
+                    continue;
+                }
+                p += 2;
+                if (s == '*') {
+                    if (atGroupStart || groups.back().hidden)
+                        groups.back().hidden = true;
+                    groupStart = atGroupStart; // the destination's word is still to come
+                } else if (s == '\\' || s == '{' || s == '}') {
+                    addChar(char16_t(s), begin, p);
+                } else if (s == '~') {
+                    addChar(u'\u00A0', begin, p);
+                } else if (s == '_') {
+                    addChar(u'\u2011', begin, p);
+                } else if (s == '\r' || s == '\n') {
+                    addChar(u'\n', begin, p);
+                }
+            }
+        } else if (c == '\r' || c == '\n') {
+            ++p;
+        } else {
+            const auto byte = static_cast<unsigned char>(c);
+            if (byte >= 0x80)
+                addChar(m_upperHalf[byte - 0x80], p, p + 1);
+            else if (byte >= 0x20 || c == '\t')
+                addChar(char16_t(byte), p, p + 1);
+            ++p;
+        }
+    }
+}
+
+QByteArray RtfDocument::unicodeEscape(char16_t c, int uc, const QByteArray& codePage) {
+    QByteArray out = "\\u" + QByteArray::number(c > 32767 ? int(c) - 65536 : int(c));
+    if (uc <= 0)
+        return out + ' ';
+    QByteArray fallback = "?";
+    if (uc == 1 && !QChar::isSurrogate(c)) {
+        QStringEncoder encoder(codePage.constData());
+        if (encoder.isValid()) {
+            const QChar ch(c);
+            const QByteArray e = encoder(QStringView(&ch, 1));
+            if (!encoder.hasError() && e.size() == 1 && e[0] != '?') {
+                const auto byte = static_cast<unsigned char>(e[0]);
+                fallback = byte >= 0x80 ? "\\'" + QByteArray::number(byte, 16) : e;
+                if (fallback == "\\" || fallback == "{" || fallback == "}")
+                    fallback = "\\" + fallback;
+            }
+        }
+    }
+    for (int i = 0; i < uc; ++i)
+        out += i == 0 ? fallback : QByteArray("?");
+    return out;
+}
+
+QByteArray RtfDocument::encode(const QString& text, int uc, const QByteArray& codePage) {
+    QByteArray out;
+    for (const QChar ch : text) {
+        const char16_t c = ch.unicode();
+        if (c == '\\' || c == '{' || c == '}') {
+            out += '\\';
+            out += char(c);
+        } else if (c == '\t') {
+            out += "\\tab ";
+        } else if (c == '\n') {
+            out += "\\par ";
+        } else if (c >= 0x20 && c < 0x80) {
+            out += char(c);
+        } else if (c >= 0x80) {
+            out += unicodeEscape(c, uc, codePage);
+        }
+    }
+    return out;
+}
+
+qsizetype RtfDocument::replaceFirst(const QString& key, const QString& value, qsizetype from) {
+    parse();
+    if (key.isEmpty())
+        return -1;
+    const auto first =
+        std::lower_bound(m_pieces.begin(), m_pieces.end(), from,
+                         [](const Piece& piece, qsizetype offset) { return piece.begin < offset; });
+    const qsizetype start = first - m_pieces.begin();
+    const qsizetype at = m_text.indexOf(key, start, Qt::CaseSensitive);
+    if (at < 0)
+        return -1;
+
+    // Take the key's characters out from the last to the first, so that offsets stay valid; a
+    // blank keeps a control word that ended right before a character from running into what
+    // follows.
+    const qsizetype last = at + key.size() - 1;
+    for (qsizetype i = last; i > at; --i) {
+        const Piece& piece = m_pieces[std::size_t(i)];
+        m_bytes.replace(piece.begin, piece.end - piece.begin,
+                        piece.afterBareWord ? QByteArray(" ") : QByteArray());
+    }
+    const Piece& head = m_pieces[std::size_t(at)];
+    QByteArray replacement = encode(value, head.uc, m_codePage);
+    if (head.afterBareWord)
+        replacement.prepend(' ');
+    m_bytes.replace(head.begin, head.end - head.begin, replacement);
+    const qsizetype after = head.begin + replacement.size();
+    m_parsed = false;
+    return after;
+}

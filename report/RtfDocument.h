@@ -1,0 +1,52 @@
+// An RTF document held as bytes, with its visible text mapped back to the bytes of each character,
+// so that a text can be found and replaced wherever groups and control words split it.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <vector>
+
+class RtfDocument {
+public:
+    explicit RtfDocument(QByteArray bytes = {});
+
+    const QByteArray& bytes() const { return m_bytes; }
+    // The text a reader sees in the body: no control words, no hidden destinations (font and
+    // colour tables, styles, document information, pictures, field instructions, headers).
+    const QString& text() const;
+    // The offset of the first byte of the visible character at text position, or the size of the
+    // document for the position just after the last character.
+    qsizetype offsetOf(qsizetype position) const;
+
+    // Replaces the first occurrence of key (case-sensitive) whose first character begins at or
+    // after byte offset from by value, written as RTF text. The bytes outside the key's own
+    // characters stay as they were. Returns the offset just after the replacement, -1 when the key
+    // is not found (the document is then unchanged).
+    qsizetype replaceFirst(const QString& key, const QString& value, qsizetype from);
+
+    // One character beyond ASCII as RTF: \uN followed by uc fallback characters, the first in the
+    // code page when it has the character (uc 0: a blank ends the control word instead).
+    static QByteArray unicodeEscape(char16_t c, int uc, const QByteArray& codePage);
+    // A text as RTF for a place where uc fallback characters follow \uN.
+    static QByteArray encode(const QString& text, int uc, const QByteArray& codePage);
+
+private:
+    // What makes one visible character.
+    struct Piece {
+        qsizetype begin = 0;
+        qsizetype end = 0;
+        int uc = 1;                 // fallback characters after \uN in effect here
+        bool afterBareWord = false; // a control word without its blank ends right before begin
+    };
+
+    void parse() const;
+
+    QByteArray m_bytes;
+    mutable bool m_parsed = false;
+    mutable QString m_text;
+    mutable std::vector<Piece> m_pieces;
+    mutable QByteArray m_codePage;
+    mutable QByteArray m_tableCodePage;              // the code page of m_upperHalf
+    mutable std::array<char16_t, 128> m_upperHalf{}; // the code page's characters 0x80..0xFF
+};

@@ -1,0 +1,88 @@
+#include "report/RtfEngine.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <stdexcept>
+#include <utility>
+
+RtfEngine::RtfEngine(QString outputDir, Opener opener)
+    : m_outputDir(std::move(outputDir)), m_opener(std::move(opener)) {}
+
+void RtfEngine::create() {
+    m_document.reset();
+    m_position = 0;
+    m_shownFile.clear();
+}
+
+void RtfEngine::setVisible(bool visible) {
+    if (!visible || !m_document)
+        return;
+    if (m_shownFile.isEmpty())
+        m_shownFile = writeNewFile();
+    if (!m_opener || !m_opener(m_shownFile))
+        throw std::runtime_error("the report could not be opened");
+}
+
+void RtfEngine::openDocument(const QString& fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("the document cannot be read");
+    QByteArray bytes = file.readAll();
+    if (!bytes.startsWith("{\\rtf"))
+        throw std::runtime_error("the document is no RTF");
+    m_document.emplace(std::move(bytes));
+    m_position = 0;
+    m_shownFile.clear();
+}
+
+void RtfEngine::goToStart() {
+    active();
+    m_position = 0;
+}
+
+bool RtfEngine::findReplace(const QString& key, const QString& value) {
+    const qsizetype after = active().replaceFirst(key, value, m_position);
+    if (after < 0)
+        return false;
+    m_position = after;
+    m_shownFile.clear();
+    return true;
+}
+
+const RtfDocument& RtfEngine::document() const {
+    if (!m_document)
+        throw std::runtime_error("no document is open");
+    return *m_document;
+}
+
+RtfDocument& RtfEngine::active() {
+    if (!m_document)
+        throw std::runtime_error("no document is open");
+    return *m_document;
+}
+
+QString RtfEngine::writeNewFile() const {
+    QDir dir(m_outputDir);
+    if (!dir.mkpath(QStringLiteral(".")))
+        throw std::runtime_error("the output folder cannot be made");
+    const QString stem = QStringLiteral("Отчёт ") + QDateTime::currentDateTime().toString(
+                                                        QStringLiteral("yyyy-MM-dd HH-mm-ss"));
+    for (int n = 1; n < 1000; ++n) {
+        const QString name =
+            n == 1 ? stem + QStringLiteral(".rtf") : stem + QStringLiteral(" (%1).rtf").arg(n);
+        QFile file(dir.filePath(name));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            if (file.exists())
+                continue;
+            throw std::runtime_error("the report cannot be written");
+        }
+        const QByteArray& bytes = m_document->bytes();
+        if (file.write(bytes) != bytes.size() || !file.flush()) {
+            file.remove();
+            throw std::runtime_error("the report cannot be written");
+        }
+        return file.fileName();
+    }
+    throw std::runtime_error("no free file name for the report");
+}

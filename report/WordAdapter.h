@@ -1,0 +1,33 @@
+// The report's adapter over the word processor: the module-wide application reference and the
+// five operations, each of which catches every error and answers false.
+#pragma once
+
+#include "report/DocumentEngine.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+// Makes the engine that the next WordCreate starts.
+using EngineMaker = std::function<std::unique_ptr<DocumentEngine>()>;
+
+// The word processor of this program run.
+struct WordApplication {
+    // Which engine WordCreate makes; without one, WordCreate fails.
+    EngineMaker maker;
+    // The application created by the last successful WordCreate; empty before.
+    std::unique_ptr<DocumentEngine> engine;
+};
+
+extern WordApplication WordApp;
+
+// Makes and starts a new application and keeps it in WordApp. On failure WordApp stays as it was.
+bool WordCreate();
+bool WordSetVisible(bool Visible);
+bool WordOpenDocument(const QString& FileName);
+bool WordGoToStart();
+// True only when Key was found at or after the insertion point and replaced by Value.
+bool WordFindReplace(const QString& Key, const QString& Value);
+// Releases the application and the maker while the program is still fully running (its end):
+// the word processor itself is not told to quit, and its documents stay open.
+void WordRelease();

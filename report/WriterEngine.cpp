@@ -1,0 +1,147 @@
+#include "report/WriterEngine.h"
+
+#include "report/WriterOffice.h"
+
+#include <QFileInfo>
+#include <com/sun/star/awt/XWindow.hpp>
+#include <com/sun/star/beans/PropertyValue.hpp>
+#include <com/sun/star/beans/XPropertySet.hpp>
+#include <com/sun/star/frame/XComponentLoader.hpp>
+#include <com/sun/star/frame/XController.hpp>
+#include <com/sun/star/frame/XFrame.hpp>
+#include <com/sun/star/frame/XModel.hpp>
+#include <com/sun/star/frame/XStorable.hpp>
+#include <com/sun/star/lang/XComponent.hpp>
+#include <com/sun/star/text/XText.hpp>
+#include <com/sun/star/text/XTextDocument.hpp>
+#include <com/sun/star/text/XTextRange.hpp>
+#include <com/sun/star/text/XTextViewCursor.hpp>
+#include <com/sun/star/text/XTextViewCursorSupplier.hpp>
+#include <com/sun/star/util/XCloseable.hpp>
+#include <com/sun/star/util/XSearchDescriptor.hpp>
+#include <com/sun/star/util/XSearchable.hpp>
+#include <osl/file.hxx>
+
+#include <initializer_list>
+#include <stdexcept>
+#include <utility>
+
+using namespace com::sun::star;
+using rtl::OUString;
+
+namespace {
+
+OUString toOUString(const QString& s) {
+    const QByteArray utf8 = s.toUtf8();
+    return OUString(utf8.constData(), utf8.size(), RTL_TEXTENCODING_UTF8);
+}
+
+OUString fileUrl(const QString& path) {
+    OUString url;
+    if (osl::FileBase::getFileURLFromSystemPath(toOUString(QFileInfo(path).absoluteFilePath()),
+                                                url) != osl::FileBase::E_None)
+        throw std::runtime_error("no file URL for the path");
+    return url;
+}
+
+// Arguments of a load or store call, from name/value pairs.
+uno::Sequence<beans::PropertyValue>
+properties(std::initializer_list<std::pair<const char*, uno::Any>> values) {
+    uno::Sequence<beans::PropertyValue> result(sal_Int32(values.size()));
+    beans::PropertyValue* p = result.getArray();
+    for (const auto& [name, value] : values) {
+        p->Name = OUString::createFromAscii(name);
+        p->Value = value;
+        ++p;
+    }
+    return result;
+}
+
+} // namespace
+
+struct WriterEngine::Document {
+    uno::Reference<text::XTextDocument> text;
+    uno::Reference<text::XTextViewCursor> cursor;
+    uno::Reference<awt::XWindow> window;
+};
+
+WriterEngine::WriterEngine(std::shared_ptr<WriterOffice> office) : m_office(std::move(office)) {}
+
+WriterEngine::~WriterEngine() = default;
+
+void WriterEngine::create() {
+    m_office->desktop();
+    m_created = true;
+}
+
+void WriterEngine::setVisible(bool visible) {
+    if (!m_created)
+        throw std::runtime_error("Writer is not started");
+    if (m_document)
+        m_document->window->setVisible(visible);
+}
+
+void WriterEngine::openDocument(const QString& fileName) {
+    if (!m_created)
+        throw std::runtime_error("Writer is not started");
+    if (!QFileInfo(fileName).isFile())
+        throw std::runtime_error("the document does not exist");
+    const uno::Reference<frame::XComponentLoader> loader(m_office->desktop(), uno::UNO_QUERY_THROW);
+    const uno::Sequence<beans::PropertyValue> arguments =
+        properties({{"Hidden", uno::Any(true)}, {"AsTemplate", uno::Any(true)}});
+    const uno::Reference<lang::XComponent> component =
+        loader->loadComponentFromURL(fileUrl(fileName), OUString("_blank"), 0, arguments);
+    auto document = std::make_unique<Document>();
+    document->text.set(component, uno::UNO_QUERY_THROW);
+    const uno::Reference<frame::XModel> model(component, uno::UNO_QUERY_THROW);
+    const uno::Reference<frame::XController> controller = model->getCurrentController();
+    const uno::Reference<text::XTextViewCursorSupplier> supplier(controller, uno::UNO_QUERY_THROW);
+    document->cursor = supplier->getViewCursor();
+    document->window = controller->getFrame()->getContainerWindow();
+    m_document = std::move(document);
+}
+
+void WriterEngine::goToStart() {
+    if (!m_document)
+        throw std::runtime_error("no document is open");
+    // gotoStart() would stop at the start of a table cell.
+    m_document->cursor->gotoRange(m_document->text->getText()->getStart(), false);
+}
+
+bool WriterEngine::findReplace(const QString& key, const QString& value) {
+    if (!m_document)
+        throw std::runtime_error("no document is open");
+    const uno::Reference<util::XSearchable> searchable(m_document->text, uno::UNO_QUERY_THROW);
+    const uno::Reference<util::XSearchDescriptor> descriptor = searchable->createSearchDescriptor();
+    descriptor->setSearchString(toOUString(key));
+    const uno::Reference<beans::XPropertySet> options(descriptor, uno::UNO_QUERY_THROW);
+    options->setPropertyValue(OUString("SearchCaseSensitive"), uno::Any(true));
+    options->setPropertyValue(OUString("SearchRegularExpression"), uno::Any(false));
+    const uno::Reference<text::XTextRange> found(
+        searchable->findNext(m_document->cursor->getEnd(), descriptor), uno::UNO_QUERY);
+    if (!found.is())
+        return false;
+    found->setString(toOUString(value));
+    m_document->cursor->gotoRange(found->getEnd(), false);
+    return true;
+}
+
+void WriterEngine::storeAsText(const QString& fileName) const {
+    if (!m_document)
+        throw std::runtime_error("no document is open");
+    const uno::Reference<frame::XStorable> storable(m_document->text, uno::UNO_QUERY_THROW);
+    const uno::Sequence<beans::PropertyValue> arguments =
+        properties({{"FilterName", uno::Any(OUString("Text (encoded)"))},
+                    {"FilterOptions", uno::Any(OUString("UTF8,LF,,,"))},
+                    {"Overwrite", uno::Any(true)}});
+    storable->storeToURL(fileUrl(fileName), arguments);
+}
+
+void WriterEngine::closeDocument() {
+    if (!m_document)
+        return;
+    const uno::Reference<util::XCloseable> closeable(m_document->text, uno::UNO_QUERY);
+    m_document.reset();
+    if (closeable.is())
+        closeable->close(true);
+}

@@ -1,0 +1,38 @@
+// LibreOffice Writer as the report's word processor, driven over UNO.
+#pragma once
+
+#include "report/DocumentEngine.h"
+
+#include <QString>
+#include <memory>
+
+class WriterOffice;
+
+class WriterEngine : public DocumentEngine {
+public:
+    // office: the instance this program started, shared by every engine of the run.
+    explicit WriterEngine(std::shared_ptr<WriterOffice> office);
+    ~WriterEngine() override;
+
+    // Connects to the running instance, or starts one.
+    void create() override;
+    // Shows or hides the document's window.
+    void setVisible(bool visible) override;
+    // Loads the file as an untitled copy: saving it never overwrites the file.
+    void openDocument(const QString& fileName) override;
+    void goToStart() override;
+    // Case-sensitive, no regular expressions.
+    bool findReplace(const QString& key, const QString& value) override;
+
+    // Writes the document as UTF-8 text to fileName (the document itself stays untitled).
+    void storeAsText(const QString& fileName) const;
+    // Closes the document without saving it. The report never does this; checks do.
+    void closeDocument();
+
+private:
+    struct Document;
+
+    std::shared_ptr<WriterOffice> m_office;
+    std::unique_ptr<Document> m_document;
+    bool m_created = false;
+};

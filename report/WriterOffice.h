@@ -1,0 +1,48 @@
+// The LibreOffice instance this program starts for its reports, and the UNO connection to it.
+#pragma once
+
+#include <QString>
+#include <com/sun/star/frame/XDesktop2.hpp>
+#include <com/sun/star/uno/Reference.hxx>
+#include <com/sun/star/uno/XComponentContext.hpp>
+#include <sys/types.h>
+
+class WriterOffice {
+public:
+    struct Options {
+        bool headless = false;      // no window at all (checks); otherwise started invisible
+        int connectLimitMs = 20000; // how long a start may take
+        QString profileRoot;        // the folder of the private profiles; empty: the user's cache
+    };
+
+    explicit WriterOffice(Options options);
+    WriterOffice(const WriterOffice&) = delete;
+    WriterOffice& operator=(const WriterOffice&) = delete;
+    // Leaves the instance running: the documents it shows stay open.
+    ~WriterOffice();
+
+    // soffice on PATH, empty when there is none.
+    static QString sofficePath();
+
+    // The desktop of the running instance; starts a new instance when there is none or the one
+    // started before has gone. Throws when it cannot be started or connected within the limit.
+    css::uno::Reference<css::frame::XDesktop2> desktop();
+    // Whether the instance started before is still running and answering.
+    bool alive();
+    // The process started (the launcher; Writer itself runs as its child); -1 when none.
+    pid_t processId() const { return m_pid; }
+    // The private profile of the running instance.
+    const QString& profileDir() const { return m_profileDir; }
+    // Ends the instance. The program never does this; checks end what they started.
+    void shutDown();
+
+private:
+    void start();
+    QString freeProfileDir() const;
+    void killProcess();
+
+    Options m_options;
+    pid_t m_pid = -1;
+    QString m_profileDir;
+    css::uno::Reference<css::frame::XDesktop2> m_desktop;
+};
