@@ -10,6 +10,7 @@
 #include "dialogs/VerticalContourDialog.h"
 #include "dialogs/VerticalRowDialog.h"
 #include "report/ProgressWindow.h"
+#include "report/ReportGenerator.h"
 #include "single/SingleElectrodeWindow.h"
 
 WindowSet::WindowSet(const NumberText& numbers, MessageSink& sink)
@@ -24,6 +25,8 @@ WindowSet::WindowSet(const NumberText& numbers, MessageSink& sink)
     Form8 = new TForm8(main->label("Label28"), numbers, main);
     Form9 = new TForm9(main);
     Form10 = new TForm10(main);
+    Report = new ReportGenerator(m_state, numbers, sink, Form10, main);
+    QObject::connect(main, &TForm1::reportRequested, Report, &ReportGenerator::Button5Click);
     Form11 = new TForm11(numbers, sink, main);
     main->setWindows({Form2, Form3, Form4, Form5, Form6, Form7, Form8, Form9, Form11});
 }

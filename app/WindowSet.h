@@ -18,6 +18,7 @@ class TForm8;
 class TForm9;
 class TForm10;
 class TForm11;
+class ReportGenerator;
 
 class WindowSet {
 public:
@@ -38,6 +39,8 @@ public:
     TForm9* Form9 = nullptr;
     TForm10* Form10 = nullptr;
     TForm11* Form11 = nullptr;
+    // Makes the report when "Отчёт" is pressed.
+    ReportGenerator* Report = nullptr;
 
 private:
     DesignState m_state;
