@@ -1,0 +1,80 @@
+// A word processor for checks: records every call and fails where it is told to.
+#pragma once
+
+#include "report/DocumentEngine.h"
+#include "report/WordAdapter.h"
+
+#include <QMap>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+
+namespace reporttest {
+
+struct EngineScript {
+    bool createFails = false;
+    bool openFails = false;
+    QSet<QString> missingKeys;   // never found
+    QMap<QString, int> lateKeys; // found only after this many failed tries
+    QStringList calls;           // "create", "visible 0", "open <path>", "start", "replace k=v"
+    std::function<void(const QString& call)> onCall; // sees each call as it is made
+};
+
+class RecordingEngine : public DocumentEngine {
+public:
+    explicit RecordingEngine(EngineScript& script) : m_script(script) {}
+
+    void create() override {
+        record(QStringLiteral("create"));
+        if (m_script.createFails)
+            throw std::runtime_error("no word processor");
+    }
+    void setVisible(bool visible) override {
+        record(QStringLiteral("visible %1").arg(int(visible)));
+    }
+    void openDocument(const QString& fileName) override {
+        record(QStringLiteral("open ") + fileName);
+        if (m_script.openFails)
+            throw std::runtime_error("no such document");
+    }
+    void goToStart() override { record(QStringLiteral("start")); }
+    bool findReplace(const QString& key, const QString& value) override {
+        record(QStringLiteral("replace ") + key + QLatin1Char('=') + value);
+        if (m_script.missingKeys.contains(key))
+            return false;
+        if (m_script.lateKeys.value(key) > 0) {
+            --m_script.lateKeys[key];
+            return false;
+        }
+        return true;
+    }
+
+private:
+    void record(const QString& call) {
+        m_script.calls << call;
+        if (m_script.onCall)
+            m_script.onCall(call);
+    }
+
+    EngineScript& m_script;
+};
+
+// Makes WordCreate start recording engines on script until the object is gone.
+class RecordingEngines {
+public:
+    explicit RecordingEngines(EngineScript& script) {
+        WordApp.engine.reset();
+        WordApp.maker = [&script] { return std::make_unique<RecordingEngine>(script); };
+    }
+    ~RecordingEngines() {
+        WordApp.engine.reset();
+        WordApp.maker = nullptr;
+    }
+    RecordingEngines(const RecordingEngines&) = delete;
+    RecordingEngines& operator=(const RecordingEngines&) = delete;
+};
+
+} // namespace reporttest

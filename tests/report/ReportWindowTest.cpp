@@ -1,0 +1,102 @@
+// "Отчёт" with the progress window TForm10, over a recording word processor.
+#include "app/MainWindow.h"
+#include "app/NumberText.h"
+#include "app/WindowSet.h"
+#include "report/ProgressWindow.h"
+#include "report/ReportGenerator.h"
+#include "tests/report/RecordingEngine.h"
+#include "tests/report/WorkedExample.h"
+#include "tests/support/RecordingSink.h"
+#include "tests/support/WindowTest.h"
+
+#include <QProgressBar>
+#include <QTest>
+
+using reporttest::EngineScript;
+using reporttest::RecordingEngines;
+
+class ReportWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { windowtest::useProgramFonts(); }
+
+    // What the progress window shows while the report runs, and after.
+    void barAdvancesWhileTheReportRunsAndTheWindowCloses_data() {
+        QTest::addColumn<int>("material");
+        QTest::addColumn<int>("lastValue");
+        QTest::newRow("angle") << int(ElectrodeMaterial::Angle) << 100; // 108 leaves it full
+        QTest::newRow("round") << int(ElectrodeMaterial::RoundSection) << 100;
+        QTest::newRow("none") << int(ElectrodeMaterial::None) << 99;
+    }
+    void barAdvancesWhileTheReportRunsAndTheWindowCloses() {
+        QFETCH(int, material);
+        QFETCH(int, lastValue);
+        EngineScript script;
+        RecordingEngines engines(script);
+        QWidget owner;
+        owner.resize(600, 400);
+        owner.show();
+        auto* form10 = new TForm10(&owner);
+        const DesignState state = reporttest::workedExample(ElectrodeMaterial(material));
+        const NumberText numbers(QChar(','));
+        RecordingSink sink;
+        ReportGenerator generator(state, numbers, sink, form10, &owner);
+        generator.setTemplatePath(QStringLiteral("/t/отчёт/otchet.rtf"));
+
+        QList<int> values;
+        bool visibleThroughout = true;
+        script.onCall = [&](const QString& call) {
+            visibleThroughout = visibleThroughout && form10->isVisible();
+            if (call == QLatin1String("start"))
+                values << form10->ProgressBar1->value();
+            if (call == QLatin1String("create"))
+                QCOMPARE(form10->ProgressBar1->value(), 0);
+        };
+        generator.Button5Click();
+
+        QVERIFY(visibleThroughout);
+        QVERIFY(!form10->isVisible());
+        QCOMPARE(form10->ProgressBar1->value(), lastValue);
+        QVERIFY(std::is_sorted(values.begin(), values.end()));
+        QCOMPARE(values.first(), 0);
+        QVERIFY(values.last() > 80);
+        QCOMPARE(script.calls.last(), QStringLiteral("visible 1"));
+        QVERIFY(sink.errors.isEmpty());
+        QVERIFY(sink.messages.isEmpty());
+    }
+
+    void engineThatDoesNotStartClosesTheWindowWithAnError() {
+        EngineScript script;
+        script.createFails = true;
+        RecordingEngines engines(script);
+        QWidget owner;
+        auto* form10 = new TForm10(&owner);
+        const DesignState state = reporttest::workedExample();
+        const NumberText numbers(QChar(','));
+        RecordingSink sink;
+        ReportGenerator generator(state, numbers, sink, form10, &owner);
+        generator.Button5Click();
+        QVERIFY(!form10->isVisible());
+        QCOMPARE(sink.errors, QStringList{"Не удалось запустить текстовый процессор для отчёта."});
+    }
+
+    // The main window's "Отчёт" reaches the report with the design state of the windows.
+    void mainWindowButtonRunsTheReport() {
+        EngineScript script;
+        RecordingEngines engines(script);
+        const NumberText numbers(QChar(','));
+        RecordingSink sink;
+        WindowSet windows(numbers, sink);
+        QVERIFY(windows.Report);
+        windows.Report->setTemplatePath(QStringLiteral("/t/otchet.rtf"));
+        windows.state() = reporttest::workedExample();
+        windows.Form1()->Button5Click();
+        QCOMPARE(script.calls.mid(0, 3),
+                 (QStringList{"create", "visible 0", "open /t/otchet.rtf"}));
+        QVERIFY(script.calls.contains(QStringLiteral("replace ##nkonok&=6")));
+        QVERIFY(!windows.Form10->isVisible());
+    }
+};
+
+QTEST_MAIN(ReportWindowTest)
+#include "ReportWindowTest.moc"
