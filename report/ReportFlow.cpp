@@ -40,8 +40,10 @@ void makeReport(const DesignState& state, const NumberText& numbers, const QStri
             progress.advance(row.step);
     }
 
-    WordSetVisible(true);
+    const bool shown = WordSetVisible(true);
     progress.close();
+    if (!shown)
+        throw UserError(kShowFailedMessage);
     if (!skipped.isEmpty())
         sink.showMessage(kKeysMissingMessage + skipped.join(QStringLiteral(", ")));
 }

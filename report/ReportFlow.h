@@ -14,6 +14,7 @@ inline constexpr int kReplaceAttempts = 3;
 inline const QString kEngineFailedMessage =
     QStringLiteral("Не удалось запустить текстовый процессор для отчёта");
 inline const QString kTemplateFailedMessage = QStringLiteral("Не удалось открыть шаблон отчёта: ");
+inline const QString kShowFailedMessage = QStringLiteral("Не удалось показать отчёт");
 inline const QString kKeysMissingMessage = QStringLiteral("В шаблоне отчёта не найдены метки: ");
 
 // The template beside the program, <program folder>/отчёт/otchet.rtf; for an installed program
@@ -21,8 +22,8 @@ inline const QString kKeysMissingMessage = QStringLiteral("В шаблоне о�
 QString reportTemplatePath(const QString& programDir);
 
 // Fills the template at templatePath with the design through WordCreate ... WordFindReplace and
-// shows it. Throws UserError (after closing the progress) when no word processor starts or the
-// template does not open. Placeholders not found after kReplaceAttempts tries are skipped and
-// named in one plain message once the report is shown.
+// shows it. Throws UserError (after closing the progress) when no word processor starts, the
+// template does not open or the filled document cannot be shown. Placeholders not found after
+// kReplaceAttempts tries are skipped and named in one plain message once the report is shown.
 void makeReport(const DesignState& state, const NumberText& numbers, const QString& templatePath,
                 ReportProgress& progress, MessageSink& sink);

@@ -12,6 +12,7 @@
 #include <com/sun/star/bridge/XUnoUrlResolver.hpp>
 #include <com/sun/star/connection/NoConnectException.hpp>
 #include <com/sun/star/frame/Desktop.hpp>
+#include <com/sun/star/frame/XFrames.hpp>
 #include <cppuhelper/bootstrap.hxx>
 #include <rtl/bootstrap.hxx>
 
@@ -130,7 +131,15 @@ WriterOffice::WriterOffice(Options options) : m_options(std::move(options)) {
                                 QStringLiteral("/writer");
 }
 
-WriterOffice::~WriterOffice() = default;
+WriterOffice::~WriterOffice() {
+    // An instance left without any window (its documents closed, or the template never opened)
+    // would otherwise run on unseen; one that shows documents stays open with them.
+    try {
+        if (alive() && m_desktop->getFrames()->getCount() == 0)
+            shutDown();
+    } catch (...) {
+    }
+}
 
 QString WriterOffice::sofficePath() {
     return QStandardPaths::findExecutable(QStringLiteral("soffice"));

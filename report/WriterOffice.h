@@ -18,7 +18,8 @@ public:
     explicit WriterOffice(Options options);
     WriterOffice(const WriterOffice&) = delete;
     WriterOffice& operator=(const WriterOffice&) = delete;
-    // Leaves the instance running: the documents it shows stay open.
+    // Leaves the instance running with the documents it shows; an instance without any window
+    // is ended.
     ~WriterOffice();
 
     // soffice on PATH, empty when there is none.

@@ -17,6 +17,7 @@ namespace reporttest {
 struct EngineScript {
     bool createFails = false;
     bool openFails = false;
+    bool showFails = false;
     QSet<QString> missingKeys;   // never found
     QMap<QString, int> lateKeys; // found only after this many failed tries
     QStringList calls;           // "create", "visible 0", "open <path>", "start", "replace k=v"
@@ -34,6 +35,8 @@ public:
     }
     void setVisible(bool visible) override {
         record(QStringLiteral("visible %1").arg(int(visible)));
+        if (visible && m_script.showFails)
+            throw std::runtime_error("cannot show");
     }
     void openDocument(const QString& fileName) override {
         record(QStringLiteral("open ") + fileName);

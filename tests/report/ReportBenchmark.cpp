@@ -1,5 +1,5 @@
 // How long a whole report takes with each engine (not a test):
-//   build-*/tests/report/report_benchmark
+//   build/korvela_report_bench   (scripts/bench prints it with the other figures)
 // Writer is timed including its start; the built-in RTF engine from reading the template.
 #include "report/ReportFlow.h"
 #include "report/RtfEngine.h"

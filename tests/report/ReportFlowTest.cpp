@@ -135,6 +135,19 @@ TEST(ReportFlow, TemplateThatDoesNotOpenClosesTheProgressAndSaysWhich) {
     EXPECT_TRUE(run.sink.messages.isEmpty());
 }
 
+TEST(ReportFlow, DocumentThatCannotBeShownIsAnErrorNotSilence) {
+    EngineScript script;
+    script.showFails = true;
+    script.missingKeys = {QStringLiteral("##rg&")};
+    RecordingEngines engines(script);
+    Outcome run;
+    press(run, reporttest::workedExample());
+    EXPECT_EQ(script.calls.last(), QStringLiteral("visible 1"));
+    EXPECT_EQ(run.progress.events.last(), QStringLiteral("close"));
+    EXPECT_EQ(run.sink.errors, QStringList{"Не удалось показать отчёт."});
+    EXPECT_TRUE(run.sink.messages.isEmpty());
+}
+
 TEST(ReportFlow, NoWordProcessorClosesTheProgressWithAnError) {
     EngineScript script;
     script.createFails = true;
