@@ -157,7 +157,9 @@ void RtfDocument::parse() const {
         m_pieces.push_back({begin, end, groups.back().uc, begin == bareWordEnd});
     };
     // Skips the uc fallback characters after \uN from q; returns where they end.
+    qsizetype fallbackBareEnd = -1; // where the fallback ends with a control word without blank
     const auto skipFallback = [&](qsizetype q, int count) {
+        fallbackBareEnd = -1;
         while (count > 0 && q < n) {
             const char c = b[q];
             if (c == '{' || c == '}')
@@ -169,9 +171,13 @@ void RtfDocument::parse() const {
             if (c == '\\' && q + 1 < n) {
                 if (b[q + 1] == '\'')
                     q = std::min(n, q + 4);
-                else if (isLetter(b[q + 1]))
-                    q = readWord(b, q + 1).end;
-                else
+                else if (isLetter(b[q + 1])) {
+                    const Word w = readWord(b, q + 1);
+                    q = w.end;
+                    // A fallback word without its blank must not run into what follows.
+                    if (w.bare && count == 1)
+                        fallbackBareEnd = q;
+                } else
                     q += 2;
             } else {
                 ++q;
@@ -199,7 +205,10 @@ void RtfDocument::parse() const {
                 const Word w = readWord(b, p + 1);
                 const qsizetype begin = p;
                 p = w.end;
-                if (atGroupStart && isHiddenDestination(w.name))
+                // A destination hides the rest of its group. Valid documents open a group with
+                // it; taking it wherever it stands keeps a replacement before it from changing
+                // what is visible after it.
+                if (isHiddenDestination(w.name))
                     groups.back().hidden = true;
                 if (w.name == "bin" && w.hasParameter) {
                     p = std::min(n, p + std::max(0L, w.parameter));
@@ -208,12 +217,16 @@ void RtfDocument::parse() const {
                 if (w.name == "ansicpg" && w.hasParameter)
                     setCodePage("windows-" + QByteArray::number(qlonglong(w.parameter)));
                 if (w.name == "uc" && w.hasParameter) {
-                    groups.back().uc = int(std::max(0L, w.parameter));
+                    // Real documents use a few fallback characters; a bound keeps a damaged
+                    // count from making every replacement enormous.
+                    groups.back().uc = int(std::clamp(w.parameter, 0L, 255L));
                 } else if (w.name == "u" && w.hasParameter) {
                     const auto unit = char16_t(w.parameter < 0 ? w.parameter + 65536 : w.parameter);
                     const int uc = groups.back().uc;
                     const qsizetype end = uc > 0 ? skipFallback(p, uc) : p;
                     addChar(unit, begin, end);
+                    if (fallbackBareEnd >= 0)
+                        bareWordEnd = fallbackBareEnd;
                     p = end;
                     if (uc == 0 && w.bare)
                         bareWordEnd = p;
@@ -240,8 +253,7 @@ void RtfDocument::parse() const {
                 }
                 p += 2;
                 if (s == '*') {
-                    if (atGroupStart || groups.back().hidden)
-                        groups.back().hidden = true;
+                    groups.back().hidden = true;
                     groupStart = atGroupStart; // the destination's word is still to come
                 } else if (s == '\\' || s == '{' || s == '}') {
                     addChar(char16_t(s), begin, p);
@@ -321,21 +333,35 @@ qsizetype RtfDocument::replaceFirst(const QString& key, const QString& value, qs
     if (at < 0)
         return -1;
 
+    const QByteArray original = m_bytes;
+    const std::vector<Piece> pieces = m_pieces;
+    const QString expected = m_text.left(at) + value + m_text.mid(at + key.size());
+
     // Take the key's characters out from the last to the first, so that offsets stay valid; a
     // blank keeps a control word that ended right before a character from running into what
-    // follows.
-    const qsizetype last = at + key.size() - 1;
-    for (qsizetype i = last; i > at; --i) {
-        const Piece& piece = m_pieces[std::size_t(i)];
-        m_bytes.replace(piece.begin, piece.end - piece.begin,
-                        piece.afterBareWord ? QByteArray(" ") : QByteArray());
-    }
-    const Piece& head = m_pieces[std::size_t(at)];
-    QByteArray replacement = encode(value, head.uc, m_codePage);
-    if (head.afterBareWord)
-        replacement.prepend(' ');
-    m_bytes.replace(head.begin, head.end - head.begin, replacement);
-    const qsizetype after = head.begin + replacement.size();
-    m_parsed = false;
+    // follows, unless that control word is the key's previous character and goes too. In a
+    // group of its own the value cannot run into anything (a damaged word before it, say).
+    const auto replace = [&](bool ownGroup) {
+        m_bytes = original;
+        const qsizetype last = at + key.size() - 1;
+        for (qsizetype i = last; i > at; --i) {
+            const Piece& piece = pieces[std::size_t(i)];
+            const bool wordStays = pieces[std::size_t(i - 1)].end != piece.begin;
+            m_bytes.replace(piece.begin, piece.end - piece.begin,
+                            piece.afterBareWord && wordStays ? QByteArray(" ") : QByteArray());
+        }
+        const Piece& head = pieces[std::size_t(at)];
+        QByteArray replacement = encode(value, head.uc, m_codePage);
+        if (ownGroup)
+            replacement = '{' + replacement + '}';
+        else if (head.afterBareWord)
+            replacement.prepend(' ');
+        m_bytes.replace(head.begin, head.end - head.begin, replacement);
+        m_parsed = false;
+        return head.begin + replacement.size();
+    };
+    qsizetype after = replace(false);
+    if (text() != expected)
+        after = replace(true);
     return after;
 }

@@ -56,6 +56,12 @@ TEST(RtfDocument, ReplacesTheKeyWhereverMarkupSplitsIt) {
         {R"({\rtf1 ##k})", "##k", "{a\\b}", R"({\rtf1 \{a\\b\}})", "{a\\b}"},
         // The key written with escapes is found too.
         {R"({\rtf1 \'23\u35?k!})", "##k", "1", R"({\rtf1 1!})", "1!"},
+        // An escape without its blank that goes with the key leaves no blank behind.
+        {R"({\rtf1\uc0 \u1040ip}z})", "\u0410ip", "60,0", R"({\rtf1\uc0 60,0}z})", "60,0z"},
+        // A value that would run into a damaged control word before it gets a group of its own.
+        {R"({\rtf1 \u-%x})", "%", "60", R"({\rtf1 \u-{60}x})", "-60x"},
+        // A fallback written as a control word keeps its end when the text after it goes.
+        {R"({\rtf1 \u1040\u1041ab})", "a", "60", R"({\rtf1 \u1040\u1041 60b})", "\u041060b"},
     };
     for (const Replacement& c : cases) {
         SCOPED_TRACE(c.rtf.constData());
