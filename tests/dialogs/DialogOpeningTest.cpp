@@ -10,8 +10,8 @@
 #include "dialogs/VerticalContourDialog.h"
 #include "dialogs/VerticalRowDialog.h"
 #include "tests/dialogs/DialogTest.h"
-#include "tests/support/RecordingSink.h"
 #include "tests/support/WindowTest.h"
+#include "tests/support/WizardTestBase.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -27,20 +27,9 @@
 using namespace dialogtest;
 using windowtest::click;
 
-class DialogOpeningTest : public QObject {
+class DialogOpeningTest : public WizardTestBase {
     Q_OBJECT
 
-    const NumberText m_numbers{QLatin1Char(',')};
-    RecordingSink m_sink;
-    std::unique_ptr<WindowSet> m_windows;
-    TForm1* m_main = nullptr;
-
-    template <class W = QWidget> W* main(const char* name) const {
-        auto* found = m_main->findChild<W*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no widget %s", name);
-        return found;
-    }
     template <class W> static W* part(QWidget* dialog, const char* name) {
         return dialog->findChild<W*>(QString::fromLatin1(name));
     }
@@ -61,15 +50,10 @@ class DialogOpeningTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { windowtest::useProgramFonts(); }
     void init() {
-        m_windows = std::make_unique<WindowSet>(m_numbers, m_sink);
-        m_main = m_windows->Form1();
-        m_main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_main));
-        main<QTabWidget>("PageControl1")->setCurrentIndex(1);
+        WizardTestBase::init();
+        w<QTabWidget>("PageControl1")->setCurrentIndex(1);
     }
-    void cleanup() { m_windows.reset(); }
 
     void startHiddenWithTheMainWindowAsOwner() {
         for (QWidget* d : dialogs()) {
@@ -100,18 +84,18 @@ private slots:
         QFETCH(bool, typed);
         QFETCH(QString, vertical);
         QFETCH(QString, strip);
-        auto* box = main<QComboBox>("ComboBox2");
+        auto* box = w<QComboBox>("ComboBox2");
         if (typed)
             box->setEditText(arrangement);
         else if (!arrangement.isEmpty())
             pick(box, arrangement);
 
-        click(main("Label16"));
+        click(w("Label16"));
         QWidget* shown = visibleDialog();
         QVERIFY(shown);
         QCOMPARE(shown->objectName(), vertical);
         shown->hide();
-        click(main("Label26"));
+        click(w("Label26"));
         shown = visibleDialog();
         QVERIFY(shown);
         QCOMPARE(shown->objectName(), strip);
@@ -130,8 +114,8 @@ private slots:
     void siteLabelsOpenTheirDialogs() {
         QFETCH(QString, label);
         QFETCH(QString, dialog);
-        main<QTabWidget>("PageControl1")->setCurrentIndex(0);
-        auto* clicked = main(label.toLatin1().constData());
+        w<QTabWidget>("PageControl1")->setCurrentIndex(0);
+        auto* clicked = w(label.toLatin1().constData());
         QCOMPARE(clicked->cursor().shape(), Qt::PointingHandCursor);
         click(clicked);
         QWidget* shown = visibleDialog();
@@ -142,8 +126,8 @@ private slots:
     // Modeless and centred over the main window; the main window takes input meanwhile.
     void dialogsAreModelessAndCentred() {
         m_main->move(140, 90);
-        main<QTabWidget>("PageControl1")->setCurrentIndex(0);
-        click(main("Label27"));
+        w<QTabWidget>("PageControl1")->setCurrentIndex(0);
+        click(w("Label27"));
         QWidget* dialog = m_windows->Form6;
         QVERIFY(dialog->isVisible());
         QVERIFY(!dialog->isModal());
@@ -153,7 +137,7 @@ private slots:
         QVERIFY2(qAbs(offset.x()) <= 2 && qAbs(offset.y()) <= 2,
                  qPrintable(QString("%1,%2").arg(offset.x()).arg(offset.y())));
 
-        auto* edit = main<QLineEdit>("Edit5");
+        auto* edit = w<QLineEdit>("Edit5");
         QTest::mouseClick(edit, Qt::LeftButton);
         QTest::keyClicks(edit, "3");
         QCOMPARE(edit->text(), QStringLiteral("3"));
@@ -162,20 +146,20 @@ private slots:
 
     // A second click brings back the same window as it was left, and writes nothing itself.
     void reopeningBringsTheSameWindowBack() {
-        main<QTabWidget>("PageControl1")->setCurrentIndex(0);
-        click(main("Label29"));
+        w<QTabWidget>("PageControl1")->setCurrentIndex(0);
+        click(w("Label29"));
         QWidget* dialog = m_windows->Form7;
         part<QRadioButton>(dialog, "RadioButton2")->setChecked(true);
-        type(part<QComboBox>(dialog, "ComboBox1"), "abc");
+        dialogtest::type(part<QComboBox>(dialog, "ComboBox1"), "abc");
         moveTo(dialog, kClimaticFreeSurface);
         dialog->hide();
-        click(main("Label29"));
+        click(w("Label29"));
         QVERIFY(dialog->isVisible());
         QVERIFY(part<QRadioButton>(dialog, "RadioButton2")->isChecked());
         QCOMPARE(part<QComboBox>(dialog, "ComboBox1")->currentText(), QStringLiteral("abc"));
         QVERIFY(part<QPushButton>(dialog, "BitBtn1")->isEnabled());
-        QCOMPARE(main<QLabel>("Label29")->text(), QString());
-        QCOMPARE(main<QLabel>("Label28")->text(), QString());
+        QCOMPARE(w<QLabel>("Label29")->text(), QString());
+        QCOMPARE(w<QLabel>("Label28")->text(), QString());
     }
 };
 
