@@ -24,20 +24,23 @@ public:
     Cell confirm(int rowPosition, int columnPosition) {
         if (rowPosition >= 0 && static_cast<std::size_t>(rowPosition) < m_table.size())
             m_rememberedRow = rowPosition;
-        if (m_rememberedRow)
-            m_currentRow = m_table[static_cast<std::size_t>(*m_rememberedRow)];
+        if (m_rememberedRow != kNone)
+            m_currentRow = m_table[static_cast<std::size_t>(m_rememberedRow)];
         if (columnPosition >= 0 && static_cast<std::size_t>(columnPosition) < m_currentRow.size())
             m_value = m_currentRow[static_cast<std::size_t>(columnPosition)];
         return m_value;
     }
 
-    std::optional<int> rememberedRow() const { return m_rememberedRow; }
+    std::optional<int> rememberedRow() const {
+        return m_rememberedRow == kNone ? std::nullopt : std::optional<int>(m_rememberedRow);
+    }
     Cell value() const { return m_value; }
     const std::vector<Cell>& currentRow() const { return m_currentRow; }
 
 private:
     const TableRows<Cell>& m_table;
     std::vector<Cell> m_currentRow;
-    std::optional<int> m_rememberedRow;
+    static constexpr int kNone = -1;
+    int m_rememberedRow = kNone;
     Cell m_value{};
 };
