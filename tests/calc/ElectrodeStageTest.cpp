@@ -2,6 +2,7 @@
 #include "calc/ElectrodeStage.h"
 #include "app/Errors.h"
 #include "tests/support/QtPrinters.h"
+#include "tests/support/WorkedDesign.h"
 
 #include <gtest/gtest.h>
 
@@ -12,27 +13,8 @@ namespace {
 
 const NumberText comma(QLatin1Char(','));
 
-struct Design {
-    DesignState state;
-    ElectrodeInputs in;
-};
-
-// The first worked design: garden soil, zone with ψv = 1.35, angle steel in a row.
-Design rowOfAngles() {
-    Design d;
-    DesignState& s = d.state;
-    s.UpperResistivity = s.LowerResistivity = 40;
-    s.ClimaticCoefVertical = 1.35;
-    s.ClimaticCoefHorizontal = 2.5;
-    s.UpperLayerThickness = 3;
-    s.HorizontalDepth = 0.8;
-    s.NormalizedResistance = 4;
-    s.ElectrodeArrangement = ElectrodeArrangement::Row;
-    s.ElectrodeMaterial = ElectrodeMaterial::Angle;
-    d.in = {QStringLiteral("60"), QStringLiteral("2,5"), QStringLiteral("40"),
-            QStringLiteral("5"),  QStringLiteral("0,5"), QStringLiteral("0,65")};
-    return d;
-}
+using worked::Design;
+using worked::rowOfAngles;
 
 TEST(ElectrodeStage, FirstWorkedDesign) {
     Design d = rowOfAngles();

@@ -5,6 +5,7 @@
 #include "report/RtfDocument.h"
 #include "report/RtfEngine.h"
 #include "report/WordAdapter.h"
+#include "tests/report/ReportTestSupport.h"
 #include "tests/report/WorkedExample.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/RecordingSink.h"
@@ -16,19 +17,9 @@
 
 namespace {
 
-const QString kTemplate = QString::fromUtf8(KORVELA_REPORT_TEMPLATE);
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-class NoProgress : public ReportProgress {
-public:
-    void open() override {}
-    void advance(int) override {}
-    void close() override {}
-};
+using reporttest::kTemplate;
+using reporttest::NoProgress;
+using reporttest::readAll;
 
 TEST(ReportTemplate, HoldsEachKeyExactlyOnceAndNoOtherMark) {
     const QByteArray bytes = readAll(kTemplate);

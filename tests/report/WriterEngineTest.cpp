@@ -6,6 +6,7 @@
 #include "report/ReportRows.h"
 #include "report/WordAdapter.h"
 #include "report/WriterOffice.h"
+#include "tests/report/ReportTestSupport.h"
 #include "tests/report/WorkedExample.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/RecordingSink.h"
@@ -19,19 +20,9 @@
 
 namespace {
 
-const QString kTemplate = QString::fromUtf8(KORVELA_REPORT_TEMPLATE);
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-class NoProgress : public ReportProgress {
-public:
-    void open() override {}
-    void advance(int) override {}
-    void close() override {}
-};
+using reporttest::kTemplate;
+using reporttest::NoProgress;
+using reporttest::readAll;
 
 class WriterEngineTest : public ::testing::Test {
 protected:

@@ -1,0 +1,27 @@
+// What the report tests share: the built template, reading a file whole, and a progress that
+// shows nothing.
+#pragma once
+
+#include "report/ReportProgress.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+namespace reporttest {
+
+inline const QString kTemplate = QString::fromUtf8(KORVELA_REPORT_TEMPLATE);
+
+inline QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+class NoProgress : public ReportProgress {
+public:
+    void open() override {}
+    void advance(int) override {}
+    void close() override {}
+};
+
+} // namespace reporttest
