@@ -4,6 +4,7 @@
 #include <QStringEncoder>
 #include <algorithm>
 #include <cstring>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -40,8 +41,14 @@ bool isHiddenDestination(const QByteArray& word) {
         "subject",    "template",  "themedata",    "title",
         "userprops",  "xmlnstbl",
     };
-    return std::any_of(std::begin(kHidden), std::end(kHidden),
-                       [&](const char* h) { return word == h; });
+    // Looked up for every control word of a document: sorted once, then searched by halves.
+    static const std::vector<std::string_view> sorted = [] {
+        std::vector<std::string_view> v(std::begin(kHidden), std::end(kHidden));
+        std::sort(v.begin(), v.end());
+        return v;
+    }();
+    return std::binary_search(sorted.begin(), sorted.end(),
+                              std::string_view(word.constData(), std::size_t(word.size())));
 }
 
 // The character that a control word stands for in the text, 0 for none.
@@ -334,7 +341,8 @@ qsizetype RtfDocument::replaceFirst(const QString& key, const QString& value, qs
         return -1;
 
     const QByteArray original = m_bytes;
-    const std::vector<Piece> pieces = m_pieces;
+    // The key's own pieces: parsing again (below) replaces m_pieces.
+    const std::vector<Piece> pieces(m_pieces.begin() + at, m_pieces.begin() + at + key.size());
     const QString expected = m_text.left(at) + value + m_text.mid(at + key.size());
 
     // Take the key's characters out from the last to the first, so that offsets stay valid; a
@@ -343,14 +351,13 @@ qsizetype RtfDocument::replaceFirst(const QString& key, const QString& value, qs
     // group of its own the value cannot run into anything (a damaged word before it, say).
     const auto replace = [&](bool ownGroup) {
         m_bytes = original;
-        const qsizetype last = at + key.size() - 1;
-        for (qsizetype i = last; i > at; --i) {
-            const Piece& piece = pieces[std::size_t(i)];
-            const bool wordStays = pieces[std::size_t(i - 1)].end != piece.begin;
+        for (std::size_t i = pieces.size() - 1; i > 0; --i) {
+            const Piece& piece = pieces[i];
+            const bool wordStays = pieces[i - 1].end != piece.begin;
             m_bytes.replace(piece.begin, piece.end - piece.begin,
                             piece.afterBareWord && wordStays ? QByteArray(" ") : QByteArray());
         }
-        const Piece& head = pieces[std::size_t(at)];
+        const Piece& head = pieces.front();
         QByteArray replacement = encode(value, head.uc, m_codePage);
         if (ownGroup)
             replacement = '{' + replacement + '}';
