@@ -8,12 +8,26 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyle>
 
 namespace {
 const QString kFamily = QStringLiteral("MS Sans Serif");
 constexpr int kListHeight = 21;
+
+// The green check mark of an OK button, drawn (no icon theme to search); the button greys it
+// while it is disabled.
+QIcon okGlyph() {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0, 128, 0), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolyline(QPolygonF({QPointF(2.5, 8.5), QPointF(6.5, 12.5), QPointF(13.5, 3.5)}));
+    painter.end();
+    return QIcon(pixmap);
+}
 } // namespace
 
 ReferenceDialog::ReferenceDialog(const QString& name, const QString& title, QSize client,
@@ -31,7 +45,7 @@ ReferenceDialog::ReferenceDialog(const QString& name, const QString& title, QSiz
 
     m_ok->setObjectName(QStringLiteral("BitBtn1"));
     m_ok->setText(QStringLiteral("OK"));
-    m_ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    m_ok->setIcon(okGlyph());
     m_ok->setGeometry(okAt.x(), okAt.y(), 113, 25);
     m_ok->setDefault(true);
     m_ok->setEnabled(false);
