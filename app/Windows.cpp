@@ -1,7 +1,12 @@
 #include "app/Windows.h"
 
 #include <QEvent>
+#include <QFont>
 #include <QObject>
+
+void substituteFormFont() {
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+}
 
 int pickedPosition(const QComboBox* box) {
     return box->findText(box->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);

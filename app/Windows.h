@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QWidget>
 
+// The forms are drawn for "MS Sans Serif"; Liberation Sans has its metrics here.
+void substituteFormFont();
 // The list position of the item whose text is exactly the box text, -1 when the text is no item.
 int pickedPosition(const QComboBox* box);
 // An editable drop-down box that neither completes nor inserts what is typed.

@@ -4,16 +4,15 @@
 #include "app/Messages.h"
 #include "app/NumberText.h"
 #include "app/WindowSet.h"
+#include "app/Windows.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QLocale>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("korvela"));
-    // The forms are drawn for "MS Sans Serif"; Liberation Sans has the same metrics here.
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    substituteFormFont();
 
     const NumberText numbers(QLocale::system().decimalPoint().front());
     BoxMessageSink sink;

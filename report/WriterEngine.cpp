@@ -31,11 +31,6 @@ using rtl::OUString;
 
 namespace {
 
-OUString toOUString(const QString& s) {
-    const QByteArray utf8 = s.toUtf8();
-    return OUString(utf8.constData(), utf8.size(), RTL_TEXTENCODING_UTF8);
-}
-
 OUString fileUrl(const QString& path) {
     OUString url;
     if (osl::FileBase::getFileURLFromSystemPath(toOUString(QFileInfo(path).absoluteFilePath()),

@@ -33,12 +33,12 @@ extern char** environ;
 using namespace com::sun::star;
 using rtl::OUString;
 
-namespace {
-
 OUString toOUString(const QString& s) {
     const QByteArray utf8 = s.toUtf8();
     return OUString(utf8.constData(), utf8.size(), RTL_TEXTENCODING_UTF8);
 }
+
+namespace {
 
 // The UNO runtime of this process, bootstrapped once for all connections.
 uno::Reference<uno::XComponentContext> localContext() {

@@ -5,7 +5,11 @@
 #include <com/sun/star/frame/XDesktop2.hpp>
 #include <com/sun/star/uno/Reference.hxx>
 #include <com/sun/star/uno/XComponentContext.hpp>
+#include <rtl/ustring.hxx>
 #include <sys/types.h>
+
+// A Qt string as a UNO string.
+rtl::OUString toOUString(const QString& s);
 
 class WriterOffice {
 public:

@@ -4,10 +4,10 @@
 #include "app/MainWindow.h"
 #include "app/NumberText.h"
 #include "app/WindowSet.h"
+#include "app/Windows.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QFont>
 #include <QLocale>
 #include <QTimer>
 #include <QWidget>
@@ -40,8 +40,7 @@ int main(int argc, char* argv[]) {
         plain->resize(737, 425);
         plain->show();
     } else {
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
-                                  QStringLiteral("Liberation Sans"));
+        substituteFormFont();
         windows = std::make_unique<WindowSet>(numbers, sink);
         windows->Form1()->show();
     }

@@ -1,13 +1,14 @@
 #include "tests/support/WindowTest.h"
 
-#include <QFont>
+#include "app/Windows.h"
+
 #include <QTest>
 #include <QWidget>
 
 namespace windowtest {
 
 void useProgramFonts() {
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    substituteFormFont();
 }
 
 void hover(QWidget* w) {
