@@ -6,6 +6,9 @@
 
 enum class ElectrodeArrangement { None, Contour, Row };
 enum class ElectrodeMaterial { None, Angle, RoundSection };
+// Where the vertical electrodes stand: across the boundary of the two soil layers, or wholly in
+// one of them.
+enum class ElectrodeLayers { Both, UpperOnly, LowerOnly };
 
 struct DesignState {
     double EquivalentResistivity = 0.0;      // ρeq, Ohm·m
@@ -38,4 +41,6 @@ struct DesignState {
 
     ::ElectrodeArrangement ElectrodeArrangement = ::ElectrodeArrangement::None;
     ::ElectrodeMaterial ElectrodeMaterial = ::ElectrodeMaterial::None;
+    // Which soil the last calculation found the vertical electrodes in.
+    ::ElectrodeLayers ElectrodeLayers = ::ElectrodeLayers::Both;
 };

@@ -1,0 +1,72 @@
+// What the windows hold of a design, as plain data: the inputs and picks of the main window and
+// the state of every reference dialog. Saved designs are made of it and restore it.
+#pragma once
+
+#include <QString>
+#include <array>
+#include <optional>
+
+// An editable drop-down box: the text in its edit field and the list position of that text, -1
+// when the text is no item (typed, or empty).
+struct ListBoxState {
+    int position = -1;
+    QString text;
+
+    bool operator==(const ListBoxState&) const = default;
+};
+
+// The main window: what the engineer typed and picked on the wizard's pages.
+struct WizardState {
+    ListBoxState upperSoil;   // ComboBox3
+    ListBoxState lowerSoil;   // ComboBox4
+    ListBoxState arrangement; // ComboBox2
+    ListBoxState material;    // ComboBox1
+    // Edit boxes, as typed (the decimal separator of the system that shows them).
+    QString Edit5, Edit6, Edit8, Edit9, Edit10, Edit11;
+    // Display labels, as the dialogs wrote them.
+    QString Label29, Label28, Label27, Label16, Label26;
+    bool button1Enabled = false; // "Далее>>" of the site page
+    bool button3Enabled = false; // "Далее>>" of the electrode page
+    int page = 0;                // 0 site, 1 electrode system, 2 results
+
+    bool operator==(const WizardState&) const = default;
+};
+
+// A dialog that looks a value up by two lists (the four utilization dialogs and the normalized
+// resistance dialog): the two boxes, the remembered row and value, and its OK button.
+struct TwoListDialogState {
+    QString firstText;                // ComboBox1, picked or typed
+    QString secondText;               // ComboBox2
+    std::optional<int> rememberedRow; // the table row that the last confirmations loaded
+    double value = 0.0;               // the value last handed out (whole ohms for TForm6)
+    bool okEnabled = false;
+
+    bool operator==(const TwoListDialogState&) const = default;
+};
+
+// A climatic coefficient dialog: the selected zone button, the electrode type (TForm7 only),
+// the zone whose coefficients the last confirmations loaded, the remembered coefficients and
+// its OK button.
+struct ZoneDialogState {
+    std::optional<int> selectedZone;   // 0..3 for zones I..IV, none when no button is selected
+    QString typeText;                  // ComboBox1 of TForm7; empty for TForm8
+    std::optional<int> rememberedZone; // 0..3
+    double vertical = 0.0;             // TForm7: the remembered vertical coefficient
+    double horizontal = 0.0;           // the remembered horizontal coefficient
+    bool okEnabled = false;
+
+    bool operator==(const ZoneDialogState&) const = default;
+};
+
+struct DesignSnapshot {
+    WizardState wizard;
+    TwoListDialogState Form2; // utilization, vertical electrodes in a row
+    TwoListDialogState Form3; // utilization, connecting strip in a row
+    TwoListDialogState Form4; // utilization, vertical electrodes along a contour
+    TwoListDialogState Form5; // utilization, connecting strip along a contour
+    TwoListDialogState Form6; // normalized resistance
+    ZoneDialogState Form7;    // climatic coefficients, vertical and horizontal
+    ZoneDialogState Form8;    // climatic coefficient, horizontal
+
+    bool operator==(const DesignSnapshot&) const = default;
+};
