@@ -2,12 +2,13 @@
 #pragma once
 
 #include "app/Errors.h"
+#include "app/ProgramFacts.h"
 
 #include <QString>
 #include <optional>
 #include <utility>
 
-inline const QString kApplicationTitle = QStringLiteral("Корвела v1.1");
+inline const QString kApplicationTitle = QStringLiteral("Корвела v") + kProgramVersion;
 
 class MessageSink {
 public:

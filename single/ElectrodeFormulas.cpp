@@ -12,27 +12,37 @@ const Real k2Pi = 6.28;
 const Real kPi = 3.14;
 } // namespace
 
-std::optional<double> sphereInGround(double rho, double D, double t) {
-    if (!(Real(2) * t > D))
-        return std::nullopt;
+bool sphereInGroundHolds(double D, double t) {
+    return Real(2) * t > D;
+}
+
+double sphereInGround(double rho, double D, double t) {
     const Real first = Real(rho) / (k2Pi * D);
     return (first * (Real(D) / (Real(4) * t) + Real(1))).value();
 }
 
-std::optional<double> hemisphereAtSurface(double rho, double D) {
+bool hemisphereAtSurfaceHolds(double) {
+    return true;
+}
+
+double hemisphereAtSurface(double rho, double D) {
     return (Real(rho) / (kPi * D)).value();
 }
 
-std::optional<double> rodAtSurface(double rho, double d, double l) {
-    if (!(Real(l) > d))
-        return std::nullopt;
+bool rodAtSurfaceHolds(double d, double l) {
+    return Real(l) > d;
+}
+
+double rodAtSurface(double rho, double d, double l) {
     const Real first = Real(rho) / (k2Pi * l);
     return (first * fp::ln(Real(4) * l / d)).value();
 }
 
-std::optional<double> rodInGround(double rho, double d, double l, double t0) {
-    if (!(Real(t0) > 0.5))
-        return std::nullopt;
+bool rodInGroundHolds(double, double, double t0) {
+    return Real(t0) > 0.5;
+}
+
+double rodInGround(double rho, double d, double l, double t0) {
     const Real t = Real(t0) + Real(l) / Real(2);
     const Real fourT = Real(4) * t;
     const Real first = Real(rho) / (k2Pi * l);
@@ -40,54 +50,70 @@ std::optional<double> rodInGround(double rho, double d, double l, double t0) {
     return (first * (log1 + Real(0.5) * fp::ln((fourT + l) / (fourT - l)))).value();
 }
 
-std::optional<double> roundAtSurface(double rho, double d, double l) {
-    if (!(Real(l) > d))
-        return std::nullopt;
+bool roundAtSurfaceHolds(double d, double l) {
+    return Real(l) > d;
+}
+
+double roundAtSurface(double rho, double d, double l) {
     const Real first = Real(rho) / (kPi * l);
     return (first * fp::ln(Real(2) * l / d)).value();
 }
 
-std::optional<double> roundInGround(double rho, double d, double l, double t) {
-    if (!(Real(l) > d && Real(l) > Real(4) * t))
-        return std::nullopt;
+bool roundInGroundHolds(double d, double l, double t) {
+    return Real(l) > d && Real(l) > Real(4) * t;
+}
+
+double roundInGround(double rho, double d, double l, double t) {
     const Real first = Real(rho) / (k2Pi * l);
     return (first * fp::ln(Real(l) * l / (Real(d) * t))).value();
 }
 
-std::optional<double> stripAtSurface(double rho, double b, double l) {
-    if (!(Real(l) > b))
-        return std::nullopt;
+bool stripAtSurfaceHolds(double b, double l) {
+    return Real(l) > b;
+}
+
+double stripAtSurface(double rho, double b, double l) {
     const Real first = Real(rho) / (kPi * l);
     return (first * fp::ln(Real(4) * l / b)).value();
 }
 
-std::optional<double> stripInGround(double rho, double b, double l, double t) {
-    if (!(Real(l) > b && Real(l) > Real(4) * t))
-        return std::nullopt;
+bool stripInGroundHolds(double b, double l, double t) {
+    return Real(l) > b && Real(l) > Real(4) * t;
+}
+
+double stripInGround(double rho, double b, double l, double t) {
     const Real first = Real(rho) / (k2Pi * l);
     return (first * fp::ln(Real(2) * l * l / (Real(b) * t))).value();
 }
 
-std::optional<double> ringAtSurface(double rho, double D, double d) {
-    if (!(Real(D) > d))
-        return std::nullopt;
+bool ringAtSurfaceHolds(double D, double d) {
+    return Real(D) > d;
+}
+
+double ringAtSurface(double rho, double D, double d) {
     const Real first = fp::ln(Real(8) * D / d);
     return (first * (Real(rho) / (Real(9.8596) * D))).value();
 }
 
-std::optional<double> ringInGround(double rho, double D, double d, double t) {
-    if (!(Real(D) > d && Real(2) * t < D))
-        return std::nullopt;
+bool ringInGroundHolds(double D, double d, double t) {
+    return Real(D) > d && Real(2) * t < D;
+}
+
+double ringInGround(double rho, double D, double d, double t) {
     const Real first = fp::ln(Real(12.56) * D * D / (Real(d) * t));
     return (first * (Real(rho) / (Real(19.7192) * D))).value();
 }
 
-std::optional<double> plateAtSurface(double rho, double D) {
+bool plateAtSurfaceHolds(double) {
+    return true;
+}
+
+double plateAtSurface(double rho, double D) {
     return (Real(rho) / (Real(2) * D)).value();
 }
 
 namespace {
-// The round plate at depth t, without its condition; shared by the rectangular plate.
+// The round plate at depth t; shared by the rectangular plate.
 double plateFormula(Real rho, Real D, Real t) {
     const Real first = rho / (Real(4) * D);
     const Real angle = fp::asin(D / fp::sqrt(D * D + Real(16) * t * t));
@@ -95,15 +121,19 @@ double plateFormula(Real rho, Real D, Real t) {
 }
 } // namespace
 
-std::optional<double> plateInGround(double rho, double D, double t) {
-    if (!(Real(2) * t > D))
-        return std::nullopt;
+bool plateInGroundHolds(double D, double t) {
+    return Real(2) * t > D;
+}
+
+double plateInGround(double rho, double D, double t) {
     return plateFormula(rho, D, t);
 }
 
-std::optional<double> rectangularPlateInGround(double rho, double a, double b, double t) {
-    if (!(Real(a) < b && Real(b) < Real(4) * a && Real(a) < Real(2) * t))
-        return std::nullopt;
+bool rectangularPlateInGroundHolds(double a, double b, double t) {
+    return Real(a) < b && Real(b) < Real(4) * a && Real(a) < Real(2) * t;
+}
+
+double rectangularPlateInGround(double rho, double a, double b, double t) {
     const Real D = Real(2) * fp::sqrt(Real(a) * b / kPi);
     return plateFormula(rho, D, t);
 }

@@ -1,12 +1,14 @@
 #include "single/PictureSearch.h"
 
+#include "app/ProgramFacts.h"
+
 #include <QDir>
 #include <QFileInfo>
 
 QStringList pictureFolders(const QString& currentFolder, const QString& programFolder) {
     const QDir program(programFolder);
     return {QDir::cleanPath(currentFolder), QDir::cleanPath(programFolder),
-            QDir::cleanPath(program.filePath(QStringLiteral("../share/korvela")))};
+            QDir::cleanPath(program.filePath(kDataFolderFromProgram))};
 }
 
 QString findPicture(const QString& relativePath, const QStringList& folders) {

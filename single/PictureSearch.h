@@ -5,7 +5,7 @@
 #include <QStringList>
 
 // The folders searched, in order: the current folder, the program's own folder, and the
-// installed data folder "../share/korvela" beside the program's folder.
+// installed data folder beside the program's folder ("../share/korvela" for the usual layout).
 QStringList pictureFolders(const QString& currentFolder, const QString& programFolder);
 
 // The full path of the first file relativePath found under folders, in their order. When no

@@ -75,7 +75,7 @@ SingleElectrodeTexts TForm11::texts() const {
 
 void TForm11::takeShapeOver() {
     const int position = pickedPosition(m_ui->ComboBox1);
-    if (position < 0 || position >= kShapeCount)
+    if (position < 0 || position >= shapeCount())
         return;
     if (position + 1 != m_shapeNumber)
         m_pictureReportedFor = 0;

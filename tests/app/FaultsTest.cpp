@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <exception>
 #include <functional>
 #include <limits>
 
@@ -93,12 +94,19 @@ TEST(Guarded, KeepsWhatWasStoredAndShowsTheErrorOnce) {
     EXPECT_TRUE(sink.errors.isEmpty());
 }
 
-// The box is shown after the handler has been left, not from inside it.
+// The box is shown after the handler has been left, not from inside it: not while the handler's
+// frame is still there, nor from the catch that ends it, while the error is still being handled.
 TEST(Guarded, ShowsAfterTheHandlerHasBeenLeft) {
     struct OrderSink : MessageSink {
-        bool* inside;
+        const bool* inside = nullptr;
+        int shown = 0;
         bool shownInside = false;
-        void showError(const QString&) override { shownInside = *inside; }
+        bool shownWhileHandling = false;
+        void showError(const QString&) override {
+            ++shown;
+            shownInside = *inside;
+            shownWhileHandling = std::current_exception() != nullptr;
+        }
         void showMessage(const QString&) override {}
     };
     bool inside = false;
@@ -112,7 +120,9 @@ TEST(Guarded, ShowsAfterTheHandlerHasBeenLeft) {
         inside = true;
         throw ConversionError(QStringLiteral("x"));
     });
+    EXPECT_EQ(sink.shown, 1);
     EXPECT_FALSE(sink.shownInside);
+    EXPECT_FALSE(sink.shownWhileHandling);
 }
 
 } // namespace

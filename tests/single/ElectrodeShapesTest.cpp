@@ -5,11 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace {
 
 TEST(ShapeCatalogue, ListsThirteenShapesInOrder) {
     const QStringList names = electrodeShapeNames();
-    ASSERT_EQ(names.size(), kShapeCount);
+    ASSERT_EQ(names.size(), shapeCount());
     EXPECT_EQ(names.front(), QStringLiteral("Шаровой в грунте"));
     EXPECT_EQ(names[4], QStringLiteral("Протяженный круглого сечения - труба, кабель и.т.п. на "
                                        "поверхности грунта"));
@@ -17,6 +20,31 @@ TEST(ShapeCatalogue, ListsThirteenShapesInOrder) {
     EXPECT_EQ(names.back(), QStringLiteral("Пластинчатый в грунте"));
     QStringList unique = names;
     EXPECT_EQ(unique.removeDuplicates(), 0);
+}
+
+// Every record is whole: its picture is drawn from an SVG source of the pictures folder, which
+// holds no source of a shape that is not in the catalogue; its shown fields, Edit2 first and none
+// left out between, are the arguments of its condition and formula.
+TEST(ShapeCatalogue, EveryShapeHasItsPictureAndFieldsForItsFormula) {
+    const QDir sources(QStringLiteral(KORVELA_PICTURE_SOURCES));
+    QStringList expected;
+    for (int n = 1; n <= shapeCount(); ++n) {
+        const ElectrodeShape& shape = electrodeShape(n);
+        const QFileInfo picture(shape.picture);
+        EXPECT_EQ(picture.path(), QStringLiteral("image")) << "shape " << n;
+        EXPECT_EQ(picture.suffix(), QStringLiteral("jpg")) << "shape " << n;
+        expected << picture.completeBaseName() + QStringLiteral(".svg");
+        EXPECT_TRUE(sources.exists(expected.back())) << "shape " << n;
+
+        EXPECT_FALSE(shape.showsEdit4() && !shape.showsEdit3()) << "shape " << n;
+        const int shown = 1 + int(shape.showsEdit3()) + int(shape.showsEdit4());
+        EXPECT_EQ(shape.formula.dimensionCount, shown) << "shape " << n;
+        EXPECT_TRUE(shape.formula.holds && shape.formula.resistance) << "shape " << n;
+    }
+    QStringList present = sources.entryList({QStringLiteral("*.svg")}, QDir::Files);
+    present.sort();
+    expected.sort();
+    EXPECT_EQ(present, expected);
 }
 
 struct Layout {
@@ -88,7 +116,7 @@ TEST_P(Readiness, NeedsTextInEveryShownFieldOnly) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllShapes, Readiness, testing::Range(1, kShapeCount + 1));
+INSTANTIATE_TEST_SUITE_P(AllShapes, Readiness, testing::Range(1, shapeCount() + 1));
 
 TEST(Readiness, AnyTextCountsAndNoShapeIsNeverReady) {
     const SingleElectrodeTexts junk{QStringLiteral("."), QStringLiteral(",,"),
@@ -103,7 +131,7 @@ TEST(Readiness, FieldsInUsePerShape) {
     const SingleElectrodeTexts twoFilled{QStringLiteral("1"), QStringLiteral("1"), {}, {}};
     const SingleElectrodeTexts threeFilled{
         QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"), {}};
-    for (int n = 1; n <= kShapeCount; ++n) {
+    for (int n = 1; n <= shapeCount(); ++n) {
         const bool two = n == 2 || n == 11;
         const bool three = n == 1 || n == 3 || n == 5 || n == 7 || n == 9 || n == 12;
         EXPECT_EQ(readyToCalculate(n, twoFilled), two) << "shape " << n;

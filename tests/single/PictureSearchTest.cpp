@@ -1,4 +1,5 @@
 // Where the pictures of the shapes are looked for, and in which order.
+#include "app/ProgramFacts.h"
 #include "single/PictureSearch.h"
 #include "tests/support/QtPrinters.h"
 
@@ -16,10 +17,11 @@ protected:
         const QDir root(m_root.path());
         ASSERT_TRUE(root.mkpath(QStringLiteral("work")));
         ASSERT_TRUE(root.mkpath(QStringLiteral("program/bin")));
-        ASSERT_TRUE(root.mkpath(QStringLiteral("program/share/korvela")));
         m_current = root.filePath(QStringLiteral("work"));
         m_programFolder = root.filePath(QStringLiteral("program/bin"));
-        m_installed = root.filePath(QStringLiteral("program/share/korvela"));
+        // The installed data folder as the build places it beside the program's folder.
+        m_installed = QDir::cleanPath(QDir(m_programFolder).filePath(kDataFolderFromProgram));
+        ASSERT_TRUE(root.mkpath(m_installed));
         m_folders = pictureFolders(m_current, m_programFolder);
     }
 
