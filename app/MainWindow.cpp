@@ -1,6 +1,7 @@
 // The main window: the three-page design wizard.
 #include "app/MainWindow.h"
 
+#include "app/AboutBox.h"
 #include "app/KeyFilter.h"
 #include "app/Messages.h"
 #include "app/NumberText.h"
@@ -8,6 +9,14 @@
 #include "app/Windows.h"
 #include "calc/ElectrodeStage.h"
 #include "calc/SiteStage.h"
+#include "dialogs/ClimaticDialog.h"
+#include "dialogs/HorizontalClimaticDialog.h"
+#include "dialogs/NormalizedResistanceDialog.h"
+#include "dialogs/StripContourDialog.h"
+#include "dialogs/StripRowDialog.h"
+#include "dialogs/VerticalContourDialog.h"
+#include "dialogs/VerticalRowDialog.h"
+#include "single/SingleElectrodeWindow.h"
 #include "ui_MainWindow.h"
 
 #include <QMouseEvent>
@@ -27,6 +36,20 @@ QString textOf(const QWidget* w) {
     if (const auto* label = qobject_cast<const QLabel*>(w))
         return label->text();
     return {};
+}
+
+ListBoxState boxState(const QComboBox* box) {
+    return {pickedPosition(box), box->currentText()};
+}
+
+// The item at the position, or the typed text when the position is no item.
+void restoreBox(QComboBox* box, const ListBoxState& state) {
+    if (state.position >= 0 && state.position < box->count()) {
+        box->setCurrentIndex(state.position);
+    } else {
+        box->setCurrentIndex(-1);
+        box->setEditText(state.text);
+    }
 }
 } // namespace
 
@@ -72,6 +95,15 @@ TForm1::TForm1(DesignState& state, const NumberText& numbers, MessageSink& sink,
     }
     m_ui->Edit8->installEventFilter(this);
 
+    // What the engineer types or picks changes the design; what the program writes does not.
+    for (QComboBox* box : {m_ui->ComboBox1, m_ui->ComboBox2, m_ui->ComboBox3, m_ui->ComboBox4}) {
+        connect(box, &QComboBox::activated, this, &TForm1::designEdited);
+        connect(box->lineEdit(), &QLineEdit::textEdited, this, &TForm1::designEdited);
+    }
+    for (QLineEdit* edit :
+         {m_ui->Edit5, m_ui->Edit6, m_ui->Edit8, m_ui->Edit9, m_ui->Edit10, m_ui->Edit11})
+        connect(edit, &QLineEdit::textEdited, this, &TForm1::designEdited);
+
     connect(m_ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(m_ui->Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
     connect(m_ui->Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
@@ -87,8 +119,74 @@ void TForm1::setWindows(const Windows& windows) {
     m_windows = windows;
 }
 
-QLabel* TForm1::label(const char* name) const {
-    return findChild<QLabel*>(QString::fromLatin1(name));
+QLabel* TForm1::displayLabel(DisplayLabel which) const {
+    switch (which) {
+    case DisplayLabel::Label29:
+        return m_ui->Label29;
+    case DisplayLabel::Label28:
+        return m_ui->Label28;
+    case DisplayLabel::Label27:
+        return m_ui->Label27;
+    case DisplayLabel::Label16:
+        return m_ui->Label16;
+    case DisplayLabel::Label26:
+        return m_ui->Label26;
+    }
+    return nullptr;
+}
+
+void TForm1::setDisplayLabel(DisplayLabel which, const QString& text) {
+    displayLabel(which)->setText(text);
+    emit designEdited();
+}
+
+WizardState TForm1::wizardState() const {
+    WizardState s;
+    s.upperSoil = boxState(m_ui->ComboBox3);
+    s.lowerSoil = boxState(m_ui->ComboBox4);
+    s.arrangement = boxState(m_ui->ComboBox2);
+    s.material = boxState(m_ui->ComboBox1);
+    s.Edit5 = m_ui->Edit5->text();
+    s.Edit6 = m_ui->Edit6->text();
+    s.Edit8 = m_ui->Edit8->text();
+    s.Edit9 = m_ui->Edit9->text();
+    s.Edit10 = m_ui->Edit10->text();
+    s.Edit11 = m_ui->Edit11->text();
+    s.Label29 = m_ui->Label29->text();
+    s.Label28 = m_ui->Label28->text();
+    s.Label27 = m_ui->Label27->text();
+    s.Label16 = m_ui->Label16->text();
+    s.Label26 = m_ui->Label26->text();
+    s.button1Enabled = m_ui->Button1->isEnabled();
+    s.button3Enabled = m_ui->Button3->isEnabled();
+    s.page = m_ui->PageControl1->currentIndex();
+    return s;
+}
+
+void TForm1::restoreWizardState(const WizardState& s) {
+    restoreBox(m_ui->ComboBox3, s.upperSoil);
+    restoreBox(m_ui->ComboBox4, s.lowerSoil);
+    restoreBox(m_ui->ComboBox2, s.arrangement);
+    restoreBox(m_ui->ComboBox1, s.material);
+    m_ui->Edit5->setText(s.Edit5);
+    m_ui->Edit6->setText(s.Edit6);
+    m_ui->Edit8->setText(s.Edit8);
+    m_ui->Edit9->setText(s.Edit9);
+    m_ui->Edit10->setText(s.Edit10);
+    m_ui->Edit11->setText(s.Edit11);
+    m_ui->Label29->setText(s.Label29);
+    m_ui->Label28->setText(s.Label28);
+    m_ui->Label27->setText(s.Label27);
+    m_ui->Label16->setText(s.Label16);
+    m_ui->Label26->setText(s.Label26);
+    if (s.button1Enabled)
+        m_ui->Button1->setEnabled(true);
+    if (s.button3Enabled)
+        m_ui->Button3->setEnabled(true);
+    Label26MouseMove();
+    Edit8MouseMove();
+    if (s.page >= 0 && s.page < m_ui->PageControl1->count())
+        showPage(s.page);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
@@ -221,11 +319,17 @@ void TForm1::Label27Click() {
 
 // While "По контуру" is picked, the utilization coefficients come from the contour tables.
 void TForm1::Label16Click() {
-    showOver(pickedPosition(m_ui->ComboBox2) == 0 ? m_windows.Form4 : m_windows.Form2, this);
+    if (pickedPosition(m_ui->ComboBox2) == 0)
+        showOver(m_windows.Form4, this);
+    else
+        showOver(m_windows.Form2, this);
 }
 
 void TForm1::Label26Click() {
-    showOver(pickedPosition(m_ui->ComboBox2) == 0 ? m_windows.Form5 : m_windows.Form3, this);
+    if (pickedPosition(m_ui->ComboBox2) == 0)
+        showOver(m_windows.Form5, this);
+    else
+        showOver(m_windows.Form3, this);
 }
 
 void TForm1::Label30MouseMove() {

@@ -1,6 +1,7 @@
 // The main window: the three-page design wizard.
 #pragma once
 
+#include "app/DesignSnapshot.h"
 #include "app/DesignState.h"
 
 #include <QPointer>
@@ -11,6 +12,15 @@ class KeyFilter;
 class MessageSink;
 class NumberText;
 class QLabel;
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
+class TForm6;
+class TForm7;
+class TForm8;
+class TForm9;
+class TForm11;
 namespace Ui {
 class TForm1;
 }
@@ -20,24 +30,37 @@ class TForm1 : public QWidget {
 public:
     // The windows that the main window opens.
     struct Windows {
-        QWidget* Form2 = nullptr;  // utilization, vertical electrodes in a row
-        QWidget* Form3 = nullptr;  // utilization, connecting strip in a row
-        QWidget* Form4 = nullptr;  // utilization, vertical electrodes along a contour
-        QWidget* Form5 = nullptr;  // utilization, connecting strip along a contour
-        QWidget* Form6 = nullptr;  // normalized resistance
-        QWidget* Form7 = nullptr;  // climatic coefficients
-        QWidget* Form8 = nullptr;  // climatic coefficient for horizontal electrodes
-        QWidget* Form9 = nullptr;  // About box
-        QWidget* Form11 = nullptr; // single-electrode calculator
+        TForm2* Form2 = nullptr;   // utilization, vertical electrodes in a row
+        TForm3* Form3 = nullptr;   // utilization, connecting strip in a row
+        TForm4* Form4 = nullptr;   // utilization, vertical electrodes along a contour
+        TForm5* Form5 = nullptr;   // utilization, connecting strip along a contour
+        TForm6* Form6 = nullptr;   // normalized resistance
+        TForm7* Form7 = nullptr;   // climatic coefficients
+        TForm8* Form8 = nullptr;   // climatic coefficient for horizontal electrodes
+        TForm9* Form9 = nullptr;   // About box
+        TForm11* Form11 = nullptr; // single-electrode calculator
     };
+
+    // The read-only display labels through which the dialogs hand their values over.
+    enum class DisplayLabel { Label29, Label28, Label27, Label16, Label26 };
 
     TForm1(DesignState& state, const NumberText& numbers, MessageSink& sink,
            QWidget* parent = nullptr);
     ~TForm1() override;
 
     void setWindows(const Windows& windows);
-    // A display label or result line of the window, by name ("Label16", ...).
-    QLabel* label(const char* name) const;
+
+    // A dialog's value written into its display label; a change of the design.
+    void setDisplayLabel(DisplayLabel which, const QString& text);
+
+    // What the engineer typed and picked, the display labels, the two "Далее>>" buttons and the
+    // page shown.
+    WizardState wizardState() const;
+    // Takes up a wizard state: the boxes, edits and display labels, the two "Далее>>" buttons
+    // (only ever enabling them), the two selectors of the design state and the electrode size
+    // caption as the refreshes set them from the picks, and the page. Runs no stage and is no
+    // change by the engineer.
+    void restoreWizardState(const WizardState& state);
 
     // Handlers.
     void Button1Click();
@@ -60,6 +83,8 @@ public:
 signals:
     // "Отчёт" was pressed.
     void reportRequested();
+    // The engineer changed an input, a pick or a display label.
+    void designEdited();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -67,6 +92,7 @@ protected:
 private:
     void showPage(int index);
     void enableWhenFilled(QWidget* button, std::initializer_list<const QWidget*> inputs);
+    QLabel* displayLabel(DisplayLabel which) const;
 
     std::unique_ptr<Ui::TForm1> m_ui;
     DesignState& m_state;

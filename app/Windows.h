@@ -8,6 +8,8 @@
 void substituteFormFont();
 // The list position of the item whose text is exactly the box text, -1 when the text is no item.
 int pickedPosition(const QComboBox* box);
+// Puts text into an editable drop-down box as if it had been picked (when it is an item) or typed.
+void showText(QComboBox* box, const QString& text);
 // An editable drop-down box that neither completes nor inserts what is typed.
 void prepareEditableCombo(QComboBox* box);
 // Shows a window without blocking its owner, centred over the owner, and brings it to the front.

@@ -4,6 +4,7 @@
 #include "dialogs/ClimaticTable.h"
 
 #include <array>
+#include <optional>
 
 class ClimaticPick {
 public:
@@ -21,8 +22,16 @@ public:
 
     const ZoneCoefficients& current() const { return m_current; }
     double vertical() const { return m_vertical; }
+    // The zone (0 to 3 for I to IV) whose values are the current ones; none before a zone has
+    // been loaded.
+    std::optional<int> zone() const { return m_zone; }
+
+    // Takes up a loaded zone (none, or 0 to 3; any other is taken as none) and a remembered
+    // vertical coefficient, as if confirmations had left them.
+    void restore(std::optional<int> zone, double vertical);
 
 private:
     ZoneCoefficients m_current;
     double m_vertical = 0.0;
+    std::optional<int> m_zone;
 };

@@ -90,6 +90,24 @@ std::array<bool, 4> ClimaticZoneDialog::selectedZones() const {
     return selected;
 }
 
+std::optional<int> ClimaticZoneDialog::selectedZone() const {
+    for (std::size_t zone = 0; zone < m_zones.size(); ++zone) {
+        if (m_zones[zone]->isChecked())
+            return static_cast<int>(zone);
+    }
+    return std::nullopt;
+}
+
+void ClimaticZoneDialog::selectZone(std::optional<int> zone) {
+    for (std::size_t i = 0; i < m_zones.size(); ++i) {
+        QRadioButton* button = m_zones[i];
+        // A selected button of an exclusive set cannot be cleared while the set is exclusive.
+        button->setAutoExclusive(false);
+        button->setChecked(zone == static_cast<int>(i));
+        button->setAutoExclusive(true);
+    }
+}
+
 bool ClimaticZoneDialog::anyZoneSelected() const {
     return std::ranges::any_of(m_zones, [](const QRadioButton* b) { return b->isChecked(); });
 }

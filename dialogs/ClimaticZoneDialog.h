@@ -5,6 +5,7 @@
 #include "dialogs/ReferenceDialog.h"
 
 #include <array>
+#include <optional>
 
 class QFrame;
 class QRadioButton;
@@ -18,6 +19,10 @@ public:
     // Which of the zone buttons I to IV are selected.
     std::array<bool, 4> selectedZones() const;
     bool anyZoneSelected() const;
+    // The selected zone button, 0 to 3; none when no button is selected.
+    std::optional<int> selectedZone() const;
+    // Selects the zone button (0 to 3), or none.
+    void selectZone(std::optional<int> zone);
 
 protected:
     QFrame* m_panel; // Panel1

@@ -5,14 +5,13 @@
 
 #include <QEvent>
 #include <QFrame>
-#include <QLabel>
 #include <QPushButton>
 
-TForm8::TForm8(QLabel* target, const NumberText& numbers, QWidget* parent)
+TForm8::TForm8(const NumberText& numbers, QWidget* parent)
     : ClimaticZoneDialog(QStringLiteral("TForm8"), QStringLiteral("Form8"), 314,
                          QStringLiteral("Климатический коэффициент для горизонтальных электродов"),
                          {312, 280}, parent),
-      m_target(target), m_numbers(numbers) {
+      m_numbers(numbers) {
     // Here only the panel of zone buttons watches the pointer, not the form.
     setMouseTracking(false);
     m_panel->setMouseTracking(true);
@@ -33,6 +32,22 @@ void TForm8::Panel1MouseMove() {
 }
 
 void TForm8::BitBtn1Click() {
-    m_target->setText(m_numbers.general(m_pick.confirm(selectedZones())));
+    emit valueChosen(m_numbers.general(m_pick.confirm(selectedZones())));
     hide();
+}
+
+ZoneDialogState TForm8::dialogState() const {
+    ZoneDialogState state;
+    state.selectedZone = selectedZone();
+    state.rememberedZone = m_pick.zone();
+    state.horizontal = m_pick.horizontal();
+    state.okEnabled = m_ok->isEnabled();
+    return state;
+}
+
+void TForm8::restoreDialogState(const ZoneDialogState& state) {
+    selectZone(state.selectedZone);
+    m_pick.restore(state.rememberedZone);
+    if (state.okEnabled)
+        m_ok->setEnabled(true);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 class HorizontalClimaticPick {
 public:
@@ -10,7 +11,15 @@ public:
     double confirm(const std::array<bool, 4>& zones);
 
     double horizontal() const { return m_horizontal; }
+    // The zone (0 to 3 for I to IV) whose value is the current one; none before a zone has been
+    // loaded.
+    std::optional<int> zone() const { return m_zone; }
+
+    // Takes up a loaded zone (none, or 0 to 3; any other is taken as none), as if confirmations
+    // had left it: its horizontal value becomes the current one (0 for none).
+    void restore(std::optional<int> zone);
 
 private:
     double m_horizontal = 0.0;
+    std::optional<int> m_zone;
 };

@@ -5,9 +5,9 @@
 #include "app/Windows.h"
 #include "dialogs/NormalizedResistanceTable.h"
 
-#include <QLabel>
+#include <cmath>
 
-TForm6::TForm6(QLabel* target, const NumberText& numbers, QWidget* parent)
+TForm6::TForm6(const NumberText& numbers, QWidget* parent)
     : TwoListDialog(
           {
               .name = QStringLiteral("TForm6"),
@@ -28,13 +28,29 @@ TForm6::TForm6(QLabel* target, const NumberText& numbers, QWidget* parent)
               .secondWidth = 129,
           },
           parent),
-      m_pick(kNormalizedResistances), m_target(target), m_numbers(numbers) {}
+      m_pick(kNormalizedResistances), m_numbers(numbers) {}
 
 void TForm6::BitBtn1Click() {
     const std::int32_t resistance =
         m_pick.confirm(pickedPosition(m_first), pickedPosition(m_second));
     if (resistance <= 0)
         return;
-    m_target->setText(m_numbers.general(static_cast<double>(resistance)));
+    emit valueChosen(m_numbers.general(static_cast<double>(resistance)));
     hide();
+}
+
+TwoListDialogState TForm6::dialogState() const {
+    TwoListDialogState state;
+    saveLists(state);
+    state.rememberedRow = m_pick.rememberedRow();
+    state.value = static_cast<double>(m_pick.value());
+    return state;
+}
+
+void TForm6::restoreDialogState(const TwoListDialogState& state) {
+    restoreLists(state);
+    // Whole ohms; a value that is no whole number of the table's range is taken as none.
+    const bool whole =
+        state.value >= 0.0 && state.value <= 1e9 && std::trunc(state.value) == state.value;
+    m_pick.restore(state.rememberedRow, whole ? static_cast<std::int32_t>(state.value) : 0);
 }

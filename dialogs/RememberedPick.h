@@ -31,6 +31,16 @@ public:
         return m_value;
     }
 
+    // Takes up a remembered row (none, or a row of the table) and value, as if confirmations had
+    // left them; a row outside the table is taken as none.
+    void restore(std::optional<int> row, Cell value) {
+        const bool inTable = row && *row >= 0 && static_cast<std::size_t>(*row) < m_table.size();
+        m_rememberedRow = inTable ? *row : kNone;
+        m_currentRow = inTable ? m_table[static_cast<std::size_t>(*row)]
+                               : std::vector<Cell>(m_table[0].size(), Cell{});
+        m_value = value;
+    }
+
     std::optional<int> rememberedRow() const {
         return m_rememberedRow == kNone ? std::nullopt : std::optional<int>(m_rememberedRow);
     }

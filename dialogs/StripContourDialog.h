@@ -6,6 +6,6 @@
 class TForm5 : public UtilizationDialog {
     Q_OBJECT
 public:
-    // target: the main window's label that receives the coefficient (Label26).
-    TForm5(QLabel* target, const NumberText& numbers, QWidget* parent = nullptr);
+    // Its coefficient goes to the main window's Label26.
+    TForm5(const NumberText& numbers, QWidget* parent = nullptr);
 };

@@ -1,6 +1,8 @@
 // The common design of the dialogs that look a value up by two lists.
 #include "dialogs/TwoListDialog.h"
 
+#include "app/Windows.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -17,6 +19,19 @@ TwoListDialog::TwoListDialog(const Design& design, QWidget* parent)
         addList(this, "ComboBox2", design.secondItems, {design.secondLeft, 88}, design.secondWidth);
     setTabOrder(m_first, m_second);
     setTabOrder(m_second, m_ok);
+}
+
+void TwoListDialog::saveLists(TwoListDialogState& state) const {
+    state.firstText = m_first->currentText();
+    state.secondText = m_second->currentText();
+    state.okEnabled = m_ok->isEnabled();
+}
+
+void TwoListDialog::restoreLists(const TwoListDialogState& state) {
+    showText(m_first, state.firstText);
+    showText(m_second, state.secondText);
+    if (state.okEnabled)
+        m_ok->setEnabled(true);
 }
 
 void TwoListDialog::FormMouseMove() {

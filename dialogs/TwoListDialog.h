@@ -1,6 +1,7 @@
 // A reference dialog that looks a value up by two lists: a heading, two captioned lists and OK.
 #pragma once
 
+#include "app/DesignSnapshot.h"
 #include "dialogs/ReferenceDialog.h"
 
 class QComboBox;
@@ -30,7 +31,16 @@ public:
     // Enables OK once both lists hold text, picked or typed; nothing disables it again.
     void FormMouseMove() override;
 
+signals:
+    // OK handed out a value, as the text that the main window shows.
+    void valueChosen(const QString& text);
+
 protected:
+    // The texts of the two lists and the OK button into state, and back; restoring only ever
+    // enables OK, as the dialog itself does.
+    void saveLists(TwoListDialogState& state) const;
+    void restoreLists(const TwoListDialogState& state);
+
     QComboBox* m_first;  // ComboBox1, the table row
     QComboBox* m_second; // ComboBox2, the table column
 };

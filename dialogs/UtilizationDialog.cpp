@@ -4,11 +4,9 @@
 #include "app/NumberText.h"
 #include "app/Windows.h"
 
-#include <QLabel>
-
 UtilizationDialog::UtilizationDialog(const QString& name, const QString& title,
                                      const QString& heading, const QString& numberCaption,
-                                     int listLeft, const UtilizationTable& table, QLabel* target,
+                                     int listLeft, const UtilizationTable& table,
                                      const NumberText& numbers, QWidget* parent)
     : TwoListDialog(
           {
@@ -27,10 +25,23 @@ UtilizationDialog::UtilizationDialog(const QString& name, const QString& title,
               .secondWidth = 129,
           },
           parent),
-      m_pick(table.rows), m_target(target), m_numbers(numbers) {}
+      m_pick(table.rows), m_numbers(numbers) {}
 
 void UtilizationDialog::BitBtn1Click() {
     const double coefficient = m_pick.confirm(pickedPosition(m_first), pickedPosition(m_second));
-    m_target->setText(m_numbers.general(coefficient));
+    emit valueChosen(m_numbers.general(coefficient));
     hide();
+}
+
+TwoListDialogState UtilizationDialog::dialogState() const {
+    TwoListDialogState state;
+    saveLists(state);
+    state.rememberedRow = m_pick.rememberedRow();
+    state.value = m_pick.value();
+    return state;
+}
+
+void UtilizationDialog::restoreDialogState(const TwoListDialogState& state) {
+    restoreLists(state);
+    m_pick.restore(state.rememberedRow, state.value);
 }

@@ -6,6 +6,6 @@
 class TForm2 : public UtilizationDialog {
     Q_OBJECT
 public:
-    // target: the main window's label that receives the coefficient (Label16).
-    TForm2(QLabel* target, const NumberText& numbers, QWidget* parent = nullptr);
+    // Its coefficient goes to the main window's Label16.
+    TForm2(const NumberText& numbers, QWidget* parent = nullptr);
 };

@@ -1,7 +1,12 @@
 // The wizard window: start-up, key filters, enabling rules, refreshes, pages and error boxes.
 #include "app/MainWindow.h"
+#include "app/AboutBox.h"
 #include "app/NumberText.h"
 #include "app/WindowSet.h"
+#include "dialogs/ClimaticDialog.h"
+#include "dialogs/HorizontalClimaticDialog.h"
+#include "dialogs/NormalizedResistanceDialog.h"
+#include "single/SingleElectrodeWindow.h"
 #include "tests/support/WindowTest.h"
 #include "tests/support/WizardTestBase.h"
 
@@ -221,10 +226,10 @@ private slots:
             const char* control;
             QWidget* window;
         } cases[] = {
-            {"Label29", reinterpret_cast<QWidget*>(m_windows->Form7)},
-            {"Label28", reinterpret_cast<QWidget*>(m_windows->Form8)},
-            {"Label27", reinterpret_cast<QWidget*>(m_windows->Form6)},
-            {"Button6", reinterpret_cast<QWidget*>(m_windows->Form11)},
+            {"Label29", m_windows->Form7()},
+            {"Label28", m_windows->Form8()},
+            {"Label27", m_windows->Form6()},
+            {"Button6", m_windows->Form11()},
         };
         for (const auto& c : cases) {
             click(w(c.control));
@@ -233,9 +238,8 @@ private slots:
         }
         w<QTabWidget>("PageControl1")->setCurrentIndex(2);
         click(w("BitBtn1"));
-        QVERIFY(reinterpret_cast<QWidget*>(m_windows->Form9)->isVisible());
-        QCOMPARE(reinterpret_cast<QWidget*>(m_windows->Form9)->windowTitle(),
-                 QStringLiteral("О программе"));
+        QVERIFY(m_windows->Form9()->isVisible());
+        QCOMPARE(m_windows->Form9()->windowTitle(), QStringLiteral("О программе"));
     }
 
     void failedPressKeepsWhatItStored() {

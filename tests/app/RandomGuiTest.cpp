@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/NumberText.h"
 #include "app/WindowSet.h"
+#include "single/SingleElectrodeWindow.h"
 #include "tests/support/RecordingSink.h"
 #include "tests/support/WindowTest.h"
 
@@ -90,7 +91,7 @@ private slots:
         TForm1* main = windows.Form1();
         main->show();
         QVERIFY(QTest::qWaitForWindowExposed(main));
-        QWidget* single = reinterpret_cast<QWidget*>(windows.Form11);
+        QWidget* single = windows.Form11();
         auto* shapeList = single->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
         QVERIFY(shapeList);
         auto* closeUps = new CloseUpCounter(shapeList);

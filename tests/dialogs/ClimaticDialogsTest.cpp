@@ -58,8 +58,14 @@ private slots:
     void init() {
         m_vertical.setText(QStringLiteral("v"));
         m_horizontal.setText(QStringLiteral("h"));
-        m_form7 = std::make_unique<TForm7>(&m_vertical, &m_horizontal, m_numbers);
-        m_form8 = std::make_unique<TForm8>(&m_horizontal, m_numbers);
+        m_form7 = std::make_unique<TForm7>(m_numbers);
+        connect(m_form7.get(), &TForm7::coefficientsChosen, this,
+                [this](const QString& vertical, const QString& horizontal) {
+                    m_vertical.setText(vertical);
+                    m_horizontal.setText(horizontal);
+                });
+        m_form8 = std::make_unique<TForm8>(m_numbers);
+        connect(m_form8.get(), &TForm8::valueChosen, &m_horizontal, &QLabel::setText);
         showAndWait(m_form7.get());
         showAndWait(m_form8.get());
     }

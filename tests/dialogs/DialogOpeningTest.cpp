@@ -34,8 +34,8 @@ class DialogOpeningTest : public WizardTestBase {
         return dialog->findChild<W*>(QString::fromLatin1(name));
     }
     QList<QWidget*> dialogs() const {
-        return {m_windows->Form2, m_windows->Form3, m_windows->Form4, m_windows->Form5,
-                m_windows->Form6, m_windows->Form7, m_windows->Form8};
+        return {m_windows->Form2(), m_windows->Form3(), m_windows->Form4(), m_windows->Form5(),
+                m_windows->Form6(), m_windows->Form7(), m_windows->Form8()};
     }
     QWidget* visibleDialog() const {
         QWidget* shown = nullptr;
@@ -128,7 +128,7 @@ private slots:
         m_main->move(140, 90);
         w<QTabWidget>("PageControl1")->setCurrentIndex(0);
         click(w("Label27"));
-        QWidget* dialog = m_windows->Form6;
+        QWidget* dialog = m_windows->Form6();
         QVERIFY(dialog->isVisible());
         QVERIFY(!dialog->isModal());
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
@@ -148,7 +148,7 @@ private slots:
     void reopeningBringsTheSameWindowBack() {
         w<QTabWidget>("PageControl1")->setCurrentIndex(0);
         click(w("Label29"));
-        QWidget* dialog = m_windows->Form7;
+        QWidget* dialog = m_windows->Form7();
         part<QRadioButton>(dialog, "RadioButton2")->setChecked(true);
         dialogtest::type(part<QComboBox>(dialog, "ComboBox1"), "abc");
         moveTo(dialog, kClimaticFreeSurface);

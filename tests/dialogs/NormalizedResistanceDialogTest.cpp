@@ -41,7 +41,8 @@ private slots:
     void initTestCase() { windowtest::useProgramFonts(); }
     void init() {
         m_target.setText(QStringLiteral("-"));
-        m_dialog = std::make_unique<TForm6>(&m_target, m_numbers);
+        m_dialog = std::make_unique<TForm6>(m_numbers);
+        connect(m_dialog.get(), &TForm6::valueChosen, &m_target, &QLabel::setText);
         showAndWait(m_dialog.get());
     }
     void cleanup() { m_dialog.reset(); }

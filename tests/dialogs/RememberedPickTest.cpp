@@ -144,4 +144,36 @@ TEST(HorizontalClimaticPick, TheZoneOrTheEarlierValue) {
     EXPECT_EQ(pick.confirm({false, true, false, true}), 1.75);
 }
 
+// A pick restored from what another one reports goes on as that one does.
+TEST(RestoredPicks, GoOnAsThePicksTheyWereTakenFrom) {
+    RememberedPick<double> row(kStripContourTable.rows);
+    row.confirm(2, 3);
+    RememberedPick<double> rowCopy(kStripContourTable.rows);
+    rowCopy.restore(row.rememberedRow(), row.value());
+    EXPECT_EQ(rowCopy.currentRow(), row.currentRow());
+    EXPECT_EQ(rowCopy.confirm(kNone, kNone), row.confirm(kNone, kNone));
+    EXPECT_EQ(rowCopy.confirm(kNone, 5), row.confirm(kNone, 5));
+    rowCopy.restore(7, 0.5); // no row of the table
+    EXPECT_FALSE(rowCopy.rememberedRow());
+    EXPECT_EQ(rowCopy.confirm(kNone, 1), 0.0);
+
+    ClimaticPick climatic;
+    climatic.confirm(kZone2, 1);
+    climatic.confirm(kZone4, kNone);
+    EXPECT_EQ(climatic.zone(), 3);
+    ClimaticPick climaticCopy;
+    climaticCopy.restore(climatic.zone(), climatic.vertical());
+    EXPECT_EQ(climaticCopy.confirm(kNoZone, kNone).vertical, 1.25);
+    EXPECT_EQ(climaticCopy.confirm(kNoZone, 0).vertical, climatic.confirm(kNoZone, 0).vertical);
+    EXPECT_EQ(climaticCopy.current().horizontal, 1.75);
+
+    HorizontalClimaticPick horizontal;
+    EXPECT_FALSE(horizontal.zone());
+    horizontal.confirm(kZone3);
+    HorizontalClimaticPick horizontalCopy;
+    horizontalCopy.restore(horizontal.zone());
+    EXPECT_EQ(horizontalCopy.zone(), 2);
+    EXPECT_EQ(horizontalCopy.confirm(kNoZone), 2.25);
+}
+
 } // namespace

@@ -23,15 +23,20 @@ const QPoint kOverCaption(30, 62);           // on Label2
 const QPoint kOverHeading(368, 20);          // on Label1
 const QString kTyped = QStringLiteral("12"); // an electrode number that is no item
 
+// The dialog, its values shown in target as the main window shows them.
 std::unique_ptr<UtilizationDialog> makeDialog(const QString& name, QLabel* target,
                                               const NumberText& numbers) {
+    std::unique_ptr<UtilizationDialog> dialog;
     if (name == QLatin1String("TForm2"))
-        return std::make_unique<TForm2>(target, numbers);
-    if (name == QLatin1String("TForm3"))
-        return std::make_unique<TForm3>(target, numbers);
-    if (name == QLatin1String("TForm4"))
-        return std::make_unique<TForm4>(target, numbers);
-    return std::make_unique<TForm5>(target, numbers);
+        dialog = std::make_unique<TForm2>(numbers);
+    else if (name == QLatin1String("TForm3"))
+        dialog = std::make_unique<TForm3>(numbers);
+    else if (name == QLatin1String("TForm4"))
+        dialog = std::make_unique<TForm4>(numbers);
+    else
+        dialog = std::make_unique<TForm5>(numbers);
+    QObject::connect(dialog.get(), &TwoListDialog::valueChosen, target, &QLabel::setText);
+    return dialog;
 }
 } // namespace
 

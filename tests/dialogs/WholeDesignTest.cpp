@@ -83,7 +83,7 @@ private slots:
         pick(w<QComboBox>("ComboBox3"), "Суглинок-80");
         pick(w<QComboBox>("ComboBox4"), "Песок-500");
         click(w("Label29"));
-        QWidget* climatic = m_windows->Form7;
+        QWidget* climatic = m_windows->Form7();
         QVERIFY(climatic->isVisible());
         QTest::mouseClick(part<QRadioButton>(climatic, "RadioButton2"), Qt::LeftButton);
         pick(part<QComboBox>(climatic, "ComboBox1"),
@@ -94,7 +94,7 @@ private slots:
         QCOMPARE(w<QLabel>("Label29")->text(), QStringLiteral("1,25"));
         QCOMPARE(w<QLabel>("Label28")->text(), QStringLiteral("4"));
 
-        fromTwoLists("Label27", m_windows->Form6,
+        fromTwoLists("Label27", m_windows->Form6(),
                      "Рабочее заземление нулевой точки трансформатора ", "380/220");
         QCOMPARE(w<QLabel>("Label27")->text(), QStringLiteral("4"));
 

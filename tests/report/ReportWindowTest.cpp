@@ -87,14 +87,14 @@ private slots:
         const NumberText numbers(QChar(','));
         RecordingSink sink;
         WindowSet windows(numbers, sink);
-        QVERIFY(windows.Report);
-        windows.Report->setTemplatePath(QStringLiteral("/t/otchet.rtf"));
+        QVERIFY(windows.report());
+        windows.report()->setTemplatePath(QStringLiteral("/t/otchet.rtf"));
         windows.state() = reporttest::workedExample();
         windows.Form1()->Button5Click();
         QCOMPARE(script.calls.mid(0, 3),
                  (QStringList{"create", "visible 0", "open /t/otchet.rtf"}));
         QVERIFY(script.calls.contains(QStringLiteral("replace ##nkonok&=6")));
-        QVERIFY(!windows.Form10->isVisible());
+        QVERIFY(!windows.Form10()->isVisible());
     }
 };
 

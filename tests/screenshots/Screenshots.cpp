@@ -101,6 +101,6 @@ int main(int argc, char* argv[]) {
         if (w->isWindow())
             save(w, folder, w->objectName().toLower());
     }
-    saveSingleElectrode(windows.Form11, folder);
+    saveSingleElectrode(windows.Form11(), folder);
     return 0;
 }

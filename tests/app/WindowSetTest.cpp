@@ -1,0 +1,223 @@
+// What the windows hold of a design, read as a snapshot and taken up by a fresh set of windows,
+// and the notice of changes that the engineer makes.
+#include "app/WindowSet.h"
+#include "app/MainWindow.h"
+#include "app/NumberText.h"
+#include "dialogs/ClimaticDialog.h"
+#include "dialogs/HorizontalClimaticDialog.h"
+#include "dialogs/NormalizedResistanceDialog.h"
+#include "dialogs/StripContourDialog.h"
+#include "dialogs/StripRowDialog.h"
+#include "dialogs/VerticalContourDialog.h"
+#include "dialogs/VerticalRowDialog.h"
+#include "tests/support/RecordingSink.h"
+#include "tests/support/WindowTest.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+template <class W> W* part(const QWidget* window, const char* name) {
+    auto* found = window->findChild<W*>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no widget %s", name);
+    return found;
+}
+
+// Puts text into a box as the engineer does: the list item with that text, or typed.
+void enter(QComboBox* box, const QString& text) {
+    const int position = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    box->setCurrentIndex(position);
+    if (position < 0)
+        box->setEditText(text);
+}
+
+void enter(const QWidget* window, const char* box, const QString& text) {
+    enter(part<QComboBox>(window, box), text);
+}
+
+// Two lists filled, the pointer over the dialog, and OK when confirm is set.
+void useTwoLists(ReferenceDialog* dialog, const QString& first, const QString& second,
+                 bool confirm = true) {
+    enter(dialog, "ComboBox1", first);
+    enter(dialog, "ComboBox2", second);
+    dialog->FormMouseMove();
+    if (confirm)
+        dialog->BitBtn1Click();
+}
+
+void selectZone(QWidget* dialog, int button) {
+    part<QRadioButton>(dialog, QStringLiteral("RadioButton%1").arg(button).toLatin1())
+        ->setChecked(true);
+}
+
+void setEdits(TForm1* main, std::initializer_list<std::pair<const char*, const char*>> edits) {
+    for (const auto& [name, text] : edits)
+        part<QLineEdit>(main, name)->setText(QString::fromUtf8(text));
+}
+
+const QString kType2 =
+    QStringLiteral("Длинна электродов 5 м и глубина заложения их вершины 0,7-0,8 м ");
+const QString kKind = QStringLiteral("Рабочее заземление нулевой точки трансформатора ");
+
+// A whole design in a row, through both stages to the results page.
+void rowDesignOnResults(WindowSet& ws) {
+    TForm1* main = ws.Form1();
+    enter(main, "ComboBox3", QStringLiteral("Суглинок-80"));
+    enter(main, "ComboBox4", QStringLiteral("Песок-500"));
+    selectZone(ws.Form7(), 2);
+    enter(ws.Form7(), "ComboBox1", kType2);
+    ws.Form7()->FormMouseMove();
+    ws.Form7()->BitBtn1Click();
+    useTwoLists(ws.Form6(), kKind, QStringLiteral("380/220"));
+    setEdits(main, {{"Edit5", "2"}, {"Edit6", "0,7"}});
+    main->Label30MouseMove();
+    main->Button1Click();
+    enter(main, "ComboBox2", QStringLiteral("В ряд"));
+    enter(main, "ComboBox1", QStringLiteral("Уголок"));
+    setEdits(main, {{"Edit8", "50"}, {"Edit9", "2,5"}, {"Edit10", "40"}, {"Edit11", "5"}});
+    useTwoLists(ws.Form2(), QStringLiteral("2"), QStringLiteral("10"));
+    useTwoLists(ws.Form3(), QStringLiteral("2"), QStringLiteral("10"));
+    main->Label31MouseMove();
+    main->Button3Click();
+}
+
+// Dialogs left in unusual states: typed texts that are no items, a zone button cleared after
+// its zone was loaded, OK enabled but never pressed; the contour tables; page 2, round section.
+void contourDesignWithTypedValues(WindowSet& ws) {
+    TForm1* main = ws.Form1();
+    enter(main, "ComboBox3", QStringLiteral("Глина-60"));
+    enter(main, "ComboBox4", QStringLiteral("Песок-500"));
+    selectZone(ws.Form7(), 3);
+    enter(ws.Form7(), "ComboBox1", QStringLiteral("5 м"));
+    ws.Form7()->FormMouseMove();
+    ws.Form7()->BitBtn1Click(); // zone III loaded, no type: the vertical coefficient stays
+    selectZone(ws.Form7(), 1);
+    enter(ws.Form7(), "ComboBox1", kType2);
+    ws.Form7()->BitBtn1Click(); // zone I, type 2
+    ws.Form7()->selectZone(std::nullopt);
+    selectZone(ws.Form8(), 4);
+    ws.Form8()->Panel1MouseMove();
+    ws.Form8()->BitBtn1Click();
+    useTwoLists(ws.Form6(), kKind, QStringLiteral("380/220"));
+    enter(ws.Form6(), "ComboBox2", QStringLiteral("6-10 кВ?"));
+    setEdits(main, {{"Edit5", "1,5"}, {"Edit6", "0,5"}});
+    main->Label30MouseMove();
+    main->Button1Click();
+    enter(main, "ComboBox3", QStringLiteral("глина?")); // changed after the stage
+    setEdits(main, {{"Edit8", "16"}, {"Edit11", "3"}});
+    enter(main, "ComboBox2", QStringLiteral("По контуру"));
+    enter(main, "ComboBox1", QStringLiteral("Круглого сечения"));
+    main->Label26MouseMove();
+    main->Edit8MouseMove();
+    useTwoLists(ws.Form4(), QStringLiteral("3"), QStringLiteral("12")); // row 3 remembered
+    enter(ws.Form4(), "ComboBox1", QStringLiteral("1"));
+    useTwoLists(ws.Form5(), QStringLiteral("1"), QStringLiteral("4"));
+    enter(ws.Form5(), "ComboBox2", QStringLiteral("7"));
+    useTwoLists(ws.Form3(), QStringLiteral("4"), QStringLiteral(""), false);
+}
+
+} // namespace
+
+class WindowSetTest : public QObject {
+    Q_OBJECT
+
+    NumberText m_numbers{QLatin1Char(',')};
+    RecordingSink m_sink;
+
+    static void compare(const DesignSnapshot& a, const DesignSnapshot& b) {
+        QVERIFY(a.wizard == b.wizard);
+        QVERIFY(a.Form2 == b.Form2);
+        QVERIFY(a.Form3 == b.Form3);
+        QVERIFY(a.Form4 == b.Form4);
+        QVERIFY(a.Form5 == b.Form5);
+        QVERIFY(a.Form6 == b.Form6);
+        QVERIFY(a.Form7 == b.Form7);
+        QVERIFY(a.Form8 == b.Form8);
+    }
+
+private slots:
+    void initTestCase() { windowtest::useProgramFonts(); }
+    void init() { m_sink.clear(); }
+
+    void restoredWindowsHoldTheSameDesign_data() {
+        QTest::addColumn<int>("design");
+        QTest::addColumn<int>("page");
+        QTest::newRow("untouched") << 0 << 0;
+        QTest::newRow("row, results") << 1 << 2;
+        QTest::newRow("contour, typed values") << 2 << 1;
+    }
+    void restoredWindowsHoldTheSameDesign() {
+        QFETCH(int, design);
+        QFETCH(int, page);
+        WindowSet original(m_numbers, m_sink);
+        if (design == 1)
+            rowDesignOnResults(original);
+        else if (design == 2)
+            contourDesignWithTypedValues(original);
+        QVERIFY2(m_sink.errors.isEmpty(), qPrintable(m_sink.errors.join('\n')));
+        const DesignSnapshot saved = original.snapshot();
+        QCOMPARE(saved.wizard.page, page);
+
+        WindowSet restored(m_numbers, m_sink);
+        QSignalSpy edited(restored.Form1(), &TForm1::designEdited);
+        restored.restore(saved);
+        compare(restored.snapshot(), saved);
+        QCOMPARE(edited.count(), 0);
+        QCOMPARE(restored.state().ElectrodeArrangement, original.state().ElectrodeArrangement);
+        QCOMPARE(restored.state().ElectrodeMaterial, original.state().ElectrodeMaterial);
+        QCOMPARE(part<QLabel>(restored.Form1(), "Label9")->text(),
+                 part<QLabel>(original.Form1(), "Label9")->text());
+
+        // Every dialog confirmed again, as left, hands out the same values in both sets: the
+        // remembered rows, zones and values came over too.
+        for (WindowSet* ws : {&original, &restored}) {
+            for (ReferenceDialog* dialog : std::initializer_list<ReferenceDialog*>{
+                     ws->Form2(), ws->Form3(), ws->Form4(), ws->Form5(), ws->Form6(), ws->Form7(),
+                     ws->Form8()}) {
+                if (dialog->okButton()->isEnabled())
+                    dialog->BitBtn1Click();
+            }
+        }
+        compare(restored.snapshot(), original.snapshot());
+    }
+
+    void editsByTheEngineerAreNoticed() {
+        WindowSet ws(m_numbers, m_sink);
+        TForm1* main = ws.Form1();
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        QSignalSpy edited(main, &TForm1::designEdited);
+
+        auto* edit5 = part<QLineEdit>(main, "Edit5");
+        edit5->setFocus();
+        QTest::keyClicks(edit5, QStringLiteral("2"));
+        QCOMPARE(edited.count(), 1);
+        QTest::keyClicks(part<QComboBox>(main, "ComboBox3")->lineEdit(), QStringLiteral("x"));
+        QCOMPARE(edited.count(), 2);
+        auto* soil = part<QComboBox>(main, "ComboBox4");
+        soil->setFocus();
+        QTest::keyClick(soil, Qt::Key_Down);
+        QCOMPARE(edited.count(), 3);
+        useTwoLists(ws.Form6(), kKind, QStringLiteral("380/220")); // writes Label27
+        QCOMPARE(edited.count(), 4);
+
+        // Neither what the program writes nor a restored design is an edit.
+        edit5->setText(QStringLiteral("3"));
+        main->Label30MouseMove();
+        main->Button1Click();
+        ws.restore(ws.snapshot());
+        QCOMPARE(edited.count(), 4);
+    }
+};
+
+QTEST_MAIN(WindowSetTest)
+#include "WindowSetTest.moc"
