@@ -7,6 +7,7 @@
 #include "app/Selectors.h"
 #include "app/Windows.h"
 #include "calc/ElectrodeStage.h"
+#include "calc/ResultCheck.h"
 #include "calc/SiteStage.h"
 #include "ui_MainWindow.h"
 
@@ -176,6 +177,11 @@ void TForm1::Button3Click() {
         if (!lines) {
             m_sink.showMessage(
                 QStringLiteral("Выберите расположение и материал вертикальных заземлителей"));
+            return;
+        }
+        // A result that cannot be is not shown: the user is told what to check, page 2 stays.
+        if (const std::optional<QString> problem = implausibleElectrodeResult(m_state, m_numbers)) {
+            m_sink.showMessage(*problem);
             return;
         }
         m_ui->Label17->setText(lines->Label17);
