@@ -4,6 +4,7 @@
 #include "app/KeyFilter.h"
 #include "app/Messages.h"
 #include "app/NumberText.h"
+#include "app/PageChangeGuard.h"
 #include "app/Selectors.h"
 #include "app/Windows.h"
 #include "calc/ElectrodeStage.h"
@@ -53,6 +54,7 @@ TForm1::TForm1(DesignState& state, const NumberText& numbers, MessageSink& sink,
             showPage(0);
     });
     showPage(0);
+    new PageChangeGuard(m_ui->PageControl1);
 
     for (QComboBox* box : {m_ui->ComboBox1, m_ui->ComboBox2, m_ui->ComboBox3, m_ui->ComboBox4}) {
         prepareEditableCombo(box);
