@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -27,8 +28,9 @@ namespace {
 const char* const kResultLabels[] = {"Label17", "Label18", "Label19", "Label20", "Label21",
                                      "Label22", "Label24", "Label25", "Label32"};
 
-// The three ways of pasting that reach a box: a key, the context menu, a drop.
-enum class Paste { ShiftInsert, ContextMenu, Drop };
+// The ways in which text reaches a box other than typing: a key, the context menu, a drop, an
+// input method.
+enum class Paste { ShiftInsert, ContextMenu, Drop, InputMethod };
 
 void pasteInto(QLineEdit* edit, const QString& text, Paste how) {
     QApplication::clipboard()->setText(text);
@@ -65,6 +67,12 @@ void pasteInto(QLineEdit* edit, const QString& text, Paste how) {
         QDropEvent drop(QPointF(edit->width() - 2, edit->height() / 2), Qt::CopyAction, &data,
                         Qt::LeftButton, {});
         QCoreApplication::sendEvent(edit, &drop);
+        break;
+    }
+    case Paste::InputMethod: {
+        QInputMethodEvent composed;
+        composed.setCommitString(text);
+        QCoreApplication::sendEvent(edit, &composed);
         break;
     }
     }
@@ -116,7 +124,8 @@ private slots:
             {"-5", "5", "5"}, {"1e3", "13", "13"}, {"абв", "", ""}, {"12,5", "125", "12,5"}};
         const std::pair<Paste, const char*> ways[] = {{Paste::ShiftInsert, "Shift+Insert"},
                                                       {Paste::ContextMenu, "menu"},
-                                                      {Paste::Drop, "drop"}};
+                                                      {Paste::Drop, "drop"},
+                                                      {Paste::InputMethod, "input method"}};
         for (const auto& [how, way] : ways) {
             for (const auto& t : texts)
                 QTest::addRow("%s %s", way, t.pasted)
