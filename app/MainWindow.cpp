@@ -182,6 +182,8 @@ void TForm1::Button3Click() {
             return;
         }
         // A result that cannot be is not shown: the user is told what to check, page 2 stays.
+        // What the stage stored stays stored, as after any failed press; page 3 and its report
+        // open only after a press whose results pass.
         if (const std::optional<QString> problem = implausibleElectrodeResult(m_state, m_numbers)) {
             m_sink.showMessage(*problem);
             return;
