@@ -5,9 +5,11 @@
 #include "app/KeyFilter.h"
 #include "app/Messages.h"
 #include "app/NumberText.h"
+#include "app/PageChangeGuard.h"
 #include "app/Selectors.h"
 #include "app/Windows.h"
 #include "calc/ElectrodeStage.h"
+#include "calc/ResultCheck.h"
 #include "calc/SiteStage.h"
 #include "dialogs/ClimaticDialog.h"
 #include "dialogs/HorizontalClimaticDialog.h"
@@ -75,6 +77,7 @@ TForm1::TForm1(DesignState& state, const NumberText& numbers, MessageSink& sink,
             showPage(0);
     });
     showPage(0);
+    new PageChangeGuard(m_ui->PageControl1);
 
     for (QComboBox* box : {m_ui->ComboBox1, m_ui->ComboBox2, m_ui->ComboBox3, m_ui->ComboBox4}) {
         prepareEditableCombo(box);
@@ -274,6 +277,13 @@ void TForm1::Button3Click() {
         if (!lines) {
             m_sink.showMessage(
                 QStringLiteral("Выберите расположение и материал вертикальных заземлителей"));
+            return;
+        }
+        // A result that cannot be is not shown: the user is told what to check, page 2 stays.
+        // What the stage stored stays stored, as after any failed press; page 3 and its report
+        // open only after a press whose results pass.
+        if (const std::optional<QString> problem = implausibleElectrodeResult(m_state, m_numbers)) {
+            m_sink.showMessage(*problem);
             return;
         }
         m_ui->Label17->setText(lines->Label17);

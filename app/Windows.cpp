@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QFont>
 #include <QObject>
+#include <QScreen>
 
 void substituteFormFont() {
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
@@ -21,6 +22,15 @@ void prepareEditableCombo(QComboBox* box) {
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setCompleter(nullptr);
+}
+
+void showCentred(QWidget* window) {
+    if (const QScreen* screen = window->screen()) {
+        QRect frame = window->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+    }
+    window->show();
 }
 
 void showOver(QWidget* window, const QWidget* owner) {

@@ -12,6 +12,8 @@ int pickedPosition(const QComboBox* box);
 void showText(QComboBox* box, const QString& text);
 // An editable drop-down box that neither completes nor inserts what is typed.
 void prepareEditableCombo(QComboBox* box);
+// Shows a top-level window centred on its screen.
+void showCentred(QWidget* window);
 // Shows a window without blocking its owner, centred over the owner, and brings it to the front.
 void showOver(QWidget* window, const QWidget* owner);
 // Window flags of a dialog whose title bar has no buttons, so that its own OK is the way out.

@@ -218,6 +218,9 @@ void RtfDocument::parse() const {
                 if (isHiddenDestination(w.name))
                     groups.back().hidden = true;
                 if (w.name == "bin" && w.hasParameter) {
+                    // The word ends before its data; with no data, text may follow it at once.
+                    if (w.bare)
+                        bareWordEnd = p;
                     p = std::min(n, p + std::max(0L, w.parameter));
                     continue;
                 }

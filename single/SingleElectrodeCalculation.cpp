@@ -1,6 +1,7 @@
 #include "single/SingleElectrodeCalculation.h"
 
 #include "app/NumberText.h"
+#include "calc/ResultCheck.h"
 #include "single/ElectrodeShapes.h"
 
 #include <array>
@@ -44,5 +45,12 @@ SingleElectrodeOutcome calculateSingleElectrode(int shapeNumber, const SingleEle
     const std::optional<double> r = resistance(shapeNumber, rho, texts, numbers);
     if (!r)
         return {SingleElectrodeOutcome::Kind::ConditionNotMet, QStringLiteral("0")};
+    // Outside the ranges where a formula holds it can come out below zero; that is no result.
+    static const ResultQuantity kResistance{
+        QStringLiteral("Сопротивление заземлителя"), ResultQuantity::Gender::Neuter,
+        QStringLiteral("Ом"), QStringLiteral("сопротивление грунта и размеры заземлителя"), true};
+    if (auto problem =
+            implausibleResult(kResistance, *r, [&](double v) { return numbers.fixed2(v); }))
+        return {SingleElectrodeOutcome::Kind::NoResult, *problem};
     return {SingleElectrodeOutcome::Kind::Resistance, numbers.fixed2(*r) + QStringLiteral(" Ом")};
 }

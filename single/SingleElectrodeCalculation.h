@@ -19,6 +19,7 @@ struct SingleElectrodeOutcome {
         Nothing,         // no shape has been taken over yet
         Resistance,      // text is the resistance with its unit
         ConditionNotMet, // the user is told kConditionNotMet, then text ("0") is shown
+        NoResult,        // the formula gave a resistance that cannot be; text tells what to check
     };
     Kind kind = Kind::Nothing;
     QString text;

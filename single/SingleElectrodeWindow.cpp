@@ -156,6 +156,12 @@ void TForm11::Button1Click() {
             calculateSingleElectrode(m_shapeNumber, texts(), m_numbers);
         if (outcome.kind == SingleElectrodeOutcome::Kind::Nothing)
             return;
+        // No result is shown beside inputs that gave none.
+        if (outcome.kind == SingleElectrodeOutcome::Kind::NoResult) {
+            m_sink.showMessage(outcome.text);
+            setCaption(m_ui->Label8, QStringLiteral(" "));
+            return;
+        }
         if (outcome.kind == SingleElectrodeOutcome::Kind::ConditionNotMet)
             m_sink.showMessage(kConditionNotMet);
         setCaption(m_ui->Label8, outcome.text);

@@ -94,6 +94,58 @@ TEST(ElectrodeStage, SecondWorkedDesignRepeatsTheLength) {
               QStringLiteral("Уточнённая длина горизонтального заземлителя = 9 м;"));
 }
 
+// The layer boundary at H - t0 below the top of the electrode: across the electrode the two-layer
+// formula, above its top the lower soil alone, at or below its foot the upper soil alone.
+// ψv = 1,25, ρ1 = 60, ρ2 = 40, t0 = 0,5, L = 2,5: ψv·ρ1 = 75, ψv·ρ1·ρ2·L = 7500, and with h the
+// length in the upper soil ρeq = 7500 / (75·(2,5 - h) + 40·h).
+TEST(ElectrodeStage, EquivalentResistivityByTheLayerBoundary) {
+    const struct {
+        double H;
+        ElectrodeLayers layers;
+        double rhoEq;
+    } cases[] = {
+        {0.25, ElectrodeLayers::LowerOnly, 40},       // boundary above the top
+        {0.5, ElectrodeLayers::LowerOnly, 40},        // at the top: 7500 / 187,5
+        {0.75, ElectrodeLayers::Both, 7500 / 178.75}, // h = 0,25
+        {1.75, ElectrodeLayers::Both, 7500 / 143.75}, // h = 1,25
+        {2.75, ElectrodeLayers::Both, 7500 / 108.75}, // h = 2,25
+        {3.0, ElectrodeLayers::UpperOnly, 75},        // at the foot: 7500 / 100
+        {10.0, ElectrodeLayers::UpperOnly, 75},       // far below the foot
+    };
+    for (const auto& c : cases) {
+        Design d = rowOfAngles();
+        DesignState& s = d.state;
+        s.UpperResistivity = 60;
+        s.LowerResistivity = 40;
+        s.ClimaticCoefVertical = 1.25;
+        s.HorizontalDepth = 0.5;
+        s.UpperLayerThickness = c.H;
+        // Whatever an earlier calculation left is overwritten.
+        s.ElectrodeLayers =
+            c.layers == ElectrodeLayers::Both ? ElectrodeLayers::UpperOnly : ElectrodeLayers::Both;
+        ASSERT_TRUE(runElectrodeStage(d.in, comma, s)) << c.H;
+        EXPECT_EQ(s.ElectrodeLayers, c.layers) << c.H;
+        EXPECT_DOUBLE_EQ(s.EquivalentResistivity, c.rhoEq) << c.H;
+        EXPECT_GT(s.SingleVerticalResistance, 0) << c.H;
+    }
+}
+
+// At both edges the one-layer value is the two-layer formula's own.
+TEST(ElectrodeStage, LayerEdgesMeetTheTwoLayerFormula) {
+    const double psiV = 1.35, rho1 = 15000, rho2 = 40, L = 2.5, t0 = 0.8;
+    const auto twoLayer = [&](double H) {
+        return psiV * rho1 * rho2 * L / (psiV * rho1 * (L - H + t0) + rho2 * (H - t0));
+    };
+    for (const double H : {t0, t0 + L}) {
+        Design d = rowOfAngles();
+        d.state.UpperResistivity = rho1;
+        d.state.LowerResistivity = rho2;
+        d.state.UpperLayerThickness = H;
+        ASSERT_TRUE(runElectrodeStage(d.in, comma, d.state));
+        EXPECT_NEAR(d.state.EquivalentResistivity, twoLayer(H), 1e-9 * twoLayer(H)) << H;
+    }
+}
+
 TEST(RoundUpCount, NextWholeNumberAbove) {
     const struct {
         double x, result;
@@ -264,17 +316,17 @@ TEST(ElectrodeStage, FailuresKeepTheEarlierStores) {
          "'' is not a valid floating point value", B | L | BS | A},
         {"ηv with a point", [](Design& d) { d.in.utilizationVertical = QStringLiteral("0.65"); },
          "'0.65' is not a valid floating point value", B | L | BS | A | EH},
-        {"zero denominator of ρeq",
+        {"zero denominator of ρeq", // half of L in each layer, ψv·ρ1 = -ρ2
          [](Design& d) {
-             d.state.ClimaticCoefVertical = 2;
+             d.state.ClimaticCoefVertical = -1;
              d.state.HorizontalDepth = 0.5;
-             d.state.UpperLayerThickness = 5.5;
+             d.state.UpperLayerThickness = 1.75;
          },
          "Floating point division by zero", beforeRhoEq},
         {"b = 0", [](Design& d) { d.in.electrodeSizeMm = QStringLiteral("0"); },
          "Floating point division by zero", beforeRhoEq | REQ},
         {"L = 0", [](Design& d) { d.in.verticalLength = QStringLiteral("0"); },
-         "Invalid floating point operation", beforeRhoEq | REQ},
+         "Floating point division by zero", beforeRhoEq | REQ},
         {"4t = L", [](Design& d) { d.state.HorizontalDepth = -0.625; },
          "Floating point division by zero", beforeRhoEq | REQ},
         {"4t < L", [](Design& d) { d.state.HorizontalDepth = -1; },

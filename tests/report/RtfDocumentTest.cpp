@@ -52,6 +52,8 @@ TEST(RtfDocument, ReplacesTheKeyWhereverMarkupSplitsIt) {
         // A control word ended by the key itself gets its blank, so digits do not join it.
         {R"({\rtf1\b##k\b0 x})", "##k", "5", R"({\rtf1\b 5\b0 x})", "5x"},
         {R"({\rtf1\b##k\b0#x})", "##k", "", R"({\rtf1\b \b0#x})", "#x"},
+        // The same after \bin0, whose data is empty: the digit after the key stays apart.
+        {R"(a\bin0@2b)", "a@", "", R"(\bin0 2b)", "2b"},
         // Markup characters of the value are escaped.
         {R"({\rtf1 ##k})", "##k", "{a\\b}", R"({\rtf1 \{a\\b\}})", "{a\\b}"},
         // The key written with escapes is found too.
