@@ -140,9 +140,9 @@ private slots:
         QFETCH(QString, whole);
         QFETCH(QString, decimal);
         w<QTabWidget>("PageControl1")->setCurrentIndex(1);
-        QLineEdit* single = m_windows->Form11->findChild<QLineEdit*>(QStringLiteral("Edit2"));
-        m_windows->Form11->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_windows->Form11));
+        QLineEdit* single = m_windows->Form11()->findChild<QLineEdit*>(QStringLiteral("Edit2"));
+        m_windows->Form11()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_windows->Form11()));
         const std::pair<QLineEdit*, QString> boxes[] = {
             {w<QLineEdit>("Edit10"), whole}, {w<QLineEdit>("Edit11"), decimal}, {single, decimal}};
         for (const auto& [box, kept] : boxes) {
@@ -234,7 +234,7 @@ private slots:
 
     // The single-electrode window shows no negative resistance either.
     void singleElectrodeShowsNoNegativeResistance() {
-        TForm11* form = m_windows->Form11;
+        TForm11* form = m_windows->Form11();
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form));
         auto* list = form->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
