@@ -499,7 +499,7 @@ TwoListDialogState readTwoList(const JsonReader& parent, const char* key, int ro
     d.firstText = r.string("firstText");
     d.secondText = r.string("secondText");
     d.rememberedRow = r.optionalWhole("rememberedRow", 0, rows - 1);
-    d.value = r.number("value");
+    d.value = r.number("value") + 0.0; // no negative zero
     d.okEnabled = r.boolean("okEnabled");
     return d;
 }
@@ -516,8 +516,8 @@ ZoneDialogState readZoneDialog(const JsonReader& parent, const char* key, bool w
         d.typeText = r.string("typeText");
     d.rememberedZone = r.optionalWhole("rememberedZone", 0, kZones - 1);
     if (withType)
-        d.vertical = r.number("vertical");
-    d.horizontal = r.number("horizontal");
+        d.vertical = r.number("vertical") + 0.0;
+    d.horizontal = r.number("horizontal") + 0.0;
     d.okEnabled = r.boolean("okEnabled");
     return d;
 }
@@ -649,14 +649,18 @@ DesignSnapshot DesignFile::fromJson(const QByteArray& document, const NumberText
     const QChar sep = numbers.separator();
     for (QString* edit : {&w.Edit5, &w.Edit6, &w.Edit9, &w.Edit11})
         *edit = toWindowNotation(*edit, sep);
-    auto labelText = [&numbers](std::optional<double> v) {
-        return v ? numbers.general(*v) : QString();
+    // As a dialog would write it; a text that would not read back (a value so near the largest
+    // double that its 15 digits round beyond it) could not be saved again.
+    auto labelText = [&numbers](const char* name, std::optional<double> v) {
+        const QString text = v ? numbers.general(*v) : QString();
+        labelValue(name, text, numbers);
+        return text;
     };
-    w.Label29 = labelText(labels.Label29);
-    w.Label28 = labelText(labels.Label28);
-    w.Label27 = labelText(labels.Label27);
-    w.Label16 = labelText(labels.Label16);
-    w.Label26 = labelText(labels.Label26);
+    w.Label29 = labelText("Label29", labels.Label29);
+    w.Label28 = labelText("Label28", labels.Label28);
+    w.Label27 = labelText("Label27", labels.Label27);
+    w.Label16 = labelText("Label16", labels.Label16);
+    w.Label26 = labelText("Label26", labels.Label26);
     return s;
 }
 

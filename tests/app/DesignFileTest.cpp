@@ -263,6 +263,8 @@ TEST(DesignFileFormat, BadFilesAreRefusedWithTheirReason) {
          "«wizard.Label27» должно быть целым неотрицательным числом или null"},
         {"negative label", changed("wizard.Label29", -1.35),
          "«wizard.Label29» должно быть неотрицательным числом или null"},
+        {"label that would not read back", changed("wizard.Label16", 1.7976931348623157e308),
+         "надпись Label16 содержит «1,79769313486232E308», а не число"},
         {"value from no table", changed("dialogs.Form2.value", 0.5),
          "значения 0.5 поля «dialogs.Form2.value» нет в таблице этого окна"},
         {"value of another dialog's table", changed("dialogs.Form6.value", 0.745),
