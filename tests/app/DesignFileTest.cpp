@@ -153,6 +153,27 @@ TEST_P(DesignFileTest, OpensUnderTheOtherSeparatorWithTheSameMeaning) {
     }
 }
 
+// A separator that is neither "," nor ".": both typed characters fail to read there, and stay
+// failing in the file; the separator itself is written as ".".
+TEST(DesignFileFormat, AnotherSeparatorKeepsWhatReads) {
+    const NumberText arabic(QChar(0x066B));
+    DesignSnapshot s = rowOfAngles(u',');
+    s.wizard.Edit5 = QStringLiteral("2٫5");
+    s.wizard.Edit6 = QStringLiteral("0.8");
+    s.wizard.Edit9 = QStringLiteral("2,5");
+    s.wizard.Label29 = QStringLiteral("1٫35");
+    s.wizard.Label28 = QStringLiteral("5٫75");
+    s.wizard.Label16 = QStringLiteral("0٫745");
+    s.wizard.Label26 = QStringLiteral("0٫75");
+    const QByteArray file = DesignFile::toJson(s, arabic);
+    for (const char* line :
+         {"\"Edit5\": \"2.5\"", "\"Edit6\": \"0,8\"", "\"Edit9\": \"2,5\"", "\"Label29\": 1.35"})
+        EXPECT_TRUE(file.contains(line)) << line;
+    s.wizard.Edit6 = QStringLiteral("0,8");
+    EXPECT_EQ(DesignFile::fromJson(file, arabic), s);
+    EXPECT_EQ(DesignFile::fromJson(file, NumberText(u'.')).wizard.Edit5, QStringLiteral("2.5"));
+}
+
 TEST(DesignFileFormat, IsIndentedJsonWithPointsAndAFixedOrder) {
     const QByteArray file = DesignFile::toJson(unusual(u','), NumberText(u','));
     EXPECT_TRUE(file.startsWith("{\n    \"format\": \"korvela-design\",\n    \"version\": 1,\n"
