@@ -2,7 +2,9 @@
 #include "app/MainWindow.h"
 #include "app/AboutBox.h"
 #include "app/NumberText.h"
+#include "app/Selectors.h"
 #include "app/WindowSet.h"
+#include "calc/SiteStage.h"
 #include "dialogs/ClimaticDialog.h"
 #include "dialogs/HorizontalClimaticDialog.h"
 #include "dialogs/NormalizedResistanceDialog.h"
@@ -57,6 +59,27 @@ private slots:
         QCOMPARE(w<QComboBox>("ComboBox3")->count(), 18);
         QCOMPARE(w<QComboBox>("ComboBox3")->itemText(4), QStringLiteral("Кокс-2,5"));
         QCOMPARE(w<QComboBox>("ComboBox3")->currentText(), QString());
+    }
+
+    // The lists hold the items that the core knows them by (design files check positions
+    // against them).
+    void listsHoldTheCoresItems() {
+        const auto items = [this](const char* name) {
+            QStringList texts;
+            auto* box = w<QComboBox>(name);
+            for (int i = 0; i < box->count(); ++i)
+                texts << box->itemText(i);
+            return texts;
+        };
+        QStringList soils;
+        for (const Soil& soil : kSoils)
+            soils << QString::fromUtf16(soil.item);
+        QCOMPARE(items("ComboBox3"), soils);
+        QCOMPARE(items("ComboBox4"), soils);
+        QCOMPARE(items("ComboBox2"), QStringList({QString::fromUtf16(kArrangementItems[0]),
+                                                  QString::fromUtf16(kArrangementItems[1])}));
+        QCOMPARE(items("ComboBox1"), QStringList({QString::fromUtf16(kMaterialItems[0]),
+                                                  QString::fromUtf16(kMaterialItems[1])}));
     }
 
     void displayLabelsLookTheirPart() {
