@@ -24,6 +24,7 @@
 
 #include <initializer_list>
 #include <stdexcept>
+#include <string>
 #include <utility>
 
 using namespace com::sun::star;
@@ -52,6 +53,17 @@ properties(std::initializer_list<std::pair<const char*, uno::Any>> values) {
     return result;
 }
 
+// Runs f; a UNO exception, which is no std::exception, comes out as one with its message, so
+// that the reason of the failure is kept.
+template <class F> auto withReadableFailure(F&& f) {
+    try {
+        return f();
+    } catch (const uno::Exception& e) {
+        const rtl::OString message = rtl::OUStringToOString(e.Message, RTL_TEXTENCODING_UTF8);
+        throw std::runtime_error("Writer: " + std::string(message.getStr(), message.getLength()));
+    }
+}
+
 } // namespace
 
 struct WriterEngine::Document {
@@ -65,7 +77,7 @@ WriterEngine::WriterEngine(std::shared_ptr<WriterOffice> office) : m_office(std:
 WriterEngine::~WriterEngine() = default;
 
 void WriterEngine::create() {
-    m_office->desktop();
+    withReadableFailure([&] { m_office->desktop(); });
     m_created = true;
 }
 
@@ -81,6 +93,10 @@ void WriterEngine::openDocument(const QString& fileName) {
         throw std::runtime_error("Writer is not started");
     if (!QFileInfo(fileName).isFile())
         throw std::runtime_error("the document does not exist");
+    withReadableFailure([&] { load(fileName); });
+}
+
+void WriterEngine::load(const QString& fileName) {
     const uno::Reference<frame::XComponentLoader> loader(m_office->desktop(), uno::UNO_QUERY_THROW);
     const uno::Sequence<beans::PropertyValue> arguments =
         properties({{"Hidden", uno::Any(true)}, {"AsTemplate", uno::Any(true)}});

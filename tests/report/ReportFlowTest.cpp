@@ -180,16 +180,22 @@ TEST(WordAdapter, FailuresAreFalseAndAFailedCreateKeepsTheApplication) {
     script.createFails = true;
     EXPECT_FALSE(WordCreate());
     EXPECT_EQ(WordApp.engine.get(), first);
+    // The reason of each failure is kept until the next operation starts.
+    EXPECT_EQ(WordApp.lastFailure.reason, QStringLiteral("no word processor"));
 
     script.openFails = true;
     EXPECT_FALSE(WordOpenDocument(kTemplate));
+    EXPECT_EQ(WordApp.lastFailure.reason, QStringLiteral("no such document"));
     script.missingKeys = {QStringLiteral("##ro1")};
     EXPECT_FALSE(WordFindReplace(QStringLiteral("##ro1"), QStringLiteral("40")));
+    EXPECT_EQ(WordApp.lastFailure.reason, QStringLiteral("not found: ##ro1"));
     EXPECT_TRUE(WordFindReplace(QStringLiteral("##ro2"), QStringLiteral("40")));
+    EXPECT_TRUE(WordApp.lastFailure.reason.isEmpty());
     EXPECT_TRUE(WordGoToStart());
 
     WordApp.maker = nullptr;
     EXPECT_FALSE(WordCreate());
+    EXPECT_EQ(WordApp.lastFailure.reason, QStringLiteral("no word processor to start"));
 }
 
 } // namespace
