@@ -70,6 +70,10 @@ struct WriterEngine::Document {
     uno::Reference<text::XTextDocument> text;
     uno::Reference<text::XTextViewCursor> cursor;
     uno::Reference<awt::XWindow> window;
+    // One search, made once per document: each replacement then only sets its key (every call
+    // is a round trip to Writer).
+    uno::Reference<util::XSearchable> searchable;
+    uno::Reference<util::XSearchDescriptor> search;
 };
 
 WriterEngine::WriterEngine(std::shared_ptr<WriterOffice> office) : m_office(std::move(office)) {}
@@ -109,6 +113,11 @@ void WriterEngine::load(const QString& fileName) {
     const uno::Reference<text::XTextViewCursorSupplier> supplier(controller, uno::UNO_QUERY_THROW);
     document->cursor = supplier->getViewCursor();
     document->window = controller->getFrame()->getContainerWindow();
+    document->searchable.set(component, uno::UNO_QUERY_THROW);
+    document->search = document->searchable->createSearchDescriptor();
+    const uno::Reference<beans::XPropertySet> options(document->search, uno::UNO_QUERY_THROW);
+    options->setPropertyValue(OUString("SearchCaseSensitive"), uno::Any(true));
+    options->setPropertyValue(OUString("SearchRegularExpression"), uno::Any(false));
     m_document = std::move(document);
 }
 
@@ -122,14 +131,10 @@ void WriterEngine::goToStart() {
 bool WriterEngine::findReplace(const QString& key, const QString& value) {
     if (!m_document)
         throw std::runtime_error("no document is open");
-    const uno::Reference<util::XSearchable> searchable(m_document->text, uno::UNO_QUERY_THROW);
-    const uno::Reference<util::XSearchDescriptor> descriptor = searchable->createSearchDescriptor();
-    descriptor->setSearchString(toOUString(key));
-    const uno::Reference<beans::XPropertySet> options(descriptor, uno::UNO_QUERY_THROW);
-    options->setPropertyValue(OUString("SearchCaseSensitive"), uno::Any(true));
-    options->setPropertyValue(OUString("SearchRegularExpression"), uno::Any(false));
+    m_document->search->setSearchString(toOUString(key));
     const uno::Reference<text::XTextRange> found(
-        searchable->findNext(m_document->cursor->getEnd(), descriptor), uno::UNO_QUERY);
+        m_document->searchable->findNext(m_document->cursor->getEnd(), m_document->search),
+        uno::UNO_QUERY);
     if (!found.is())
         return false;
     found->setString(toOUString(value));
