@@ -15,8 +15,6 @@
 #include <com/sun/star/text/XText.hpp>
 #include <com/sun/star/text/XTextDocument.hpp>
 #include <com/sun/star/text/XTextRange.hpp>
-#include <com/sun/star/text/XTextViewCursor.hpp>
-#include <com/sun/star/text/XTextViewCursorSupplier.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
 #include <com/sun/star/util/XSearchDescriptor.hpp>
 #include <com/sun/star/util/XSearchable.hpp>
@@ -66,10 +64,16 @@ template <class F> auto withReadableFailure(F&& f) {
 
 } // namespace
 
+// Every call on these is a round trip to Writer: the insertion point is kept as a text range of
+// the document (not the view's cursor), and the view does not follow the replacements while the
+// document is filled (its controllers are locked until it is shown).
 struct WriterEngine::Document {
     uno::Reference<text::XTextDocument> text;
-    uno::Reference<text::XTextViewCursor> cursor;
+    uno::Reference<frame::XModel> model;
+    uno::Reference<text::XText> body;
+    uno::Reference<text::XTextRange> insertionPoint;
     uno::Reference<awt::XWindow> window;
+    bool locked = false;
     // One search, made once per document: each replacement then only sets its key (every call
     // is a round trip to Writer).
     uno::Reference<util::XSearchable> searchable;
@@ -88,8 +92,13 @@ void WriterEngine::create() {
 void WriterEngine::setVisible(bool visible) {
     if (!m_created)
         throw std::runtime_error("Writer is not started");
-    if (m_document)
-        m_document->window->setVisible(visible);
+    if (!m_document)
+        return;
+    if (visible && m_document->locked) {
+        m_document->model->unlockControllers();
+        m_document->locked = false;
+    }
+    m_document->window->setVisible(visible);
 }
 
 void WriterEngine::openDocument(const QString& fileName) {
@@ -108,24 +117,25 @@ void WriterEngine::load(const QString& fileName) {
         loader->loadComponentFromURL(fileUrl(fileName), OUString("_blank"), 0, arguments);
     auto document = std::make_unique<Document>();
     document->text.set(component, uno::UNO_QUERY_THROW);
-    const uno::Reference<frame::XModel> model(component, uno::UNO_QUERY_THROW);
-    const uno::Reference<frame::XController> controller = model->getCurrentController();
-    const uno::Reference<text::XTextViewCursorSupplier> supplier(controller, uno::UNO_QUERY_THROW);
-    document->cursor = supplier->getViewCursor();
-    document->window = controller->getFrame()->getContainerWindow();
+    document->model.set(component, uno::UNO_QUERY_THROW);
+    document->body = document->text->getText();
+    document->insertionPoint = document->body->getStart();
+    document->window = document->model->getCurrentController()->getFrame()->getContainerWindow();
     document->searchable.set(component, uno::UNO_QUERY_THROW);
     document->search = document->searchable->createSearchDescriptor();
     const uno::Reference<beans::XPropertySet> options(document->search, uno::UNO_QUERY_THROW);
     options->setPropertyValue(OUString("SearchCaseSensitive"), uno::Any(true));
     options->setPropertyValue(OUString("SearchRegularExpression"), uno::Any(false));
+    document->model->lockControllers();
+    document->locked = true;
     m_document = std::move(document);
 }
 
 void WriterEngine::goToStart() {
     if (!m_document)
         throw std::runtime_error("no document is open");
-    // gotoStart() would stop at the start of a table cell.
-    m_document->cursor->gotoRange(m_document->text->getText()->getStart(), false);
+    // The start of the whole text, also when it begins with a table.
+    m_document->insertionPoint = m_document->body->getStart();
 }
 
 bool WriterEngine::findReplace(const QString& key, const QString& value) {
@@ -133,12 +143,12 @@ bool WriterEngine::findReplace(const QString& key, const QString& value) {
         throw std::runtime_error("no document is open");
     m_document->search->setSearchString(toOUString(key));
     const uno::Reference<text::XTextRange> found(
-        m_document->searchable->findNext(m_document->cursor->getEnd(), m_document->search),
+        m_document->searchable->findNext(m_document->insertionPoint, m_document->search),
         uno::UNO_QUERY);
     if (!found.is())
         return false;
     found->setString(toOUString(value));
-    m_document->cursor->gotoRange(found->getEnd(), false);
+    m_document->insertionPoint = found->getEnd();
     return true;
 }
 
