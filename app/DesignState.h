@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 enum class ElectrodeArrangement { None, Contour, Row };
 enum class ElectrodeMaterial { None, Angle, RoundSection };
@@ -43,4 +44,15 @@ struct DesignState {
     ::ElectrodeMaterial ElectrodeMaterial = ::ElectrodeMaterial::None;
     // Which soil the last calculation found the vertical electrodes in.
     ::ElectrodeLayers ElectrodeLayers = ::ElectrodeLayers::Both;
+
+    // The soils as picked on the site page, "<name>-<resistivity>"; empty before the first pick.
+    QString UpperSoilName;
+    QString LowerSoilName;
+
+    // The check of the installed system: Nr electrodes joined by the strip of length Lh2. Each
+    // value is empty when it could not be computed (or, for the strip, when there is none).
+    std::optional<double> CheckStripResistance;         // Rh of the strip of length Lh2, Ohm
+    std::optional<double> CheckStripInGroupResistance;  // Rh' = Rh / ηh of that strip, Ohm
+    std::optional<double> CheckVerticalGroupResistance; // Rv / (Nr·ηv), Rv for one, Ohm
+    std::optional<double> CheckInstallationResistance;  // R of the whole installation, Ohm
 };

@@ -1,6 +1,7 @@
 #include "calc/ElectrodeStage.h"
 
 #include "app/Fp.h"
+#include "calc/InstallationCheck.h"
 
 #include <cmath>
 
@@ -124,6 +125,7 @@ std::optional<ResultLines> runElectrodeStage(const ElectrodeInputs& in, const Nu
                                     ? s.EstimatedHorizontalLength
                                     : stripLength(s, s.RefinedCount).value();
     agreeWords(s);
+    checkInstalledSystem(s);
 
     const auto F = [&](double v) { return numbers.fixed1(v); };
     const auto G = [&](double v) { return numbers.general(v); };

@@ -22,15 +22,19 @@ const std::array<Soil, 18> kSoils{{
 }};
 
 namespace {
-void lookUpSoil(int position, double& resistivity) {
-    if (position >= 0 && position < static_cast<int>(kSoils.size()))
-        resistivity = kSoils[static_cast<std::size_t>(position)].resistivity;
+// The picked soil's resistivity and item text; both keep their values when no soil is picked.
+void lookUpSoil(int position, double& resistivity, QString& name) {
+    if (position < 0 || position >= static_cast<int>(kSoils.size()))
+        return;
+    const Soil& soil = kSoils[static_cast<std::size_t>(position)];
+    resistivity = soil.resistivity;
+    name = QString::fromUtf16(soil.item);
 }
 } // namespace
 
 bool runSiteStage(const SiteInputs& in, const NumberText& numbers, DesignState& state) {
-    lookUpSoil(in.upperSoilPosition, state.UpperResistivity);
-    lookUpSoil(in.lowerSoilPosition, state.LowerResistivity);
+    lookUpSoil(in.upperSoilPosition, state.UpperResistivity, state.UpperSoilName);
+    lookUpSoil(in.lowerSoilPosition, state.LowerResistivity, state.LowerSoilName);
     state.ClimaticCoefVertical = numbers.readDecimal(in.climaticVertical);
     state.ClimaticCoefHorizontal = numbers.readDecimal(in.climaticHorizontal);
     state.UpperLayerThickness = numbers.readDecimal(in.upperLayerThickness);

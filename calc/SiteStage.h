@@ -27,7 +27,7 @@ struct SiteInputs {
     QString normalizedResistance; // Rn, whole ohms
 };
 
-// Stores ρ1, ρ2, ψv, ψh, H, t0 and Rn in this order, each the moment it is read; throws
-// ConversionError on the first bad text. Returns whether both soils are known (ρ1 > 0 and
-// ρ2 > 0), that is whether the electrode page may open.
+// Stores ρ1, ρ2 (with the picked soils' item texts), ψv, ψh, H, t0 and Rn in this order, each the
+// moment it is read; throws ConversionError on the first bad text. Returns whether both soils are
+// known (ρ1 > 0 and ρ2 > 0), that is whether the electrode page may open.
 bool runSiteStage(const SiteInputs& in, const NumberText& numbers, DesignState& state);

@@ -1,5 +1,6 @@
 #include "report/FirstStartingEngine.h"
 
+#include <QFileInfo>
 #include <exception>
 #include <stdexcept>
 #include <utility>
@@ -32,9 +33,36 @@ DocumentEngine& FirstStartingEngine::current() {
 
 void FirstStartingEngine::setVisible(bool visible) {
     current().setVisible(visible);
+    m_visible = visible;
 }
+
 void FirstStartingEngine::openDocument(const QString& fileName) {
-    current().openDocument(fileName);
+    std::exception_ptr failure;
+    try {
+        current().openDocument(fileName);
+        return;
+    } catch (...) {
+        const QFileInfo file(fileName);
+        if (!file.isFile() || !file.isReadable())
+            throw;
+        failure = std::current_exception();
+    }
+    auto next = m_candidates.begin();
+    while (next != m_candidates.end() && next->get() != m_started)
+        ++next;
+    for (++next; next != m_candidates.end(); ++next) {
+        try {
+            DocumentEngine& candidate = **next;
+            candidate.create();
+            if (m_visible)
+                candidate.setVisible(*m_visible);
+            candidate.openDocument(fileName);
+            m_started = &candidate;
+            return;
+        } catch (...) {
+        }
+    }
+    std::rethrow_exception(failure);
 }
 void FirstStartingEngine::goToStart() {
     current().goToStart();

@@ -1,9 +1,12 @@
-// A choice of word processors in order of preference: the first that starts does the work.
+// A choice of word processors in order of preference: the first that starts does the work. When it
+// cannot read a document that is there and readable, the next one that starts and reads it takes
+// over.
 #pragma once
 
 #include "report/DocumentEngine.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class FirstStartingEngine : public DocumentEngine {
@@ -13,6 +16,8 @@ public:
     // Starts the candidates in order until one starts; throws the last failure when none does.
     void create() override;
     void setVisible(bool visible) override;
+    // Opens with the started candidate; a readable file that it cannot open is opened with the
+    // next candidate that starts and opens it. Throws the first failure when none does.
     void openDocument(const QString& fileName) override;
     void goToStart() override;
     bool findReplace(const QString& key, const QString& value) override;
@@ -25,4 +30,5 @@ private:
 
     std::vector<std::unique_ptr<DocumentEngine>> m_candidates;
     DocumentEngine* m_started = nullptr;
+    std::optional<bool> m_visible; // as last set, for a candidate that takes over
 };

@@ -42,8 +42,19 @@ void makeReport(const DesignState& state, const NumberText& numbers, const QStri
 
     const bool shown = WordSetVisible(true);
     progress.close();
-    if (!shown)
-        throw UserError(kShowFailedMessage);
+    if (!shown) {
+        const WordFailure failure = WordApp.lastFailure;
+        switch (failure.kind) {
+        case EngineFailure::Kind::NotWritten:
+            throw UserError(kNotWrittenMessage + failure.file + QStringLiteral(" (") +
+                            failure.reason + QLatin1Char(')'));
+        case EngineFailure::Kind::NotShown:
+            sink.showMessage(kSavedMessage + failure.file);
+            break;
+        case EngineFailure::Kind::Other:
+            throw UserError(kShowFailedMessage);
+        }
+    }
     if (!skipped.isEmpty())
         sink.showMessage(kKeysMissingMessage + skipped.join(QStringLiteral(", ")));
 }

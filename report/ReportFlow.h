@@ -16,6 +16,10 @@ inline const QString kEngineFailedMessage =
 inline const QString kTemplateFailedMessage = QStringLiteral("Не удалось открыть шаблон отчёта: ");
 inline const QString kShowFailedMessage = QStringLiteral("Не удалось показать отчёт");
 inline const QString kKeysMissingMessage = QStringLiteral("В шаблоне отчёта не найдены метки: ");
+// The built-in engine: a report that could not be written (+ the file and the system's reason),
+// and one that was written but that no application opened (+ the file; a plain message).
+inline const QString kNotWrittenMessage = QStringLiteral("Не удалось записать отчёт: ");
+inline const QString kSavedMessage = QStringLiteral("Отчёт сохранён: ");
 
 // The template beside the program, <program folder>/отчёт/otchet.rtf; for an installed program
 // whose folder has none, <prefix>/share/korvela/отчёт/otchet.rtf.
@@ -23,7 +27,8 @@ QString reportTemplatePath(const QString& programDir);
 
 // Fills the template at templatePath with the design through WordCreate ... WordFindReplace and
 // shows it. Throws UserError (after closing the progress) when no word processor starts, the
-// template does not open or the filled document cannot be shown. Placeholders not found after
+// template does not open or the filled document cannot be written or shown. A document written
+// to file that no application opens is named in a plain message. Placeholders not found after
 // kReplaceAttempts tries are skipped and named in one plain message once the report is shown.
 void makeReport(const DesignState& state, const NumberText& numbers, const QString& templatePath,
                 ReportProgress& progress, MessageSink& sink);

@@ -29,7 +29,10 @@ public:
     }
     void advance(int step) override {
         QProgressBar* bar = m_window->ProgressBar1;
-        bar->setValue(std::min(bar->value() + step, bar->maximum()));
+        const int value = std::min(bar->value() + step, bar->maximum());
+        if (value == bar->value())
+            return; // a full bar: nothing new to paint
+        bar->setValue(value);
         bar->repaint();
         settle();
     }

@@ -1,5 +1,7 @@
 #include "report/ReportRows.h"
 
+#include "report/NoteTexts.h"
+
 std::vector<ReportRow> reportRows(const DesignState& s, const NumberText& n) {
     const QString m = QStringLiteral(" м");
     const QString mm = QStringLiteral(" мм");
@@ -57,5 +59,22 @@ std::vector<ReportRow> reportRows(const DesignState& s, const NumberText& n) {
         {QStringLiteral("##lkon&"), G(s.RefinedHorizontalLength) + m, 5},
     };
     rows.insert(rows.end(), rest.begin(), rest.end());
+
+    const NoteTexts note(s, n);
+    const std::vector<ReportRow> design = {
+        {QStringLiteral("##grunt1&"), note.soil(s.UpperSoilName), 1},
+        {QStringLiteral("##grunt2&"), note.soil(s.LowerSoilName), 1},
+        {QStringLiteral("##sxema&"), note.arrangement(), 1},
+        {QStringLiteral("##mater&"), note.material(), 1},
+        {QStringLiteral("##rof&"), note.resistivityFormula(), 1},
+        {QStringLiteral("##lgf&"), note.estimatedStrip(), 1},
+        {QStringLiteral("##lgkf&"), note.refinedStrip(), 1},
+        {QStringLiteral("##prpol&"), note.checkStrip(), 1},
+        {QStringLiteral("##prv&"), note.checkVerticalGroup(), 1},
+        {QStringLiteral("##prr&"), note.checkInstallation(), 1},
+        {QStringLiteral("##kazh&"), note.installation(), 1},
+        {QStringLiteral("##resh&"), note.decision(), 1},
+    };
+    rows.insert(rows.end(), design.begin(), design.end());
     return rows;
 }

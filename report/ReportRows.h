@@ -13,6 +13,8 @@ struct ReportRow {
     int step = 0; // advance of the progress bar after the row
 };
 
-// The rows for the design: 38 when the material is angle or round section, otherwise 35 (the
-// three rows of the electrode size are left out, with their steps).
+// The rows for the design: the 38 rows of the values when the material is angle or round section,
+// otherwise 35 (the three rows of the electrode size are left out, with their steps); then the
+// 12 rows of the note's wording that follows the design (soils, arrangement, material, the
+// formulas used, the check of the installed system and the decision).
 std::vector<ReportRow> reportRows(const DesignState& state, const NumberText& numbers);

@@ -21,7 +21,8 @@ void RtfEngine::setVisible(bool visible) {
     if (m_shownFile.isEmpty())
         m_shownFile = writeNewFile();
     if (!m_opener || !m_opener(m_shownFile))
-        throw std::runtime_error("the report could not be opened");
+        throw EngineFailure(EngineFailure::Kind::NotShown,
+                            QStringLiteral("no application opens the written report"), m_shownFile);
 }
 
 void RtfEngine::openDocument(const QString& fileName) {
@@ -64,8 +65,8 @@ RtfDocument& RtfEngine::active() {
 
 QString RtfEngine::writeNewFile() const {
     QDir dir(m_outputDir);
-    if (!dir.mkpath(QStringLiteral(".")))
-        throw std::runtime_error("the output folder cannot be made");
+    // A folder that cannot be made shows in the file's own failure below, with its reason.
+    dir.mkpath(QStringLiteral("."));
     const QString stem = QStringLiteral("Отчёт ") + QDateTime::currentDateTime().toString(
                                                         QStringLiteral("yyyy-MM-dd HH-mm-ss"));
     for (int n = 1; n < 1000; ++n) {
@@ -75,14 +76,19 @@ QString RtfEngine::writeNewFile() const {
         if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
             if (file.exists())
                 continue;
-            throw std::runtime_error("the report cannot be written");
+            throw EngineFailure(EngineFailure::Kind::NotWritten, file.errorString(),
+                                QDir::cleanPath(dir.absoluteFilePath(name)));
         }
         const QByteArray& bytes = m_document->bytes();
         if (file.write(bytes) != bytes.size() || !file.flush()) {
+            const QString reason = file.errorString();
             file.remove();
-            throw std::runtime_error("the report cannot be written");
+            throw EngineFailure(EngineFailure::Kind::NotWritten, reason,
+                                QDir::cleanPath(dir.absoluteFilePath(name)));
         }
         return file.fileName();
     }
-    throw std::runtime_error("no free file name for the report");
+    throw EngineFailure(EngineFailure::Kind::NotWritten,
+                        QStringLiteral("every file name of this minute is taken"),
+                        QDir::cleanPath(dir.absoluteFilePath(stem + QStringLiteral(".rtf"))));
 }

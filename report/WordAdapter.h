@@ -11,16 +11,26 @@
 // Makes the engine that the next WordCreate starts.
 using EngineMaker = std::function<std::unique_ptr<DocumentEngine>()>;
 
+// Why the last adapter operation answered false.
+struct WordFailure {
+    EngineFailure::Kind kind = EngineFailure::Kind::Other;
+    QString reason; // empty while the last operation succeeded
+    QString file;   // the report's file, where the failure concerns one
+};
+
 // The word processor of this program run.
 struct WordApplication {
     // Which engine WordCreate makes; without one, WordCreate fails.
     EngineMaker maker;
     // The application created by the last successful WordCreate; empty before.
     std::unique_ptr<DocumentEngine> engine;
+    // The reason of the last failure, cleared when an operation starts.
+    WordFailure lastFailure;
 };
 
 extern WordApplication WordApp;
 
+// Every operation catches every error, answers false and keeps the reason in WordApp.lastFailure.
 // Makes and starts a new application and keeps it in WordApp. On failure WordApp stays as it was.
 bool WordCreate();
 bool WordSetVisible(bool Visible);

@@ -32,6 +32,8 @@ public:
 private:
     struct Document;
 
+    void load(const QString& fileName);
+
     std::shared_ptr<WriterOffice> m_office;
     std::unique_ptr<Document> m_document;
     bool m_created = false;

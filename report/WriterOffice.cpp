@@ -20,6 +20,7 @@
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
+#include <locale.h>
 #include <spawn.h>
 #include <stdexcept>
 #include <string>
@@ -102,23 +103,40 @@ bool runsWithProfile(pid_t pid, const QString& dir) {
     return cmdline.readAll().contains(profileUrl(dir).toUtf8());
 }
 
-// The environment of the office: ours, with a UTF-8 character type so that it can open paths
-// with Cyrillic letters.
+// The character type locale of a child started now: LC_ALL wins over LC_CTYPE, and LC_CTYPE over
+// LANG.
+QByteArray userLocale() {
+    for (const char* name : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+        const QByteArray value = qgetenv(name);
+        if (!value.isEmpty())
+            return value;
+    }
+    return {};
+}
+
+bool isUtf8(const QByteArray& locale) {
+    const QByteArray lower = locale.toLower();
+    return lower.contains("utf-8") || lower.contains("utf8");
+}
+
+// Whether the C library of this machine has the locale (a name that `locale -a` lists).
+bool installed(const QByteArray& locale) {
+    const locale_t l = ::newlocale(LC_CTYPE_MASK, locale.constData(), locale_t(nullptr));
+    if (!l)
+        return false;
+    ::freelocale(l);
+    return true;
+}
+
+// The environment of the office: ours, with the office's locale in LC_ALL where ours is not it.
 std::vector<std::string> officeEnvironment() {
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e)
         env.emplace_back(*e);
-    // LC_ALL wins over LC_CTYPE, and LC_CTYPE over LANG: the first of them set decides.
-    const QByteArray lcAll = qgetenv("LC_ALL");
-    const QByteArray lcCtype = qgetenv("LC_CTYPE");
-    const QByteArray effective = !lcAll.isEmpty()     ? lcAll
-                                 : !lcCtype.isEmpty() ? lcCtype
-                                                      : qgetenv("LANG");
-    const QByteArray lower = effective.toLower();
-    if (!lower.contains("utf-8") && !lower.contains("utf8")) {
-        const char* name = lcAll.isEmpty() ? "LC_CTYPE=" : "LC_ALL=";
-        std::erase_if(env, [&](const std::string& e) { return e.rfind(name, 0) == 0; });
-        env.push_back(std::string(name) + "C.UTF-8");
+    const QByteArray locale = WriterOffice::officeLocale();
+    if (locale != userLocale()) {
+        std::erase_if(env, [](const std::string& e) { return e.rfind("LC_ALL=", 0) == 0; });
+        env.push_back("LC_ALL=" + locale.toStdString());
     }
     return env;
 }
@@ -143,6 +161,18 @@ WriterOffice::~WriterOffice() {
 
 QString WriterOffice::sofficePath() {
     return QStandardPaths::findExecutable(QStringLiteral("soffice"));
+}
+
+QByteArray WriterOffice::officeLocale() {
+    const QByteArray own = userLocale();
+    if (isUtf8(own) && installed(own))
+        return own;
+    // ru_RU.KOI8-R@modifier: the language and territory, ru_RU.
+    QByteArray base = own.left(own.indexOf('.'));
+    base = base.left(base.indexOf('@'));
+    if (!base.isEmpty() && base != "C" && base != "POSIX" && installed(base + ".UTF-8"))
+        return base + ".UTF-8";
+    return QByteArrayLiteral("C.UTF-8");
 }
 
 bool WriterOffice::alive() {
@@ -186,6 +216,13 @@ void WriterOffice::start() {
         throw std::runtime_error("soffice is not installed");
 
     m_profileDir = freeProfileDir();
+    // An office that cannot make its profile does not end: it waits with a message no one sees.
+    // A profile folder that cannot be written ends the start here.
+    QFile owner(m_profileDir + QStringLiteral("/owner"));
+    const bool made = QDir().mkpath(m_profileDir + QStringLiteral("/user"));
+    if (!owner.open(QIODevice::WriteOnly | QIODevice::Truncate) || !made)
+        throw std::runtime_error("the Writer profile folder " + m_profileDir.toStdString() +
+                                 " cannot be written: " + owner.errorString().toStdString());
     seedProfile(m_profileDir, productVersion(soffice));
     const QString pipe = QStringLiteral("korvela-%1-%2")
                              .arg(::getpid())
@@ -236,9 +273,8 @@ void WriterOffice::start() {
     if (spawned != 0)
         throw std::runtime_error("soffice cannot be started");
     m_pid = pid;
-    QFile owner(m_profileDir + QStringLiteral("/owner"));
-    if (owner.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        owner.write(QByteArray::number(qlonglong(pid)));
+    owner.write(QByteArray::number(qlonglong(pid)));
+    owner.close();
 
     const uno::Reference<bridge::XUnoUrlResolver> resolver =
         bridge::UnoUrlResolver::create(localContext());

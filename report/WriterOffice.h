@@ -28,6 +28,11 @@ public:
 
     // soffice on PATH, empty when there is none.
     static QString sofficePath();
+    // The locale the office is started with, so that it can open paths with Cyrillic letters:
+    // the user's own (LC_ALL, LC_CTYPE or LANG, the first set) when it is UTF-8 and installed on
+    // this machine, else the UTF-8 form of the user's language when that is installed, else
+    // C.UTF-8.
+    static QByteArray officeLocale();
 
     // The desktop of the running instance; starts a new instance when there is none or the one
     // started before has gone. Throws when it cannot be started or connected within the limit.

@@ -58,6 +58,8 @@ TEST(SiteStage, StoresEverythingAndOpensTheNextPage) {
     EXPECT_EQ(s.UpperLayerThickness, 3);
     EXPECT_EQ(s.HorizontalDepth, 0.8);
     EXPECT_EQ(s.NormalizedResistance, 4);
+    EXPECT_EQ(s.UpperSoilName, QStringLiteral("Кокс-2,5"));
+    EXPECT_EQ(s.LowerSoilName, QStringLiteral("Кварц-15000"));
 }
 
 TEST(SiteStage, NoSoilPickedKeepsTheEarlierValue) {
@@ -74,6 +76,7 @@ TEST(SiteStage, NoSoilPickedKeepsTheEarlierValue) {
     in.upperSoilPosition = -1;
     EXPECT_TRUE(runSiteStage(in, comma, s));
     EXPECT_EQ(s.UpperResistivity, 60);
+    EXPECT_EQ(s.UpperSoilName, QStringLiteral("Глина-60"));
 }
 
 // A bad text stops the stage there: earlier fields hold their new values, later ones the old.

@@ -5,6 +5,8 @@
 #include "tests/report/RecordingEngine.h"
 #include "tests/support/QtPrinters.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -44,6 +46,43 @@ TEST(FirstStartingEngine, NoneStartingIsAnError) {
     EXPECT_THROW(engine.create(), std::runtime_error);
     EXPECT_EQ(engine.started(), nullptr);
     EXPECT_THROW(FirstStartingEngine({}).create(), std::runtime_error);
+}
+
+// A started engine that cannot open a template which is there and readable hands over to the next
+// one that starts and opens it; a template that is not there stays a failure of the first.
+TEST(FirstStartingEngine, TemplateTheStartedEngineCannotOpenFallsBackToTheNext) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString existing = dir.filePath(QStringLiteral("отчёт.rtf"));
+    QFile file(existing);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("{\\rtf1 ##k}");
+    file.close();
+    const QString missing = dir.filePath(QStringLiteral("нет.rtf"));
+
+    for (const QString& path : {existing, missing}) {
+        SCOPED_TRACE(path.toStdString());
+        EngineScript writer, builtIn;
+        writer.openFails = true;
+        std::vector<std::unique_ptr<DocumentEngine>> candidates;
+        candidates.push_back(std::make_unique<RecordingEngine>(writer));
+        candidates.push_back(std::make_unique<RecordingEngine>(builtIn));
+        DocumentEngine* second = candidates[1].get();
+        FirstStartingEngine engine(std::move(candidates));
+        engine.create();
+        engine.setVisible(false);
+        if (path == missing) {
+            EXPECT_THROW(engine.openDocument(path), std::runtime_error);
+            EXPECT_TRUE(builtIn.calls.isEmpty());
+            continue;
+        }
+        engine.openDocument(path);
+        EXPECT_EQ(engine.started(), second);
+        EXPECT_TRUE(engine.findReplace(QStringLiteral("##k"), QStringLiteral("1")));
+        EXPECT_EQ(writer.calls, (QStringList{"create", "visible 0", "open " + path}));
+        EXPECT_EQ(builtIn.calls,
+                  (QStringList{"create", "visible 0", "open " + path, "replace ##k=1"}));
+    }
 }
 
 TEST(EngineChoice, WriterIsBuiltInWhereTheSdkWasFound) {

@@ -62,7 +62,7 @@ TEST(ReportFlow, CallsTheWordProcessorInOrderAndShowsTheFilledDocument) {
     advances << "close";
     EXPECT_EQ(script.calls, expected);
     EXPECT_EQ(run.progress.events, advances);
-    EXPECT_EQ(run.progress.value, 108);
+    EXPECT_EQ(run.progress.value, 120);
     EXPECT_TRUE(run.completed);
     EXPECT_TRUE(run.sink.errors.isEmpty());
     EXPECT_TRUE(run.sink.messages.isEmpty());
@@ -73,9 +73,9 @@ TEST(ReportFlow, WithoutMaterialTheSizeRowsAreLeftOut) {
     RecordingEngines engines(script);
     Outcome run;
     press(run, reporttest::workedExample(ElectrodeMaterial::None));
-    EXPECT_EQ(script.calls.filter(QStringLiteral("replace ")).size(), 35);
+    EXPECT_EQ(script.calls.filter(QStringLiteral("replace ")).size(), 47);
     EXPECT_EQ(script.calls.filter(QStringLiteral("##db&")).size(), 0);
-    EXPECT_EQ(run.progress.value, 99);
+    EXPECT_EQ(run.progress.value, 111);
     EXPECT_TRUE(run.sink.messages.isEmpty());
 }
 
@@ -112,9 +112,9 @@ TEST(ReportFlow, KeysNotFoundAreTriedThreeTimesThenSkippedAndNamedOnce) {
         for (auto it = c.late.begin(); it != c.late.end(); ++it)
             EXPECT_EQ(script.calls.filter("replace " + it.key() + "=").size(),
                       std::min(it.value() + 1, 3));
-        EXPECT_EQ(script.calls.filter(QStringLiteral("start")).size(), 38);
+        EXPECT_EQ(script.calls.filter(QStringLiteral("start")).size(), 50);
         EXPECT_EQ(script.calls.last(), QStringLiteral("visible 1"));
-        EXPECT_EQ(run.progress.value, 108);
+        EXPECT_EQ(run.progress.value, 120);
         EXPECT_EQ(run.progress.events.last(), QStringLiteral("close"));
         EXPECT_EQ(run.sink.messages, c.messages);
         EXPECT_TRUE(run.sink.errors.isEmpty());
@@ -180,16 +180,22 @@ TEST(WordAdapter, FailuresAreFalseAndAFailedCreateKeepsTheApplication) {
     script.createFails = true;
     EXPECT_FALSE(WordCreate());
     EXPECT_EQ(WordApp.engine.get(), first);
+    // The reason of each failure is kept until the next operation starts.
+    EXPECT_EQ(WordApp.lastFailure.reason, QStringLiteral("no word processor"));
 
     script.openFails = true;
     EXPECT_FALSE(WordOpenDocument(kTemplate));
+    EXPECT_EQ(WordApp.lastFailure.reason, QStringLiteral("no such document"));
     script.missingKeys = {QStringLiteral("##ro1")};
     EXPECT_FALSE(WordFindReplace(QStringLiteral("##ro1"), QStringLiteral("40")));
+    EXPECT_EQ(WordApp.lastFailure.reason, QStringLiteral("not found: ##ro1"));
     EXPECT_TRUE(WordFindReplace(QStringLiteral("##ro2"), QStringLiteral("40")));
+    EXPECT_TRUE(WordApp.lastFailure.reason.isEmpty());
     EXPECT_TRUE(WordGoToStart());
 
     WordApp.maker = nullptr;
     EXPECT_FALSE(WordCreate());
+    EXPECT_EQ(WordApp.lastFailure.reason, QStringLiteral("no word processor to start"));
 }
 
 } // namespace

@@ -56,6 +56,30 @@ const Expected kWorkedExample[] = {
     {u"##hmm", u"5 м", 5},
     {u"##lmm", u"2,5 м", 5},
     {u"##lkon&", u"25 м", 5},
+    // The wording that follows the design. The check with Nу = 6, Lг.у = 25 м:
+    // Rг.у = (0,366·2,5·40 / (25·0,5))·lg(2·625 / 0,032) = 2,928·4,5918 = 13,44 Ом, R′г.у = 26,89
+    // Ом; Rв / (Nу·ηв) = 15,7797 / 3,9 = 4,05 Ом; R = 4,046·26,889 / 30,935 = 3,52 Ом.
+    {u"##grunt1&", u"Садовая земля-40", 1},
+    {u"##grunt2&", u"Садовая земля-40", 1},
+    {u"##sxema&", u"в ряд", 1},
+    {u"##mater&", u"уголок", 1},
+    {u"##rof&", u"ρэ = ψв·ρ1·ρ2·L / (ψв·ρ1·(L − H + t0) + ρ2·(H − t0))", 1},
+    {u"##lgf&", u"в ряд длина соединительной полосы Lг = (N − 1)·a = (7 − 1)·5", 1},
+    {u"##lgkf&", u"При расположении в ряд Lг.у = (Nу − 1)·a = (6 − 1)·5", 1},
+    {u"##prpol&",
+     u"; её сопротивление по формуле п. 2.6 Rг.у = (0,366·ψг·ρ1 / (Lг.у·ηг))·lg(2·Lг.у² / "
+     u"(bп·t0)) = (0,366·2,5·40 / (25·0,5))·lg(2·25² / (0,04·0,8)) = 13,44 Ом, с учётом "
+     u"коэффициента использования R′г.у = Rг.у / ηг = 13,44 / 0,5 = 26,89 Ом",
+     1},
+    {u"##prv&",
+     u"Сопротивление группы вертикальных заземлителей Rв / (Nу·ηв) = 15,78 / (6·0,65) = 4,05 Ом",
+     1},
+    {u"##prr&",
+     u"Сопротивление заземляющего устройства (вертикальные заземлители параллельно с полосой) "
+     u"R = (Rв/(Nу·ηв))·R′г.у / (Rв/(Nу·ηв) + R′г.у) = 4,05·26,89 / (4,05 + 26,89) = 3,52 Ом",
+     1},
+    {u"##kazh&", u" каждый, соединённых стальной полосой общей длиной 25 м", 1},
+    {u"##resh&", u"R = 3,52 Ом ≤ Rн = 4 Ом: требование выполняется", 1},
 };
 
 int total(const std::vector<ReportRow>& rows) {
@@ -66,7 +90,9 @@ int total(const std::vector<ReportRow>& rows) {
 const NumberText kComma(QChar(','));
 
 TEST(ReportRows, WorkedExampleWithAngleGivesEveryRowInOrder) {
-    const std::vector<ReportRow> rows = reportRows(reporttest::workedExample(), kComma);
+    DesignState s = reporttest::workedExample();
+    s.UpperSoilName = s.LowerSoilName = QStringLiteral("Садовая земля-40");
+    const std::vector<ReportRow> rows = reportRows(s, kComma);
     ASSERT_EQ(rows.size(), std::size(kWorkedExample));
     for (std::size_t i = 0; i < rows.size(); ++i) {
         SCOPED_TRACE(i + 1);
@@ -74,7 +100,7 @@ TEST(ReportRows, WorkedExampleWithAngleGivesEveryRowInOrder) {
         EXPECT_EQ(rows[i].text, QString::fromUtf16(kWorkedExample[i].text));
         EXPECT_EQ(rows[i].step, kWorkedExample[i].step);
     }
-    EXPECT_EQ(total(rows), 108);
+    EXPECT_EQ(total(rows), 120);
 }
 
 TEST(ReportRows, MaterialDecidesTheElectrodeSizeRows) {
@@ -85,9 +111,9 @@ TEST(ReportRows, MaterialDecidesTheElectrodeSizeRows) {
         QStringList sizeTexts; // rows 8 to 10
     };
     const Case cases[] = {
-        {ElectrodeMaterial::Angle, 38, 108, {"b", "Ширина полки уголка", "60"}},
-        {ElectrodeMaterial::RoundSection, 38, 108, {"d", "Диаметр электрода", "16"}},
-        {ElectrodeMaterial::None, 35, 99, {}},
+        {ElectrodeMaterial::Angle, 50, 120, {"b", "Ширина полки уголка", "60"}},
+        {ElectrodeMaterial::RoundSection, 50, 120, {"d", "Диаметр электрода", "16"}},
+        {ElectrodeMaterial::None, 47, 111, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(int(c.material));
@@ -140,7 +166,8 @@ TEST(ReportRows, DecimalSeparatorComesFromTheNumberText) {
         reportRows(reporttest::workedExample(), NumberText(QChar('.')));
     EXPECT_EQ(rows[3].text, QStringLiteral("2.5"));
     EXPECT_EQ(rows[6].text, QStringLiteral("51.8"));
-    EXPECT_EQ(rows.back().text, QStringLiteral("25 м"));
+    EXPECT_EQ(rows[37].text, QStringLiteral("25 м"));
+    EXPECT_EQ(rows.back().text, QStringLiteral("R = 3.52 Ом ≤ Rн = 4 Ом: требование выполняется"));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 // The report template the build puts beside the program, and a whole report with the RTF engine.
+#include "calc/InstallationCheck.h"
 #include "report/EngineChoice.h"
 #include "report/ReportFlow.h"
 #include "report/ReportRows.h"
@@ -12,6 +13,7 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -81,6 +83,90 @@ TEST(ReportTemplate, WholeReportWithTheRtfEngineFillsEveryValue) {
     EXPECT_EQ(QCryptographicHash::hash(readAll(kTemplate), QCryptographicHash::Sha256), hashBefore);
     WordApp.engine.reset();
     WordApp.maker = nullptr;
+}
+
+// The built-in engine writes into outputDir and opens with opener; the report is made once.
+struct BuiltInRun {
+    RecordingSink sink;
+    bool completed = false;
+    QString shownFile;
+    QString text; // the visible text of the written report
+};
+
+BuiltInRun builtInReport(const DesignState& state, const QString& outputDir, bool opens) {
+    BuiltInRun run;
+    WordApp.engine.reset();
+    WordApp.maker = [&] {
+        return std::make_unique<RtfEngine>(outputDir, [&](const QString& file) {
+            run.shownFile = file;
+            return opens;
+        });
+    };
+    NoProgress progress;
+    run.completed = guarded(run.sink, [&] {
+        makeReport(state, NumberText(QChar(',')), kTemplate, progress, run.sink);
+    });
+    if (!run.shownFile.isEmpty())
+        run.text = RtfDocument(readAll(run.shownFile)).text();
+    WordApp.engine.reset();
+    WordApp.maker = nullptr;
+    return run;
+}
+
+// One electrode without strip, against Rн = 8 Ом: singular words, no "каждый", no strip in the
+// decision, and the decision that the requirement is not met.
+TEST(ReportTemplate, NoteOfOneElectrodeSaysWhatIsInstalled) {
+    QTemporaryDir documents;
+    DesignState s = reporttest::workedExample();
+    s.RefinedCount = 1;
+    s.RefinedHorizontalLength = 0;
+    s.SingleVerticalResistance = 117.1;
+    s.NormalizedResistance = 8;
+    s.VerticalAdjectiveForm = QStringLiteral("вертикальный");
+    s.ElectrodeNounForm = QStringLiteral("заземлитель");
+    checkInstalledSystem(s);
+    const BuiltInRun run = builtInReport(s, documents.path(), true);
+    ASSERT_TRUE(run.completed) << run.sink.errors.join(' ').toStdString();
+    EXPECT_TRUE(run.text.contains(
+        QStringLiteral("Принимаем к установке 1 вертикальный заземлитель длиной 2,5 м.\n")))
+        << run.text.toStdString();
+    EXPECT_TRUE(run.text.contains(QStringLiteral(
+        "(п. 2.10): R = 117,10 Ом > Rн = 8 Ом: требование не выполняется — увеличьте число "
+        "электродов или длину полосы.")));
+    EXPECT_TRUE(run.text.contains(
+        QStringLiteral("Длина соединительной полосы Lг.у = 0 м — полоса не прокладывается.")));
+    EXPECT_FALSE(run.text.contains(QStringLiteral("каждый")));
+    EXPECT_FALSE(run.text.contains(QStringLiteral("требование выполняется")));
+}
+
+// The two failures of the built-in engine's showing: not written (where and why, an error), and
+// written but not opened by any application (where, a plain message; the report is complete).
+TEST(ReportTemplate, BuiltInEngineSaysWhatFailedAndWhere) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString notAFolder = dir.filePath(QStringLiteral("файл"));
+    QFile blocker(notAFolder);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString unwritable = notAFolder + QStringLiteral("/Документы");
+
+    const BuiltInRun notWritten = builtInReport(reporttest::workedExample(), unwritable, true);
+    EXPECT_FALSE(notWritten.completed);
+    EXPECT_TRUE(notWritten.shownFile.isEmpty());
+    ASSERT_EQ(notWritten.sink.errors.size(), 1);
+    const QRegularExpression expected(
+        QStringLiteral("^Не удалось записать отчёт: ") + QRegularExpression::escape(unwritable) +
+        QStringLiteral("/Отчёт \\d{4}-\\d\\d-\\d\\d \\d\\d-\\d\\d-\\d\\d\\.rtf "
+                       "\\(Not a directory\\)$"));
+    EXPECT_TRUE(expected.match(notWritten.sink.errors.first()).hasMatch())
+        << notWritten.sink.errors.first().toStdString();
+
+    const BuiltInRun notOpened = builtInReport(reporttest::workedExample(), dir.path(), false);
+    EXPECT_TRUE(notOpened.completed);
+    EXPECT_TRUE(notOpened.sink.errors.isEmpty());
+    EXPECT_EQ(notOpened.sink.messages, QStringList{"Отчёт сохранён: " + notOpened.shownFile});
+    EXPECT_TRUE(notOpened.shownFile.startsWith(dir.path() + QStringLiteral("/Отчёт ")));
+    EXPECT_TRUE(notOpened.text.contains(QStringLiteral("требование выполняется")));
 }
 
 } // namespace

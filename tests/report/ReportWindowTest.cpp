@@ -24,9 +24,9 @@ private slots:
     void barAdvancesWhileTheReportRunsAndTheWindowCloses_data() {
         QTest::addColumn<int>("material");
         QTest::addColumn<int>("lastValue");
-        QTest::newRow("angle") << int(ElectrodeMaterial::Angle) << 100; // 108 leaves it full
+        QTest::newRow("angle") << int(ElectrodeMaterial::Angle) << 100; // 120 leaves it full
         QTest::newRow("round") << int(ElectrodeMaterial::RoundSection) << 100;
-        QTest::newRow("none") << int(ElectrodeMaterial::None) << 99;
+        QTest::newRow("none") << int(ElectrodeMaterial::None) << 100; // 111 leaves it full
     }
     void barAdvancesWhileTheReportRunsAndTheWindowCloses() {
         QFETCH(int, material);

@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+#include <stdexcept>
 
 namespace {
 
@@ -129,6 +130,124 @@ TEST_F(WriterEngineTest, ReusesTheRunningInstanceAndFailsFastOnAMissingTemplate)
     EXPECT_EQ(sink.errors, QStringList{"Не удалось открыть шаблон отчёта: " + missing + "."});
     EXPECT_LT(clock.elapsed(), 5000);
     EXPECT_FALSE(WordGoToStart());
+}
+
+// Sets environment variables for one scope and puts back what was there.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(std::initializer_list<std::pair<const char*, const char*>> values) {
+        for (const auto& [name, value] : values) {
+            m_saved.push_back({name, qEnvironmentVariableIsSet(name), qgetenv(name)});
+            if (value)
+                qputenv(name, value);
+            else
+                qunsetenv(name);
+        }
+    }
+    ~ScopedEnvironment() {
+        for (const Saved& s : m_saved) {
+            if (s.set)
+                qputenv(s.name, s.value);
+            else
+                qunsetenv(s.name);
+        }
+    }
+
+private:
+    struct Saved {
+        const char* name;
+        bool set;
+        QByteArray value;
+    };
+    std::vector<Saved> m_saved;
+};
+
+TEST(WriterLocale, TheUsersOwnWhenInstalledOtherwiseCUtf8) {
+    // This machine has C.utf8 whatever else it lacks; xx_YY is nowhere.
+    const struct {
+        const char* lcAll;
+        const char* lcCtype;
+        const char* lang;
+        const char* expected;
+    } cases[] = {
+        {nullptr, nullptr, "C.utf8", "C.utf8"},
+        {"C.utf8", nullptr, "xx_YY.UTF-8", "C.utf8"},
+        {nullptr, nullptr, "xx_YY.UTF-8", "C.UTF-8"},
+        {"xx_YY.UTF-8", nullptr, "C.utf8", "C.UTF-8"},
+        {nullptr, "xx_YY.ISO-8859-5", nullptr, "C.UTF-8"},
+        {nullptr, nullptr, "C", "C.UTF-8"},
+        {nullptr, nullptr, nullptr, "C.UTF-8"},
+    };
+    for (const auto& c : cases) {
+        ScopedEnvironment env{{"LC_ALL", c.lcAll}, {"LC_CTYPE", c.lcCtype}, {"LANG", c.lang}};
+        EXPECT_EQ(WriterOffice::officeLocale(), QByteArray(c.expected))
+            << (c.lcAll ? c.lcAll : "-") << " " << (c.lcCtype ? c.lcCtype : "-") << " "
+            << (c.lang ? c.lang : "-");
+    }
+}
+
+// A locale named in the environment that the machine has not generated: Writer still opens the
+// template from its Cyrillic path and the note is made.
+TEST(WriterLocale, NamedButMissingLocaleStillMakesTheNote) {
+    if (WriterOffice::sofficePath().isEmpty())
+        GTEST_SKIP() << "soffice is not on PATH: LibreOffice Writer cannot be checked here";
+    ASSERT_TRUE(kTemplate.contains(QStringLiteral("отчёт")));
+    QTemporaryDir dir;
+    ScopedEnvironment env{{"LC_ALL", "ru_RU.UTF-8"}, {"LANG", "ru_RU.UTF-8"}};
+    auto office = std::make_shared<WriterOffice>(WriterOffice::Options{true, 60000, dir.path()});
+    WordApp.engine.reset();
+    WordApp.maker = [&] { return std::make_unique<WriterEngine>(office); };
+    RecordingSink sink;
+    NoProgress progress;
+    const bool made = guarded(sink, [&] {
+        makeReport(reporttest::workedExample(), NumberText(QChar(',')), kTemplate, progress, sink);
+    });
+    QString text;
+    if (made) {
+        auto& writer = dynamic_cast<WriterEngine&>(*WordApp.engine);
+        writer.storeAsText(dir.filePath(QStringLiteral("текст.txt")));
+        text = QString::fromUtf8(readAll(dir.filePath(QStringLiteral("текст.txt"))));
+        writer.closeDocument();
+    }
+    WordApp.engine.reset();
+    WordApp.maker = nullptr;
+    office->shutDown();
+    EXPECT_TRUE(made) << sink.errors.join(' ').toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("R = 3,52 Ом ≤ Rн = 4 Ом: требование выполняется")));
+    EXPECT_FALSE(text.contains(QLatin1Char('#')));
+}
+
+// A soffice that ends at once, or a profile that cannot be written, fails the start at once
+// instead of after the start limit.
+TEST(WriterStart, FailsAsSoonAsTheOfficeCannotRun) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile fake(dir.filePath(QStringLiteral("soffice")));
+    ASSERT_TRUE(fake.open(QIODevice::WriteOnly));
+    fake.write("#!/bin/sh\nexit 1\n");
+    fake.close();
+    fake.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile plain(dir.filePath(QStringLiteral("файл")));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+
+    ScopedEnvironment env{{"PATH", dir.path().toUtf8().constData()}};
+    const struct {
+        const char* name;
+        QString profileRoot;
+    } cases[] = {
+        {"soffice ends", dir.filePath(QStringLiteral("профили"))},
+        {"profile cannot be written", plain.fileName() + QStringLiteral("/профили")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriterOffice office(WriterOffice::Options{true, 20000, c.profileRoot});
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_THROW(office.desktop(), std::runtime_error);
+        EXPECT_LT(clock.elapsed(), 3000);
+        EXPECT_EQ(office.processId(), -1);
+    }
 }
 
 } // namespace

@@ -1,0 +1,159 @@
+#include "report/NoteTexts.h"
+
+#include "calc/InstallationCheck.h"
+
+QString NoteTexts::soil(const QString& name) {
+    return name.isEmpty() ? QStringLiteral("не выбран") : name;
+}
+
+QString NoteTexts::arrangement() const {
+    switch (m_s.ElectrodeArrangement) {
+    case ElectrodeArrangement::Row:
+        return QStringLiteral("в ряд");
+    case ElectrodeArrangement::Contour:
+        return QStringLiteral("по контуру");
+    case ElectrodeArrangement::None:
+        break;
+    }
+    return QStringLiteral("не выбрано");
+}
+
+QString NoteTexts::material() const {
+    switch (m_s.ElectrodeMaterial) {
+    case ElectrodeMaterial::Angle:
+        return QStringLiteral("уголок");
+    case ElectrodeMaterial::RoundSection:
+        return QStringLiteral("круглая сталь");
+    case ElectrodeMaterial::None:
+        break;
+    }
+    return QStringLiteral("не выбран");
+}
+
+QString NoteTexts::resistivityFormula() const {
+    switch (m_s.ElectrodeLayers) {
+    case ElectrodeLayers::UpperOnly:
+        return QStringLiteral("электрод целиком в верхнем слое (H − t0 ≥ L), поэтому "
+                              "ρэ = ψв·ρ1");
+    case ElectrodeLayers::LowerOnly:
+        return QStringLiteral("электрод целиком в нижнем слое (H ≤ t0), поэтому ρэ = ρ2");
+    case ElectrodeLayers::Both:
+        break;
+    }
+    return QStringLiteral("ρэ = ψв·ρ1·ρ2·L / (ψв·ρ1·(L − H + t0) + ρ2·(H − t0))");
+}
+
+QString NoteTexts::estimatedStrip() const {
+    return arrangement() + QStringLiteral(" длина соединительной полосы ") +
+           stripFormula(m_s.EstimatedCount, m_s.EstimatedHorizontalLength, QStringLiteral("Lг"),
+                        QStringLiteral("N"));
+}
+
+QString NoteTexts::refinedStrip() const {
+    if (m_s.RefinedCount == m_s.EstimatedCount &&
+        G(m_s.RefinedHorizontalLength) == G(m_s.EstimatedHorizontalLength))
+        return QStringLiteral("При Nу = N = ") + G(m_s.RefinedCount) +
+               QStringLiteral(" длина полосы остаётся прежней: Lг.у = Lг");
+    return QStringLiteral("При расположении ") + arrangement() + QStringLiteral(" ") +
+           stripFormula(m_s.RefinedCount, m_s.RefinedHorizontalLength, QStringLiteral("Lг.у"),
+                        QStringLiteral("Nу"));
+}
+
+QString NoteTexts::checkStrip() const {
+    if (!hasStrip())
+        return QStringLiteral(" — полоса не прокладывается");
+    if (!m_s.CheckStripResistance || !m_s.CheckStripInGroupResistance)
+        return QStringLiteral("; её сопротивление по формуле п. 2.6 вычислить нельзя: при "
+                              "этих значениях формула не даёт положительного сопротивления");
+    const QString L = G(m_s.RefinedHorizontalLength);
+    const QString etaH = G(m_s.UtilizationHorizontal);
+    const QString rh = R(*m_s.CheckStripResistance);
+    return QStringLiteral("; её сопротивление по формуле п. 2.6 Rг.у = (0,366·ψг·ρ1 / "
+                          "(Lг.у·ηг))·lg(2·Lг.у² / (bп·t0)) = (0,366·") +
+           G(m_s.ClimaticCoefHorizontal) + dot() + G(m_s.UpperResistivity) +
+           QStringLiteral(" / (") + L + dot() + etaH + QStringLiteral("))·lg(2·") + L +
+           QStringLiteral("² / (") + G(m_s.StripWidthMm / 1000.0) + dot() + G(m_s.HorizontalDepth) +
+           QStringLiteral(")) = ") + rh +
+           QStringLiteral(" Ом, с учётом коэффициента использования R′г.у = Rг.у / ηг = ") + rh +
+           QStringLiteral(" / ") + etaH + QStringLiteral(" = ") +
+           R(*m_s.CheckStripInGroupResistance) + QStringLiteral(" Ом");
+}
+
+QString NoteTexts::checkVerticalGroup() const {
+    const QString count = G(m_s.RefinedCount);
+    if (!m_s.CheckVerticalGroupResistance)
+        return QStringLiteral("Сопротивление вертикальных заземлителей вычислить нельзя: "
+                              "Nу = ") +
+               count + QStringLiteral(", ηв = ") + G(m_s.UtilizationVertical);
+    const QString group = R(*m_s.CheckVerticalGroupResistance);
+    if (oneElectrode())
+        return QStringLiteral("Вертикальный заземлитель один: его сопротивление Rв = ") + group +
+               QStringLiteral(" Ом");
+    return QStringLiteral("Сопротивление группы вертикальных заземлителей Rв / (Nу·ηв) = ") +
+           R(m_s.SingleVerticalResistance) + QStringLiteral(" / (") + count + dot() +
+           G(m_s.UtilizationVertical) + QStringLiteral(") = ") + group + QStringLiteral(" Ом");
+}
+
+QString NoteTexts::checkInstallation() const {
+    const QString lead = QStringLiteral("Сопротивление заземляющего устройства ");
+    if (!m_s.CheckInstallationResistance)
+        return lead + QStringLiteral("R вычислить нельзя, так как не вычислены его части");
+    const QString total = R(*m_s.CheckInstallationResistance);
+    const QString group = oneElectrode() ? QStringLiteral("Rв") : QStringLiteral("Rв/(Nу·ηв)");
+    if (!hasStrip())
+        return lead + QStringLiteral("R = ") + group + QStringLiteral(" = ") + total +
+               QStringLiteral(" Ом");
+    const QString g = R(*m_s.CheckVerticalGroupResistance);
+    const QString h = R(*m_s.CheckStripInGroupResistance);
+    const QString bracketed = oneElectrode() ? group : QLatin1Char('(') + group + QLatin1Char(')');
+    return lead + QStringLiteral("(вертикальные заземлители параллельно с полосой) R = ") +
+           bracketed + QStringLiteral("·R′г.у / (") + group + QStringLiteral(" + R′г.у) = ") + g +
+           dot() + h + QStringLiteral(" / (") + g + QStringLiteral(" + ") + h +
+           QStringLiteral(") = ") + total + QStringLiteral(" Ом");
+}
+
+QString NoteTexts::installation() const {
+    if (oneElectrode())
+        return hasStrip() ? QStringLiteral(", присоединённый к стальной полосе длиной ") +
+                                G(m_s.RefinedHorizontalLength) + QStringLiteral(" м")
+                          : QString();
+    if (!hasStrip())
+        return QStringLiteral(" каждый");
+    return QStringLiteral(" каждый, соединённых стальной полосой общей длиной ") +
+           G(m_s.RefinedHorizontalLength) + QStringLiteral(" м");
+}
+
+QString NoteTexts::decision() const {
+    const QString norm = QStringLiteral("Rн = ") + NumberText::whole(m_s.NormalizedResistance) +
+                         QStringLiteral(" Ом");
+    const std::optional<bool> meets = installationMeetsNorm(m_s);
+    if (!meets)
+        return QStringLiteral("сопротивление заземляющего устройства не вычислено, "
+                              "выполнение требования R ≤ ") +
+               norm + QStringLiteral(" не подтверждено");
+    const QString total =
+        QStringLiteral("R = ") + R(*m_s.CheckInstallationResistance) + QStringLiteral(" Ом");
+    if (*meets)
+        return total + QStringLiteral(" ≤ ") + norm + QStringLiteral(": требование выполняется");
+    return total + QStringLiteral(" > ") + norm +
+           QStringLiteral(": требование не выполняется — увеличьте число электродов или "
+                          "длину полосы");
+}
+
+QString NoteTexts::stripFormula(double count, double taken, const QString& length,
+                                const QString& countSymbol) const {
+    const bool contour = m_s.ElectrodeArrangement == ElectrodeArrangement::Contour;
+    const double segments = contour ? count : count - 1;
+    const QString a = G(m_s.VerticalSpacing);
+    QString text = length + QStringLiteral(" = ");
+    if (contour)
+        text += countSymbol + QStringLiteral("·a = ") + G(count) + dot() + a;
+    else
+        text += QLatin1Char('(') + countSymbol + QStringLiteral(" − 1)·a = (") + G(count) +
+                QStringLiteral(" − 1)·") + a;
+    const double byFormula = segments * m_s.VerticalSpacing;
+    if (G(byFormula) != G(taken))
+        text += QStringLiteral(" = ") + G(byFormula) + QStringLiteral(" м; в расчёт принимается ") +
+                length;
+    return text;
+}

@@ -1,0 +1,148 @@
+// Times "Отчёт" in the program's own windows under a real X display (Xvfb), as a user sees it:
+//   korvela_report_probe first|cold|warm <profile folder>   click → Writer's window with the note
+//   korvela_report_probe builtin <output folder>            click → report file written
+// first: no profile yet; cold: a profile, no Writer running; warm: this program's Writer already
+// running (a first click, not timed, starts it). Prints "ms <milliseconds>". Not a test.
+#include "app/MainWindow.h"
+#include "app/Messages.h"
+#include "app/NumberText.h"
+#include "app/WindowSet.h"
+#include "app/Windows.h"
+#include "report/FirstStartingEngine.h"
+#include "report/RtfEngine.h"
+#include "report/WordAdapter.h"
+#include "report/WriterEngine.h"
+#include "report/WriterOffice.h"
+#include "tests/support/WorkedDesign.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QThread>
+#include <algorithm>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <set>
+#include <sys/wait.h>
+#include <xcb/xcb.h>
+
+namespace {
+
+class SilentSink : public MessageSink {
+public:
+    void showError(const QString& text) override { failures << text; }
+    void showMessage(const QString& text) override { failures << text; }
+    QStringList failures;
+};
+
+// The viewable top-level windows of Writer on the display, by id.
+std::set<xcb_window_t> writerWindows(xcb_connection_t* x) {
+    std::set<xcb_window_t> found;
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(x)).data;
+    xcb_query_tree_reply_t* tree =
+        xcb_query_tree_reply(x, xcb_query_tree(x, screen->root), nullptr);
+    if (!tree)
+        return found;
+    const xcb_window_t* children = xcb_query_tree_children(tree);
+    for (int i = 0; i < xcb_query_tree_children_length(tree); ++i) {
+        xcb_get_window_attributes_reply_t* attributes =
+            xcb_get_window_attributes_reply(x, xcb_get_window_attributes(x, children[i]), nullptr);
+        const bool viewable = attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+        free(attributes);
+        if (!viewable)
+            continue;
+        xcb_get_property_reply_t* name =
+            xcb_get_property_reply(x,
+                                   xcb_get_property(x, 0, children[i], XCB_ATOM_WM_NAME,
+                                                    XCB_GET_PROPERTY_TYPE_ANY, 0, 256),
+                                   nullptr);
+        if (name) {
+            const QByteArray title(static_cast<const char*>(xcb_get_property_value(name)),
+                                   xcb_get_property_value_length(name));
+            if (title.contains("Writer"))
+                found.insert(children[i]);
+        }
+        free(name);
+    }
+    free(tree);
+    return found;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: korvela_report_probe first|cold|warm|builtin <folder>\n");
+        return 2;
+    }
+    const QByteArray mode = argv[1];
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("korvela"));
+    substituteFormFont();
+    const NumberText numbers(QChar(','));
+    SilentSink sink;
+    WindowSet windows(numbers, sink);
+    windows.Form1()->show();
+    worked::Design design = worked::rowOfAngles();
+    windows.state() = design.state;
+    runElectrodeStage(design.in, numbers, windows.state());
+    auto* button = windows.Form1()->findChild<QPushButton*>(QStringLiteral("Button5"));
+    if (!button)
+        return 1;
+    QApplication::processEvents();
+
+    // The engines of the program, with the Writer instance held here so that it can be ended.
+    const QString folder = QString::fromLocal8Bit(argv[2]);
+    std::shared_ptr<WriterOffice> office;
+    if (mode == "builtin") {
+        WordApp.maker = [folder] {
+            return std::make_unique<RtfEngine>(folder, [](const QString&) { return true; });
+        };
+    } else {
+        office = std::make_shared<WriterOffice>(WriterOffice::Options{false, 20000, folder});
+        WordApp.maker = [office, folder] {
+            std::vector<std::unique_ptr<DocumentEngine>> candidates;
+            candidates.push_back(std::make_unique<WriterEngine>(office));
+            candidates.push_back(std::make_unique<RtfEngine>(folder, nullptr));
+            return std::make_unique<FirstStartingEngine>(std::move(candidates));
+        };
+    }
+
+    xcb_connection_t* x = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(x))
+        return 1;
+    if (mode == "warm") {
+        button->click();
+        for (int i = 0; i < 400 && writerWindows(x).empty(); ++i)
+            QThread::msleep(25);
+    }
+    const std::set<xcb_window_t> before = writerWindows(x);
+    QElapsedTimer clock;
+    clock.start();
+    button->click();
+    qint64 ms = clock.elapsed();
+    if (mode != "builtin") {
+        ms = -1;
+        while (clock.elapsed() < 20000) {
+            const std::set<xcb_window_t> now = writerWindows(x);
+            if (std::any_of(now.begin(), now.end(), [&](auto w) { return !before.count(w); })) {
+                ms = clock.elapsed();
+                break;
+            }
+            QThread::msleep(2);
+        }
+    }
+    xcb_disconnect(x);
+    if (!sink.failures.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(sink.failures.join(QLatin1Char('\n'))));
+    // The notes are left unsaved: Writer is ended without being asked.
+    if (office && office->processId() > 0) {
+        ::kill(-office->processId(), SIGKILL);
+        ::waitpid(office->processId(), nullptr, 0);
+    }
+    std::printf("ms %lld\n", static_cast<long long>(ms));
+    return ms < 0 || !sink.failures.isEmpty() ? 1 : 0;
+}
