@@ -1,7 +1,7 @@
 #include "app/DesignFile.h"
 
 #include "app/Errors.h"
-#include "app/KeyFilter.h"
+#include "app/InputCharacters.h"
 #include "app/Selectors.h"
 #include "calc/SiteStage.h"
 #include "dialogs/ClimaticTable.h"
@@ -86,7 +86,7 @@ void checkFreeText(const QString& path, const QString& text) {
 
 // An edit box's text, in the file's notation.
 void checkEditText(const QString& path, const QString& text, bool digitsOnly) {
-    const QString& accepted = digitsOnly ? KeyFilter::kDigits : KeyFilter::kDecimal;
+    const QString& accepted = digitsOnly ? kDigitCharacters : kDecimalCharacters;
     if (text.size() > kMaxText)
         fail(QStringLiteral("текст поля %1 длиннее %2 знаков").arg(field(path)).arg(kMaxText));
     for (QChar c : text) {

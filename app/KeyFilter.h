@@ -3,6 +3,8 @@
 // dropped or composed by an input method goes through the same filter, character by character.
 #pragma once
 
+#include "app/InputCharacters.h"
+
 #include <QClipboard>
 #include <QHash>
 #include <QObject>
@@ -32,8 +34,8 @@ public:
     // Whether `action` is the Paste of an edit box's standard context menu.
     static bool isPasteAction(const QAction* action);
 
-    static inline const QString kDigits = QStringLiteral("0123456789");
-    static inline const QString kDecimal = QStringLiteral("0123456789,.");
+    static inline const QString kDigits = kDigitCharacters;
+    static inline const QString kDecimal = kDecimalCharacters;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
