@@ -1,5 +1,8 @@
 #include "app/Selectors.h"
 
+const std::array<const char16_t*, 2> kArrangementItems = {u"По контуру", u"В ряд"};
+const std::array<const char16_t*, 2> kMaterialItems = {u"Уголок", u"Круглого сечения"};
+
 void refreshArrangement(int pickedPosition, DesignState& state) {
     if (pickedPosition == 0)
         state.ElectrodeArrangement = ElectrodeArrangement::Contour;

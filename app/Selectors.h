@@ -5,6 +5,11 @@
 #include "app/DesignState.h"
 
 #include <QString>
+#include <array>
+
+// The items of the arrangement list and of the material list, in list order.
+extern const std::array<const char16_t*, 2> kArrangementItems;
+extern const std::array<const char16_t*, 2> kMaterialItems;
 
 // Arrangement refresh: position 0 "По контуру" sets Contour, 1 "В ряд" sets Row; any other
 // position (nothing picked) leaves the selector as it is.
