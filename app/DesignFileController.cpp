@@ -1,9 +1,9 @@
 #include "app/DesignFileController.h"
 
 #include "app/DesignFile.h"
+#include "app/DesignFileDialogs.h"
 #include "app/MainWindow.h"
 #include "app/Messages.h"
-#include "app/SystemFileDialogs.h"
 #include "app/WindowSet.h"
 
 #include <QCloseEvent>
@@ -16,8 +16,7 @@ const QString kExtension = QStringLiteral(".korvela");
 
 DesignFileController::DesignFileController(WindowSet& windows, const NumberText& numbers,
                                            MessageSink& sink)
-    : m_windows(windows), m_numbers(numbers), m_sink(sink),
-      m_dialogs(std::make_unique<SystemFileDialogs>()) {
+    : m_windows(windows), m_numbers(numbers), m_sink(sink) {
     TForm1* main = m_windows.Form1();
     connect(main, &TForm1::openRequested, this, &DesignFileController::openAsked);
     connect(main, &TForm1::saveRequested, this, &DesignFileController::save);
@@ -61,7 +60,7 @@ bool DesignFileController::open(const QString& path) {
 }
 
 void DesignFileController::openAsked() {
-    if (!settleChanges())
+    if (!m_dialogs || !settleChanges())
         return;
     const QString path = m_dialogs->fileToOpen(m_windows.Form1(), startFolder());
     if (!path.isEmpty())
@@ -75,6 +74,8 @@ bool DesignFileController::save() {
 }
 
 bool DesignFileController::saveAs() {
+    if (!m_dialogs)
+        return false;
     QString path =
         m_dialogs->fileToSave(m_windows.Form1(), m_file.isEmpty() ? startFolder() : m_file);
     if (path.isEmpty())

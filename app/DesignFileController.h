@@ -19,7 +19,8 @@ public:
     DesignFileController(WindowSet& windows, const NumberText& numbers, MessageSink& sink);
     ~DesignFileController() override;
 
-    // Replaces the file dialogs of the system.
+    // The dialogs in which the engineer picks files, given by the program's start-up like its
+    // message boxes. Until they are given, the commands that would ask for a file do nothing.
     void setDialogs(std::unique_ptr<DesignFileDialogs> dialogs);
 
     // The file of the design shown, empty when it has none.

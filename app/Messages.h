@@ -21,8 +21,9 @@ public:
     // The answers to a question whether to save changes before they would be lost.
     enum class SaveAnswer { Save, Discard, Cancel };
     // A question with the buttons "Сохранить", "Не сохранять" and "Отмена"; closing the box
-    // without a button is "Отмена".
-    virtual SaveAnswer askToSave(const QString& question) = 0;
+    // without a button is "Отмена". A sink that asks nobody answers "Отмена", so that nothing is
+    // lost.
+    virtual SaveAnswer askToSave(const QString& question);
 };
 
 // The text of the error box for an error's message: a full stop is appended when the last

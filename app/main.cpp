@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "app/Messages.h"
 #include "app/NumberText.h"
+#include "app/SystemFileDialogs.h"
 #include "app/WindowSet.h"
 #include "app/Windows.h"
 
@@ -43,6 +44,7 @@ int main(int argc, char* argv[]) {
     const NumberText numbers(QLocale::system().decimalPoint().front());
     BoxMessageSink sink;
     WindowSet windows(numbers, sink);
+    windows.designFiles()->setDialogs(std::make_unique<SystemFileDialogs>());
     // A file that cannot be opened is reported before the window with no design appears.
     if (!request.file.isEmpty())
         windows.designFiles()->open(request.file);

@@ -29,10 +29,6 @@ class SilentSink : public MessageSink {
 public:
     void showError(const QString&) override { ++failures; }
     void showMessage(const QString&) override { ++failures; }
-    SaveAnswer askToSave(const QString&) override {
-        ++failures;
-        return SaveAnswer::Cancel;
-    }
     int failures = 0;
 };
 
