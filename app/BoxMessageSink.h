@@ -9,4 +9,5 @@ class BoxMessageSink : public MessageSink {
 public:
     void showError(const QString& text) override;
     void showMessage(const QString& text) override;
+    SaveAnswer askToSave(const QString& question) override;
 };

@@ -1,15 +1,12 @@
 #include "app/CommandLine.h"
 
+#include "app/ProgramFacts.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
-
-// The project's version, handed in by the build (app/CMakeLists.txt).
-#ifndef KORVELA_VERSION
-#error "KORVELA_VERSION must be defined by the build"
-#endif
 
 namespace {
 
@@ -45,7 +42,7 @@ CommandLine::Request refuse(const QString& why) {
 } // namespace
 
 QString CommandLine::version() {
-    return QStringLiteral(KORVELA_VERSION);
+    return kProgramVersion;
 }
 
 CommandLine::Request CommandLine::parse(const QStringList& arguments) {

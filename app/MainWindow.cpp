@@ -22,6 +22,7 @@
 #include "ui_MainWindow.h"
 
 #include <QMouseEvent>
+#include <QShortcut>
 #include <QTabBar>
 
 // The icon lives in the windows library; a static library has to pull its resources in itself.
@@ -114,6 +115,16 @@ TForm1::TForm1(DesignState& state, const NumberText& numbers, MessageSink& sink,
     connect(m_ui->Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
     connect(m_ui->Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
     connect(m_ui->BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
+    connect(m_ui->OpenButton, &QPushButton::clicked, this, &TForm1::OpenButtonClick);
+    connect(m_ui->SaveButton, &QPushButton::clicked, this, &TForm1::SaveButtonClick);
+
+    // Design files are opened and saved from every page.
+    const auto shortcut = [this](QKeyCombination keys, void (TForm1::*request)()) {
+        connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, this, request);
+    };
+    shortcut(Qt::CTRL | Qt::Key_O, &TForm1::openRequested);
+    shortcut(Qt::CTRL | Qt::Key_S, &TForm1::saveRequested);
+    shortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_S, &TForm1::saveAsRequested);
 }
 
 TForm1::~TForm1() = default;
@@ -313,6 +324,14 @@ void TForm1::Button6Click() {
 
 void TForm1::BitBtn1Click() {
     showOver(m_windows.Form9, this);
+}
+
+void TForm1::OpenButtonClick() {
+    emit openRequested();
+}
+
+void TForm1::SaveButtonClick() {
+    emit saveRequested();
 }
 
 void TForm1::Label29Click() {

@@ -70,6 +70,8 @@ public:
     void Button5Click();
     void Button6Click();
     void BitBtn1Click();
+    void OpenButtonClick();
+    void SaveButtonClick();
     void Label16Click();
     void Label26Click();
     void Label27Click();
@@ -85,6 +87,11 @@ signals:
     void reportRequested();
     // The engineer changed an input, a pick or a display label.
     void designEdited();
+    // A design file is to be opened ("Открыть…", Ctrl+O), the design saved to its file
+    // ("Сохранить…", Ctrl+S) or saved under a new name (Ctrl+Shift+S).
+    void openRequested();
+    void saveRequested();
+    void saveAsRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -17,6 +17,13 @@ public:
     virtual void showError(const QString& text) = 0;
     // A plain message without icon and with one "OK" button; returns once it is closed.
     virtual void showMessage(const QString& text) = 0;
+
+    // The answers to a question whether to save changes before they would be lost.
+    enum class SaveAnswer { Save, Discard, Cancel };
+    // A question with the buttons "Сохранить", "Не сохранять" and "Отмена"; closing the box
+    // without a button is "Отмена". A sink that asks nobody answers "Отмена", so that nothing is
+    // lost.
+    virtual SaveAnswer askToSave(const QString& question);
 };
 
 // The text of the error box for an error's message: a full stop is appended when the last

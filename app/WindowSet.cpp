@@ -1,6 +1,7 @@
 #include "app/WindowSet.h"
 
 #include "app/AboutBox.h"
+#include "app/DesignFileController.h"
 #include "app/MainWindow.h"
 #include "dialogs/ClimaticDialog.h"
 #include "dialogs/HorizontalClimaticDialog.h"
@@ -63,6 +64,8 @@ WindowSet::WindowSet(const NumberText& numbers, MessageSink& sink)
     opened.Form9 = m_form9;
     opened.Form11 = m_form11;
     main->setWindows(opened);
+
+    m_designFiles = std::make_unique<DesignFileController>(*this, numbers, sink);
 }
 
 WindowSet::~WindowSet() = default;

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class DesignFileController;
 class MessageSink;
 class NumberText;
 class TForm1;
@@ -43,6 +44,8 @@ public:
     TForm11* Form11() const { return m_form11; }
     // Makes the report when "Отчёт" is pressed.
     ReportGenerator* report() const { return m_report; }
+    // Opens and saves design files for the main window.
+    DesignFileController* designFiles() const { return m_designFiles.get(); }
 
     // What the windows hold of the design: the wizard's inputs and every reference dialog.
     DesignSnapshot snapshot() const;
@@ -63,4 +66,5 @@ private:
     TForm10* m_form10 = nullptr;
     TForm11* m_form11 = nullptr;
     ReportGenerator* m_report = nullptr;
+    std::unique_ptr<DesignFileController> m_designFiles; // goes before the windows it follows
 };

@@ -1,9 +1,12 @@
-// Start-up: the application, its windows and the event loop.
+// Start-up: the command line, the application, its windows and the event loop.
 #include "app/BoxMessageSink.h"
+#include "app/CommandLine.h"
+#include "app/DesignFileController.h"
 #include "app/DisplayCheck.h"
 #include "app/MainWindow.h"
 #include "app/Messages.h"
 #include "app/NumberText.h"
+#include "app/SystemFileDialogs.h"
 #include "app/WindowSet.h"
 #include "app/Windows.h"
 
@@ -12,7 +15,27 @@
 #include <cstdio>
 #include <optional>
 
+namespace {
+// Prints what the command line asks for instead of running; returns the status to leave with.
+int answer(const CommandLine::Request& request) {
+    const QByteArray text = request.output.toLocal8Bit();
+    std::FILE* stream = request.toErrorStream ? stderr : stdout;
+    std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stream);
+    std::fflush(stream);
+    return request.exitStatus;
+}
+} // namespace
+
 int main(int argc, char* argv[]) {
+    // Help and version are answered from the raw arguments, where no display is needed. Anything
+    // else is read once Qt has taken out its own options, which the raw arguments may hold.
+    QStringList raw;
+    for (int i = 0; i < argc; ++i)
+        raw << QString::fromLocal8Bit(argv[i]);
+    if (const CommandLine::Request early = CommandLine::parse(raw);
+        !early.run && !early.toErrorStream)
+        return answer(early);
+
     if (!display::named(argc, argv)) {
         std::fputs(display::kNoDisplayLine, stderr);
         return 1;
@@ -21,11 +44,18 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     displayGuard.reset();
     QApplication::setApplicationName(QStringLiteral("korvela"));
+    const CommandLine::Request request = CommandLine::parse(QApplication::arguments());
+    if (!request.run)
+        return answer(request);
     substituteFormFont();
 
     const NumberText numbers(QLocale::system().decimalPoint().front());
     BoxMessageSink sink;
     WindowSet windows(numbers, sink);
+    windows.designFiles()->setDialogs(std::make_unique<SystemFileDialogs>());
+    // A file that cannot be opened is reported before the window with no design appears.
+    if (!request.file.isEmpty())
+        windows.designFiles()->open(request.file);
     showCentred(windows.Form1());
     return QApplication::exec();
 }

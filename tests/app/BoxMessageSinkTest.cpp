@@ -55,6 +55,42 @@ private slots:
         QCOMPARE(seen.icon, QMessageBox::NoIcon);
         QCOMPARE(seen.buttons, QStringList{"OK"});
     }
+
+    // The question to save changes: its three buttons, each giving its answer.
+    void questionToSaveHasThreeAnswers_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("save") << "Сохранить" << int(MessageSink::SaveAnswer::Save);
+        QTest::newRow("discard") << "Не сохранять" << int(MessageSink::SaveAnswer::Discard);
+        QTest::newRow("cancel") << "Отмена" << int(MessageSink::SaveAnswer::Cancel);
+    }
+    void questionToSaveHasThreeAnswers() {
+        QFETCH(QString, button);
+        QFETCH(int, answer);
+        BoxMessageSink sink;
+        Seen seen;
+        QTimer timer;
+        timer.setInterval(10);
+        connect(&timer, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            seen = {box->windowTitle(), box->text(), box->icon(), {}};
+            for (QAbstractButton* b : box->buttons()) {
+                seen.buttons << b->text();
+                if (b->text() == button)
+                    b->click();
+            }
+        });
+        timer.start();
+        const auto got = sink.askToSave(QStringLiteral("Сохранить изменения в «x»?"));
+        QCOMPARE(int(got), answer);
+        QCOMPARE(seen.title, QStringLiteral("Корвела v1.1"));
+        QCOMPARE(seen.text, QStringLiteral("Сохранить изменения в «x»?"));
+        QCOMPARE(seen.icon, QMessageBox::Question);
+        seen.buttons.sort();
+        QCOMPARE(seen.buttons, (QStringList{"Не сохранять", "Отмена", "Сохранить"}));
+    }
 };
 
 QTEST_MAIN(BoxMessageSinkTest)

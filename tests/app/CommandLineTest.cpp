@@ -49,7 +49,7 @@ TEST(CommandLine, HelpAndVersionPrintAndLeave) {
         const CommandLine::Request r = parse({option});
         EXPECT_FALSE(r.run);
         EXPECT_EQ(r.exitStatus, 0);
-        EXPECT_EQ(r.output, QStringLiteral("korvela 1.1.0\n"));
+        EXPECT_EQ(r.output, QStringLiteral("korvela 1.1\n"));
     }
 }
 

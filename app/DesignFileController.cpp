@@ -1,0 +1,140 @@
+#include "app/DesignFileController.h"
+
+#include "app/DesignFile.h"
+#include "app/DesignFileDialogs.h"
+#include "app/MainWindow.h"
+#include "app/Messages.h"
+#include "app/WindowSet.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+const QString kExtension = QStringLiteral(".korvela");
+} // namespace
+
+DesignFileController::DesignFileController(WindowSet& windows, const NumberText& numbers,
+                                           MessageSink& sink)
+    : m_windows(windows), m_numbers(numbers), m_sink(sink) {
+    TForm1* main = m_windows.Form1();
+    connect(main, &TForm1::openRequested, this, &DesignFileController::openAsked);
+    connect(main, &TForm1::saveRequested, this, &DesignFileController::save);
+    connect(main, &TForm1::saveAsRequested, this, &DesignFileController::saveAs);
+    connect(main, &TForm1::designEdited, this, [this] { setModified(true); });
+    main->installEventFilter(this);
+}
+
+DesignFileController::~DesignFileController() = default;
+
+void DesignFileController::setDialogs(std::unique_ptr<DesignFileDialogs> dialogs) {
+    m_dialogs = std::move(dialogs);
+}
+
+QString DesignFileController::startFolder() const {
+    if (!m_lastFolder.isEmpty())
+        return m_lastFolder;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+bool DesignFileController::open(const QString& path) {
+    DesignSnapshot design;
+    if (!guarded(m_sink, [&] { design = DesignFile::read(path, m_numbers); }))
+        return false;
+
+    // Nothing of the design shown before stays in the calculation: the windows take up the
+    // file on the site page, and the "Далее>>" presses that led to the saved page are made
+    // again by their own handlers, each going on to the next page when its stage succeeds.
+    const int savedPage = design.wizard.page;
+    design.wizard.page = 0;
+    m_windows.state() = DesignState{};
+    m_windows.restore(design);
+    TForm1* main = m_windows.Form1();
+    if (savedPage >= 1)
+        main->Button1Click();
+    if (savedPage >= 2 && main->wizardState().page == 1)
+        main->Button3Click();
+
+    takeFile(path);
+    return true;
+}
+
+void DesignFileController::openAsked() {
+    if (!m_dialogs || !settleChanges())
+        return;
+    const QString path = m_dialogs->fileToOpen(m_windows.Form1(), startFolder());
+    if (!path.isEmpty())
+        open(path);
+}
+
+bool DesignFileController::save() {
+    if (m_file.isEmpty())
+        return saveAs();
+    return writeTo(m_file);
+}
+
+bool DesignFileController::saveAs() {
+    if (!m_dialogs)
+        return false;
+    QString path =
+        m_dialogs->fileToSave(m_windows.Form1(), m_file.isEmpty() ? startFolder() : m_file);
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += kExtension;
+    return writeTo(path);
+}
+
+bool DesignFileController::settleChanges() {
+    if (m_file.isEmpty() || !m_modified)
+        return true;
+    switch (m_sink.askToSave(QStringLiteral("Сохранить изменения в «%1»?").arg(shownName()))) {
+    case MessageSink::SaveAnswer::Save:
+        return save();
+    case MessageSink::SaveAnswer::Discard:
+        return true;
+    case MessageSink::SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool DesignFileController::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_windows.Form1() && event->type() == QEvent::Close && !settleChanges()) {
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool DesignFileController::writeTo(const QString& path) {
+    const DesignSnapshot design = m_windows.snapshot();
+    if (!guarded(m_sink, [&] { DesignFile::write(path, design, m_numbers); }))
+        return false;
+    takeFile(path);
+    return true;
+}
+
+void DesignFileController::takeFile(const QString& path) {
+    const QFileInfo info(path);
+    m_file = info.absoluteFilePath();
+    m_lastFolder = info.absolutePath();
+    // "[*]" in a file's own name is doubled, so that only the marker of changes is replaced.
+    QString name = info.fileName();
+    name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    m_windows.Form1()->setWindowTitle(name + QStringLiteral("[*] — ") + kApplicationTitle);
+    setModified(false);
+}
+
+void DesignFileController::setModified(bool modified) {
+    m_modified = modified;
+    if (!m_file.isEmpty())
+        m_windows.Form1()->setWindowModified(modified);
+}
+
+QString DesignFileController::shownName() const {
+    QString name = QFileInfo(m_file).fileName();
+    if (name.endsWith(kExtension, Qt::CaseInsensitive))
+        name.chop(kExtension.size());
+    return name;
+}

@@ -1,0 +1,69 @@
+// Design files in the windows: the file that the design shown was opened from or saved to,
+// whether the engineer changed it since, and the commands that open and save it.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+class DesignFileDialogs;
+class MessageSink;
+class NumberText;
+class WindowSet;
+
+class DesignFileController : public QObject {
+    Q_OBJECT
+public:
+    // Follows the main window of windows: its commands to open and save, the engineer's changes
+    // and its closing. Until a file is opened or saved, the window's title is left as it is.
+    DesignFileController(WindowSet& windows, const NumberText& numbers, MessageSink& sink);
+    ~DesignFileController() override;
+
+    // The dialogs in which the engineer picks files, given by the program's start-up like its
+    // message boxes. Until they are given, the commands that would ask for a file do nothing.
+    void setDialogs(std::unique_ptr<DesignFileDialogs> dialogs);
+
+    // The file of the design shown, empty when it has none.
+    const QString& file() const { return m_file; }
+    // Whether the engineer changed the design since it was opened or saved.
+    bool isModified() const { return m_modified; }
+    // The folder that the file dialogs begin in: the user's documents folder, then the folder of
+    // the last file opened or saved.
+    QString startFolder() const;
+
+    // Opens the design file at path as if the engineer had entered it: every window takes up
+    // what the file holds, and a design saved on the electrode or results page runs the stages
+    // of the "Далее>>" presses that led there. A file that cannot be opened gives the error box
+    // and leaves every window as it was. Returns whether the design was opened.
+    bool open(const QString& path);
+    // Asks for a file and opens it, once unsaved changes are settled.
+    void openAsked();
+    // Saves the design to its file, or asks for one when it has none. Returns whether it was
+    // saved.
+    bool save();
+    // Asks for a file and saves the design to it. Returns whether it was saved.
+    bool saveAs();
+    // Whether the design shown may be left: true when it has no file or no unsaved changes, or
+    // when the engineer answers the question to save them with "Не сохранять", or with
+    // "Сохранить" and the save succeeds.
+    bool settleChanges();
+
+protected:
+    // Keeps the main window open when its unsaved changes are not settled.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool writeTo(const QString& path);
+    void takeFile(const QString& path);
+    void setModified(bool modified);
+    // The name shown for the file: its name without the extension of design files.
+    QString shownName() const;
+
+    WindowSet& m_windows;
+    const NumberText& m_numbers;
+    MessageSink& m_sink;
+    std::unique_ptr<DesignFileDialogs> m_dialogs;
+    QString m_file;
+    QString m_lastFolder;
+    bool m_modified = false;
+};
