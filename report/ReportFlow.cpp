@@ -1,6 +1,7 @@
 #include "report/ReportFlow.h"
 
 #include "app/Errors.h"
+#include "app/ProgramFacts.h"
 #include "report/ReportRows.h"
 #include "report/WordAdapter.h"
 
@@ -9,7 +10,8 @@
 
 QString reportTemplatePath(const QString& programDir) {
     const QString beside = programDir + QStringLiteral("/отчёт/otchet.rtf");
-    const QString installed = programDir + QStringLiteral("/../share/korvela/отчёт/otchet.rtf");
+    const QString installed = programDir + QLatin1Char('/') + kDataFolderFromProgram +
+                              QStringLiteral("/отчёт/otchet.rtf");
     if (!QFileInfo::exists(beside) && QFileInfo::exists(installed))
         return QFileInfo(installed).absoluteFilePath();
     return beside;
