@@ -12,6 +12,7 @@
 #include "dialogs/StripRowDialog.h"
 #include "dialogs/VerticalContourDialog.h"
 #include "dialogs/VerticalRowDialog.h"
+#include "tests/support/DesignEntry.h"
 #include "tests/support/RecordingSink.h"
 #include "tests/support/WindowTest.h"
 
@@ -31,6 +32,7 @@
 #include <memory>
 
 namespace {
+using namespace designentry;
 
 // File dialogs that give the names a test sets and record where they began.
 class AnsweringDialogs : public DesignFileDialogs {
@@ -48,48 +50,6 @@ private:
     }
 };
 
-template <class W> W* part(const QWidget* window, const char* name) {
-    auto* found = window->findChild<W*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no widget %s", name);
-    return found;
-}
-
-// The list item with that text, or the text typed when it is no item.
-void enter(const QWidget* window, const char* name, const QString& text) {
-    auto* box = part<QComboBox>(window, name);
-    const int position = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    box->setCurrentIndex(position);
-    if (position < 0)
-        box->setEditText(text);
-}
-
-void setEdits(TForm1* main, std::initializer_list<std::pair<const char*, const char*>> edits) {
-    for (const auto& [name, text] : edits)
-        part<QLineEdit>(main, name)->setText(QString::fromUtf8(text));
-}
-
-void useTwoLists(ReferenceDialog* dialog, const QString& first, const QString& second,
-                 bool confirm = true) {
-    enter(dialog, "ComboBox1", first);
-    enter(dialog, "ComboBox2", second);
-    dialog->FormMouseMove();
-    if (confirm)
-        dialog->BitBtn1Click();
-}
-
-void pickZone(TForm7* dialog, int button, const QString& type) {
-    part<QRadioButton>(dialog, QStringLiteral("RadioButton%1").arg(button).toLatin1())
-        ->setChecked(true);
-    enter(dialog, "ComboBox1", type);
-    dialog->FormMouseMove();
-    dialog->BitBtn1Click();
-}
-
-const QString kType2 =
-    QStringLiteral("Длинна электродов 5 м и глубина заложения их вершины 0,7-0,8 м ");
-const QString kKind = QStringLiteral("Рабочее заземление нулевой точки трансформатора ");
-
 // The site page of a contour design, confirmed, with the electrode page's picks made.
 void contourSite(WindowSet& ws) {
     TForm1* main = ws.Form1();
@@ -104,24 +64,6 @@ void contourSite(WindowSet& ws) {
     enter(main, "ComboBox1", QStringLiteral("Круглого сечения"));
     main->Label26MouseMove();
     main->Edit8MouseMove();
-}
-
-void rowOfAnglesOnResults(WindowSet& ws) {
-    TForm1* main = ws.Form1();
-    enter(main, "ComboBox3", QStringLiteral("Суглинок-80"));
-    enter(main, "ComboBox4", QStringLiteral("Песок-500"));
-    pickZone(ws.Form7(), 2, kType2);
-    useTwoLists(ws.Form6(), kKind, QStringLiteral("380/220"));
-    setEdits(main, {{"Edit5", "2"}, {"Edit6", "0,7"}});
-    main->Label30MouseMove();
-    main->Button1Click();
-    enter(main, "ComboBox2", QStringLiteral("В ряд"));
-    enter(main, "ComboBox1", QStringLiteral("Уголок"));
-    setEdits(main, {{"Edit8", "50"}, {"Edit9", "2,5"}, {"Edit10", "40"}, {"Edit11", "5"}});
-    useTwoLists(ws.Form2(), QStringLiteral("2"), QStringLiteral("10"));
-    useTwoLists(ws.Form3(), QStringLiteral("2"), QStringLiteral("10"));
-    main->Label31MouseMove();
-    main->Button3Click();
 }
 
 void contourOfRoundsOnResults(WindowSet& ws) {

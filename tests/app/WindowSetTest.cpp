@@ -10,6 +10,7 @@
 #include "dialogs/StripRowDialog.h"
 #include "dialogs/VerticalContourDialog.h"
 #include "dialogs/VerticalRowDialog.h"
+#include "tests/support/DesignEntry.h"
 #include "tests/support/RecordingSink.h"
 #include "tests/support/WindowTest.h"
 
@@ -24,71 +25,7 @@
 #include <memory>
 
 namespace {
-
-template <class W> W* part(const QWidget* window, const char* name) {
-    auto* found = window->findChild<W*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no widget %s", name);
-    return found;
-}
-
-// Puts text into a box as the engineer does: the list item with that text, or typed.
-void enter(QComboBox* box, const QString& text) {
-    const int position = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    box->setCurrentIndex(position);
-    if (position < 0)
-        box->setEditText(text);
-}
-
-void enter(const QWidget* window, const char* box, const QString& text) {
-    enter(part<QComboBox>(window, box), text);
-}
-
-// Two lists filled, the pointer over the dialog, and OK when confirm is set.
-void useTwoLists(ReferenceDialog* dialog, const QString& first, const QString& second,
-                 bool confirm = true) {
-    enter(dialog, "ComboBox1", first);
-    enter(dialog, "ComboBox2", second);
-    dialog->FormMouseMove();
-    if (confirm)
-        dialog->BitBtn1Click();
-}
-
-void selectZone(QWidget* dialog, int button) {
-    part<QRadioButton>(dialog, QStringLiteral("RadioButton%1").arg(button).toLatin1())
-        ->setChecked(true);
-}
-
-void setEdits(TForm1* main, std::initializer_list<std::pair<const char*, const char*>> edits) {
-    for (const auto& [name, text] : edits)
-        part<QLineEdit>(main, name)->setText(QString::fromUtf8(text));
-}
-
-const QString kType2 =
-    QStringLiteral("Длинна электродов 5 м и глубина заложения их вершины 0,7-0,8 м ");
-const QString kKind = QStringLiteral("Рабочее заземление нулевой точки трансформатора ");
-
-// A whole design in a row, through both stages to the results page.
-void rowDesignOnResults(WindowSet& ws) {
-    TForm1* main = ws.Form1();
-    enter(main, "ComboBox3", QStringLiteral("Суглинок-80"));
-    enter(main, "ComboBox4", QStringLiteral("Песок-500"));
-    selectZone(ws.Form7(), 2);
-    enter(ws.Form7(), "ComboBox1", kType2);
-    ws.Form7()->FormMouseMove();
-    ws.Form7()->BitBtn1Click();
-    useTwoLists(ws.Form6(), kKind, QStringLiteral("380/220"));
-    setEdits(main, {{"Edit5", "2"}, {"Edit6", "0,7"}});
-    main->Label30MouseMove();
-    main->Button1Click();
-    enter(main, "ComboBox2", QStringLiteral("В ряд"));
-    enter(main, "ComboBox1", QStringLiteral("Уголок"));
-    setEdits(main, {{"Edit8", "50"}, {"Edit9", "2,5"}, {"Edit10", "40"}, {"Edit11", "5"}});
-    useTwoLists(ws.Form2(), QStringLiteral("2"), QStringLiteral("10"));
-    useTwoLists(ws.Form3(), QStringLiteral("2"), QStringLiteral("10"));
-    main->Label31MouseMove();
-    main->Button3Click();
-}
+using namespace designentry;
 
 // Dialogs left in unusual states: typed texts that are no items, a zone button cleared after
 // its zone was loaded, OK enabled but never pressed; the contour tables; page 2, round section.
@@ -160,7 +97,7 @@ private slots:
         QFETCH(int, page);
         WindowSet original(m_numbers, m_sink);
         if (design == 1)
-            rowDesignOnResults(original);
+            rowOfAnglesOnResults(original);
         else if (design == 2)
             contourDesignWithTypedValues(original);
         QVERIFY2(m_sink.errors.isEmpty(), qPrintable(m_sink.errors.join('\n')));
