@@ -87,26 +87,8 @@ private:
 
     // The first worked design through page 1, then page 2 filled.
     void enterDesign() {
-        pickText("ComboBox3", QStringLiteral("Садовая земля-40"));
-        pickText("ComboBox4", QStringLiteral("Садовая земля-40"));
-        w<QLabel>("Label29")->setText(QStringLiteral("1,35"));
-        w<QLabel>("Label28")->setText(QStringLiteral("2,5"));
-        w<QLabel>("Label27")->setText(QStringLiteral("4"));
-        type("Edit5", "3");
-        type("Edit6", "0,8");
-        hover(w("Label30"));
-        click(w("Button1"));
-        pickText("ComboBox2", QStringLiteral("В ряд"));
-        pickText("ComboBox1", QStringLiteral("Уголок"));
-        type("Edit8", "60");
-        type("Edit9", "2,5");
-        type("Edit10", "40");
-        type("Edit11", "5");
-        w<QLabel>("Label26")->setText(QStringLiteral("0,5"));
-        w<QLabel>("Label16")->setText(QStringLiteral("0,65"));
-        hover(w("Label26"));
-        hover(w("Edit8"));
-        hover(w("Label31"));
+        enterSite();
+        enterElectrodes();
     }
 
 private slots:

@@ -21,34 +21,6 @@ class WizardTest : public WizardTestBase {
 private:
     QString text(const char* label) const { return w<QLabel>(label)->text(); }
 
-    // Page 1 of the first worked design, then "Далее>>".
-    void enterSite() {
-        pickText("ComboBox3", QStringLiteral("Садовая земля-40"));
-        pickText("ComboBox4", QStringLiteral("Садовая земля-40"));
-        w<QLabel>("Label29")->setText(QStringLiteral("1,35"));
-        w<QLabel>("Label28")->setText(QStringLiteral("2,5"));
-        w<QLabel>("Label27")->setText(QStringLiteral("4"));
-        type("Edit5", "3");
-        type("Edit6", "0,8");
-        hover(w("Label30"));
-        click(w("Button1"));
-    }
-
-    // Page 2 of the first worked design; the pointer passes over the selectors' controls.
-    void enterElectrodes(const QString& material = QStringLiteral("Уголок")) {
-        pickText("ComboBox2", QStringLiteral("В ряд"));
-        pickText("ComboBox1", material);
-        type("Edit8", "60");
-        type("Edit9", "2,5");
-        type("Edit10", "40");
-        type("Edit11", "5");
-        w<QLabel>("Label26")->setText(QStringLiteral("0,5"));
-        w<QLabel>("Label16")->setText(QStringLiteral("0,65"));
-        hover(w("Label26"));
-        hover(w("Edit8"));
-        hover(w("Label31"));
-    }
-
 private slots:
     void wholeDesignReachesTheResults() {
         enterSite();

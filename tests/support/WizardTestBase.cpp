@@ -3,6 +3,7 @@
 #include "tests/support/WindowTest.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
@@ -38,4 +39,33 @@ void WizardTestBase::type(const char* edit, const QString& text) {
 void WizardTestBase::pickText(const char* combo, const QString& item) {
     auto* box = w<QComboBox>(combo);
     box->setCurrentIndex(box->findText(item));
+}
+
+void WizardTestBase::enterSite() {
+    using windowtest::click;
+    using windowtest::hover;
+    pickText("ComboBox3", QStringLiteral("Садовая земля-40"));
+    pickText("ComboBox4", QStringLiteral("Садовая земля-40"));
+    w<QLabel>("Label29")->setText(QStringLiteral("1,35"));
+    w<QLabel>("Label28")->setText(QStringLiteral("2,5"));
+    w<QLabel>("Label27")->setText(QStringLiteral("4"));
+    type("Edit5", "3");
+    type("Edit6", "0,8");
+    hover(w("Label30"));
+    click(w("Button1"));
+}
+
+void WizardTestBase::enterElectrodes(const QString& material) {
+    using windowtest::hover;
+    pickText("ComboBox2", QStringLiteral("В ряд"));
+    pickText("ComboBox1", material);
+    type("Edit8", "60");
+    type("Edit9", "2,5");
+    type("Edit10", "40");
+    type("Edit11", "5");
+    w<QLabel>("Label26")->setText(QStringLiteral("0,5"));
+    w<QLabel>("Label16")->setText(QStringLiteral("0,65"));
+    hover(w("Label26"));
+    hover(w("Edit8"));
+    hover(w("Label31"));
 }

@@ -34,6 +34,11 @@ protected:
     void type(const char* edit, const QString& text);
     // Picks the list item with the given text.
     void pickText(const char* combo, const QString& item);
+    // Page 1 of the first worked design, then "Далее>>".
+    void enterSite();
+    // Page 2 of the first worked design; the pointer passes over the selectors' controls and
+    // the area that enables "Далее>>".
+    void enterElectrodes(const QString& material = QStringLiteral("Уголок"));
 
     NumberText m_numbers{QLatin1Char(',')};
     RecordingSink m_sink;
