@@ -12,14 +12,15 @@ class StartUpTest : public WizardTestBase {
 
 private:
     static QProcess* start(QProcess& program, const QStringList& unset,
-                           const QList<std::pair<QString, QString>>& set) {
+                           const QList<std::pair<QString, QString>>& set,
+                           const QStringList& arguments = {}) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const QString& name : unset)
             env.remove(name);
         for (const auto& [name, value] : set)
             env.insert(name, value);
         program.setProcessEnvironment(env);
-        program.start(QStringLiteral(KORVELA_PROGRAM), {});
+        program.start(QStringLiteral(KORVELA_PROGRAM), arguments);
         return &program;
     }
 
@@ -61,6 +62,42 @@ private slots:
         QCOMPARE(program.exitCode(), 1);
         QCOMPARE(QString::fromUtf8(program.readAllStandardError()),
                  QStringLiteral("korvela: нет графического дисплея (DISPLAY/WAYLAND_DISPLAY)\n"));
+    }
+
+    // Help and version are answered as a command answers them, with no display at all; a wrong
+    // option is refused with a hint (drawn offscreen, so that a display is no question).
+    void commandLine_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<QString>("platform");
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "korvela 1.1\n"
+                                 << QString() << QString();
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "--version" << QString()
+                              << QString();
+        QTest::newRow("unknown option")
+            << QStringList{"--frobnicate"} << 2 << QString() << "korvela --help"
+            << "offscreen";
+    }
+
+    void commandLine() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QFETCH(QString, platform);
+        QList<std::pair<QString, QString>> set;
+        if (!platform.isEmpty())
+            set.append({QStringLiteral("QT_QPA_PLATFORM"), platform});
+        QProcess program;
+        start(program, {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}, set, arguments);
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitCode(), status);
+        const QString stdOut = QString::fromUtf8(program.readAllStandardOutput());
+        const QString stdErr = QString::fromUtf8(program.readAllStandardError());
+        QVERIFY2(out.isEmpty() ? stdOut.isEmpty() : stdOut.contains(out), qPrintable(stdOut));
+        QVERIFY2(err.isEmpty() ? stdErr.isEmpty() : stdErr.contains(err), qPrintable(stdErr));
     }
 
     // Drawing offscreen needs no display.
