@@ -106,10 +106,12 @@ QString NoteTexts::checkInstallation() const {
     const QString g = R(*m_s.CheckVerticalGroupResistance);
     const QString h = R(*m_s.CheckStripInGroupResistance);
     const QString bracketed = oneElectrode() ? group : QLatin1Char('(') + group + QLatin1Char(')');
-    return lead + QStringLiteral("(вертикальные заземлители параллельно с полосой) R = ") +
-           bracketed + QStringLiteral("·R′г.у / (") + group + QStringLiteral(" + R′г.у) = ") + g +
-           dot() + h + QStringLiteral(" / (") + g + QStringLiteral(" + ") + h +
-           QStringLiteral(") = ") + total + QStringLiteral(" Ом");
+    const QString parallel =
+        oneElectrode() ? QStringLiteral("(вертикальный заземлитель параллельно с полосой)")
+                       : QStringLiteral("(вертикальные заземлители параллельно с полосой)");
+    return lead + parallel + QStringLiteral(" R = ") + bracketed + QStringLiteral("·R′г.у / (") +
+           group + QStringLiteral(" + R′г.у) = ") + g + dot() + h + QStringLiteral(" / (") + g +
+           QStringLiteral(" + ") + h + QStringLiteral(") = ") + total + QStringLiteral(" Ом");
 }
 
 QString NoteTexts::installation() const {
