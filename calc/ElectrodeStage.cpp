@@ -43,6 +43,14 @@ void agreeWords(DesignState& s) {
 
 } // namespace
 
+double stripSpreadingResistance(const DesignState& s, double length) {
+    // The strip lies in the upper layer at depth t0.
+    const Real L = length, t0 = s.HorizontalDepth, etaH = s.UtilizationHorizontal;
+    const Real factor = Real(0.366) * s.ClimaticCoefHorizontal * s.UpperResistivity / (L * etaH);
+    const Real logTerm = fp::lg(Real(2) * L * L / (Real(s.StripWidthMm) / 1000 * t0));
+    return (factor * logTerm).value();
+}
+
 std::optional<ResultLines> runElectrodeStage(const ElectrodeInputs& in, const NumberText& numbers,
                                              DesignState& s) {
     if (s.ElectrodeArrangement == ElectrodeArrangement::None ||
@@ -61,7 +69,7 @@ std::optional<ResultLines> runElectrodeStage(const ElectrodeInputs& in, const Nu
     s.UtilizationVertical = numbers.readDecimal(in.utilizationVertical);
 
     const Real rho1 = s.UpperResistivity, rho2 = s.LowerResistivity;
-    const Real psiV = s.ClimaticCoefVertical, psiH = s.ClimaticCoefHorizontal;
+    const Real psiV = s.ClimaticCoefVertical;
     const Real H = s.UpperLayerThickness, t0 = s.HorizontalDepth;
     const Real L = s.VerticalLength, t = s.VerticalMidDepth;
     const Real etaH = s.UtilizationHorizontal, etaV = s.UtilizationVertical;
@@ -106,12 +114,7 @@ std::optional<ResultLines> runElectrodeStage(const ElectrodeInputs& in, const Nu
 
     const Real estimatedLength = stripLength(s, s.EstimatedCount);
     s.EstimatedHorizontalLength = estimatedLength == 0 ? 1.0 : estimatedLength.value();
-    const Real Lh1 = s.EstimatedHorizontalLength;
-
-    // The strip lies in the upper layer at depth t0.
-    const Real stripFactor = Real(0.366) * psiH * rho1 / (Lh1 * etaH);
-    const Real stripLog = fp::lg(Real(2) * Lh1 * Lh1 / (Real(s.StripWidthMm) / 1000 * t0));
-    s.HorizontalResistance = (stripFactor * stripLog).value();
+    s.HorizontalResistance = stripSpreadingResistance(s, s.EstimatedHorizontalLength);
 
     // The group of vertical electrodes in parallel with the strip must give Rn.
     const Real stripInGroup = Real(s.HorizontalResistance) / etaH;

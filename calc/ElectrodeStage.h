@@ -25,6 +25,10 @@ struct ResultLines {
 // The next whole number above x, the rounding of both electrode counts.
 double RoundUpCount(double x);
 
+// The spreading resistance of the design's strip laid over `length` metres: width bs at depth t0
+// in the upper layer, with ψh and ηh. Throws ArithmeticFault on a fault.
+double stripSpreadingResistance(const DesignState& state, double length);
+
 // Runs the calculation, storing every value the moment it is obtained. Returns nothing, and
 // reads nothing, when the arrangement or the material is not chosen; throws ConversionError or
 // ArithmeticFault on the first bad text or fault, leaving the values stored before in place.

@@ -2,6 +2,7 @@
 
 #include "app/Errors.h"
 #include "app/Fp.h"
+#include "calc/ElectrodeStage.h"
 
 using fp::Real;
 
@@ -25,13 +26,7 @@ std::optional<double> stripResistance(const DesignState& s, double length) {
     if (!(length > 0) || !(s.StripWidthMm > 0) || !(s.HorizontalDepth > 0) ||
         !(s.UtilizationHorizontal > 0))
         return std::nullopt;
-    return positiveOrNone([&] {
-        const Real L = length, t0 = s.HorizontalDepth, etaH = s.UtilizationHorizontal;
-        const Real width = Real(s.StripWidthMm) / 1000;
-        const Real factor =
-            Real(0.366) * s.ClimaticCoefHorizontal * s.UpperResistivity / (L * etaH);
-        return factor * fp::lg(Real(2) * L * L / (width * t0));
-    });
+    return positiveOrNone([&] { return Real(stripSpreadingResistance(s, length)); });
 }
 
 void checkInstalledSystem(DesignState& s) {
