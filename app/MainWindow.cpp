@@ -44,16 +44,6 @@ QString textOf(const QWidget* w) {
 ListBoxState boxState(const QComboBox* box) {
     return {pickedPosition(box), box->currentText()};
 }
-
-// The item at the position, or the typed text when the position is no item.
-void restoreBox(QComboBox* box, const ListBoxState& state) {
-    if (state.position >= 0 && state.position < box->count()) {
-        box->setCurrentIndex(state.position);
-    } else {
-        box->setCurrentIndex(-1);
-        box->setEditText(state.text);
-    }
-}
 } // namespace
 
 TForm1::TForm1(DesignState& state, const NumberText& numbers, MessageSink& sink, QWidget* parent)
@@ -178,10 +168,10 @@ WizardState TForm1::wizardState() const {
 }
 
 void TForm1::restoreWizardState(const WizardState& s) {
-    restoreBox(m_ui->ComboBox3, s.upperSoil);
-    restoreBox(m_ui->ComboBox4, s.lowerSoil);
-    restoreBox(m_ui->ComboBox2, s.arrangement);
-    restoreBox(m_ui->ComboBox1, s.material);
+    showText(m_ui->ComboBox3, s.upperSoil.text);
+    showText(m_ui->ComboBox4, s.lowerSoil.text);
+    showText(m_ui->ComboBox2, s.arrangement.text);
+    showText(m_ui->ComboBox1, s.material.text);
     m_ui->Edit5->setText(s.Edit5);
     m_ui->Edit6->setText(s.Edit6);
     m_ui->Edit8->setText(s.Edit8);
