@@ -45,6 +45,14 @@ QString field(const QString& path) {
     return QStringLiteral("«%1»").arg(path);
 }
 
+void checkRange(const QString& path, double value, int lowest, int highest) {
+    if (value < lowest || value > highest)
+        fail(QStringLiteral("значение поля %1 вне допустимых пределов: %2 (допустимо от %3 до %4)")
+                 .arg(field(path), QString::number(value, 'g', 17))
+                 .arg(lowest)
+                 .arg(highest));
+}
+
 // ---- The notation of the edit boxes' numbers
 
 // "." for the decimal separator, "," for the other character that the boxes take.
@@ -104,11 +112,8 @@ void checkListBox(const QString& path, const ListBoxState& box,
                   std::span<const char16_t* const> items) {
     checkFreeText(path + QStringLiteral(".text"), box.text);
     const int count = static_cast<int>(items.size());
-    if (box.position != -1 && (box.position < 0 || box.position >= count))
-        fail(QStringLiteral("значение поля %1 вне допустимых пределов: %2 (допустимо от 0 до %3)")
-                 .arg(field(path + QStringLiteral(".position")))
-                 .arg(box.position)
-                 .arg(count - 1));
+    if (box.position != -1)
+        checkRange(path + QStringLiteral(".position"), box.position, 0, count - 1);
     if (box.position >= 0) {
         const QString item = QString::fromUtf16(items[static_cast<std::size_t>(box.position)]);
         if (item != box.text)
@@ -142,11 +147,8 @@ void checkLabel(const QString& path, std::optional<double> value, bool whole) {
 }
 
 void checkZone(const QString& path, std::optional<int> zone) {
-    if (zone && (*zone < 0 || *zone >= kZones))
-        fail(QStringLiteral("значение поля %1 вне допустимых пределов: %2 (допустимо от 0 до %3)")
-                 .arg(field(path))
-                 .arg(*zone)
-                 .arg(kZones - 1));
+    if (zone)
+        checkRange(path, *zone, 0, kZones - 1);
 }
 
 bool inCells(double value, const std::vector<double>& cells) {
@@ -159,11 +161,8 @@ void checkTwoList(const QString& path, const TwoListDialogState& d,
     checkFreeText(path + QStringLiteral(".firstText"), d.firstText);
     checkFreeText(path + QStringLiteral(".secondText"), d.secondText);
     const int rowCount = static_cast<int>(rows.size());
-    if (d.rememberedRow && (*d.rememberedRow < 0 || *d.rememberedRow >= rowCount))
-        fail(QStringLiteral("значение поля %1 вне допустимых пределов: %2 (допустимо от 0 до %3)")
-                 .arg(field(path + QStringLiteral(".rememberedRow")))
-                 .arg(*d.rememberedRow)
-                 .arg(rowCount - 1));
+    if (d.rememberedRow)
+        checkRange(path + QStringLiteral(".rememberedRow"), *d.rememberedRow, 0, rowCount - 1);
     std::vector<double> cells;
     for (const auto& row : rows)
         cells.insert(cells.end(), row.begin(), row.end());
@@ -253,10 +252,7 @@ void checkDesign(const DesignSnapshot& s, const Labels& labels) {
     checkLabel(QStringLiteral("wizard.Label27"), labels.Label27, true);
     checkLabel(QStringLiteral("wizard.Label16"), labels.Label16, false);
     checkLabel(QStringLiteral("wizard.Label26"), labels.Label26, false);
-    if (w.page < 0 || w.page > 2)
-        fail(QStringLiteral("значение поля «wizard.page» вне допустимых пределов: %1 (допустимо от "
-                            "0 до 2)")
-                 .arg(w.page));
+    checkRange(QStringLiteral("wizard.page"), w.page, 0, 2);
     checkTwoList(QStringLiteral("dialogs.Form2"), s.Form2, cellsOf(kVerticalRowTable));
     checkTwoList(QStringLiteral("dialogs.Form3"), s.Form3, cellsOf(kStripRowTable));
     checkTwoList(QStringLiteral("dialogs.Form4"), s.Form4, cellsOf(kVerticalContourTable));
@@ -456,12 +452,7 @@ public:
         const double d = v.toDouble();
         if (!v.isDouble() || d != std::floor(d))
             wrongType(key, QStringLiteral("целым числом"));
-        if (d < lowest || d > highest)
-            fail(QStringLiteral("значение поля %1 вне допустимых пределов: %2 (допустимо от %3 до "
-                                "%4)")
-                     .arg(field(pathOf(QString::fromLatin1(key))), QString::number(d, 'g', 17))
-                     .arg(lowest)
-                     .arg(highest));
+        checkRange(pathOf(QString::fromLatin1(key)), d, lowest, highest);
         return static_cast<int>(d);
     }
 
