@@ -24,21 +24,24 @@ void prepareEditableCombo(QComboBox* box) {
     box->setCompleter(nullptr);
 }
 
+namespace {
+// Moves the window, frame included, so that its centre is at `centre`.
+void centreAt(QWidget* window, QPoint centre) {
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(centre);
+    window->move(frame.topLeft());
+}
+} // namespace
+
 void showCentred(QWidget* window) {
-    if (const QScreen* screen = window->screen()) {
-        QRect frame = window->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window->move(frame.topLeft());
-    }
+    if (const QScreen* screen = window->screen())
+        centreAt(window, screen->availableGeometry().center());
     window->show();
 }
 
 void showOver(QWidget* window, const QWidget* owner) {
-    if (owner) {
-        QRect frame = window->frameGeometry();
-        frame.moveCenter(owner->frameGeometry().center());
-        window->move(frame.topLeft());
-    }
+    if (owner)
+        centreAt(window, owner->frameGeometry().center());
     window->show();
     window->raise();
     window->activateWindow();
