@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 
-#include "app/ProgramFacts.h"
+#include "base/ProgramFacts.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

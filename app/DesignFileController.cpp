@@ -1,10 +1,10 @@
 #include "app/DesignFileController.h"
 
-#include "app/DesignFile.h"
-#include "app/DesignFileDialogs.h"
 #include "app/MainWindow.h"
-#include "app/Messages.h"
 #include "app/WindowSet.h"
+#include "base/Messages.h"
+#include "design/DesignFile.h"
+#include "design/DesignFileDialogs.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>

@@ -1,16 +1,13 @@
 // The main window: the three-page design wizard.
 #include "app/MainWindow.h"
 
-#include "app/AboutBox.h"
-#include "app/KeyFilter.h"
-#include "app/Messages.h"
-#include "app/NumberText.h"
-#include "app/PageChangeGuard.h"
-#include "app/Selectors.h"
-#include "app/Windows.h"
+#include "base/Messages.h"
+#include "base/NumberText.h"
 #include "calc/ElectrodeStage.h"
 #include "calc/ResultCheck.h"
 #include "calc/SiteStage.h"
+#include "design/Selectors.h"
+#include "dialogs/AboutBox.h"
 #include "dialogs/ClimaticDialog.h"
 #include "dialogs/HorizontalClimaticDialog.h"
 #include "dialogs/NormalizedResistanceDialog.h"
@@ -19,7 +16,11 @@
 #include "dialogs/VerticalContourDialog.h"
 #include "dialogs/VerticalRowDialog.h"
 #include "single/SingleElectrodeWindow.h"
+#include "tables/ListItems.h"
 #include "ui_MainWindow.h"
+#include "widgets/KeyFilter.h"
+#include "widgets/PageChangeGuard.h"
+#include "widgets/Windows.h"
 
 #include <QMouseEvent>
 #include <QShortcut>

@@ -1,8 +1,8 @@
 // The main window: the three-page design wizard.
 #pragma once
 
-#include "app/DesignSnapshot.h"
-#include "app/DesignState.h"
+#include "design/DesignSnapshot.h"
+#include "design/DesignState.h"
 
 #include <QPointer>
 #include <QWidget>

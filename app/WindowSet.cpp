@@ -1,17 +1,17 @@
 #include "app/WindowSet.h"
 
-#include "app/AboutBox.h"
 #include "app/DesignFileController.h"
 #include "app/MainWindow.h"
+#include "app/ReportGenerator.h"
+#include "dialogs/AboutBox.h"
 #include "dialogs/ClimaticDialog.h"
 #include "dialogs/HorizontalClimaticDialog.h"
 #include "dialogs/NormalizedResistanceDialog.h"
+#include "dialogs/ProgressWindow.h"
 #include "dialogs/StripContourDialog.h"
 #include "dialogs/StripRowDialog.h"
 #include "dialogs/VerticalContourDialog.h"
 #include "dialogs/VerticalRowDialog.h"
-#include "report/ProgressWindow.h"
-#include "report/ReportGenerator.h"
 #include "single/SingleElectrodeWindow.h"
 
 namespace {

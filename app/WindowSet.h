@@ -2,8 +2,8 @@
 // that connects them: each dialog's value goes to the display label of the main window it fills.
 #pragma once
 
-#include "app/DesignSnapshot.h"
-#include "app/DesignState.h"
+#include "design/DesignSnapshot.h"
+#include "design/DesignState.h"
 
 #include <memory>
 

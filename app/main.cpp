@@ -1,14 +1,14 @@
 // Start-up: the command line, the application, its windows and the event loop.
-#include "app/BoxMessageSink.h"
 #include "app/CommandLine.h"
 #include "app/DesignFileController.h"
 #include "app/DisplayCheck.h"
 #include "app/MainWindow.h"
-#include "app/Messages.h"
-#include "app/NumberText.h"
-#include "app/SystemFileDialogs.h"
 #include "app/WindowSet.h"
-#include "app/Windows.h"
+#include "base/Messages.h"
+#include "base/NumberText.h"
+#include "widgets/BoxMessageSink.h"
+#include "widgets/SystemFileDialogs.h"
+#include "widgets/Windows.h"
 
 #include <QApplication>
 #include <QLocale>

@@ -1,6 +1,6 @@
 #include "calc/ElectrodeStage.h"
 
-#include "app/Fp.h"
+#include "base/Fp.h"
 #include "calc/InstallationCheck.h"
 
 #include <cmath>

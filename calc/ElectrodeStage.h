@@ -1,8 +1,8 @@
 // The electrode system calculation behind "Далее>>" of the electrode page.
 #pragma once
 
-#include "app/DesignState.h"
-#include "app/NumberText.h"
+#include "base/NumberText.h"
+#include "design/DesignState.h"
 
 #include <QString>
 #include <optional>

@@ -1,7 +1,7 @@
 #include "calc/InstallationCheck.h"
 
-#include "app/Errors.h"
-#include "app/Fp.h"
+#include "base/Errors.h"
+#include "base/Fp.h"
 #include "calc/ElectrodeStage.h"
 
 using fp::Real;

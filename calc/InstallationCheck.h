@@ -2,7 +2,7 @@
 // Nr electrodes joined by the strip of length Lh2, compared with Rn.
 #pragma once
 
-#include "app/DesignState.h"
+#include "design/DesignState.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #include "calc/ResultCheck.h"
 
-#include "app/NumberText.h"
+#include "base/NumberText.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 // quantity and the inputs to check.
 #pragma once
 
-#include "app/DesignState.h"
+#include "design/DesignState.h"
 
 #include <QString>
 #include <functional>

@@ -2,19 +2,10 @@
 // normalized resistance go into the design state.
 #pragma once
 
-#include "app/DesignState.h"
-#include "app/NumberText.h"
+#include "base/NumberText.h"
+#include "design/DesignState.h"
 
 #include <QString>
-#include <array>
-
-struct Soil {
-    const char16_t* item; // the list item, "<name>-<resistivity>"
-    double resistivity;   // Ohm·m
-};
-
-// The soil table of both soil lists, by list position.
-extern const std::array<Soil, 18> kSoils;
 
 // The texts and picks of the site page.
 struct SiteInputs {

@@ -1,8 +1,8 @@
 // The dialog of the climatic coefficients for vertical and horizontal electrodes.
 #include "dialogs/ClimaticDialog.h"
 
-#include "app/NumberText.h"
-#include "app/Windows.h"
+#include "base/NumberText.h"
+#include "widgets/Windows.h"
 
 #include <QComboBox>
 #include <QPushButton>

@@ -1,9 +1,9 @@
 // The dialog of the climatic coefficients for vertical and horizontal electrodes.
 #pragma once
 
-#include "app/DesignSnapshot.h"
-#include "dialogs/ClimaticPick.h"
+#include "design/DesignSnapshot.h"
 #include "dialogs/ClimaticZoneDialog.h"
+#include "tables/ClimaticPick.h"
 
 class NumberText;
 class QComboBox;

@@ -1,7 +1,7 @@
 // The dialog of the climatic coefficient for horizontal electrodes alone.
 #include "dialogs/HorizontalClimaticDialog.h"
 
-#include "app/NumberText.h"
+#include "base/NumberText.h"
 
 #include <QEvent>
 #include <QFrame>

@@ -1,9 +1,9 @@
 // The dialog of the climatic coefficient for horizontal electrodes alone.
 #pragma once
 
-#include "app/DesignSnapshot.h"
+#include "design/DesignSnapshot.h"
 #include "dialogs/ClimaticZoneDialog.h"
-#include "dialogs/HorizontalClimaticPick.h"
+#include "tables/HorizontalClimaticPick.h"
 
 class NumberText;
 

@@ -1,9 +1,9 @@
 // The dialog of the normalized spreading resistance by kind of earthing and voltage.
 #include "dialogs/NormalizedResistanceDialog.h"
 
-#include "app/NumberText.h"
-#include "app/Windows.h"
-#include "dialogs/NormalizedResistanceTable.h"
+#include "base/NumberText.h"
+#include "tables/NormalizedResistanceTable.h"
+#include "widgets/Windows.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 // The dialog of the normalized spreading resistance by kind of earthing and voltage.
 #pragma once
 
-#include "dialogs/RememberedPick.h"
 #include "dialogs/TwoListDialog.h"
+#include "tables/RememberedPick.h"
 
 #include <cstdint>
 

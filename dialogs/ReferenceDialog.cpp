@@ -1,7 +1,7 @@
 // The common frame of the reference dialogs.
 #include "dialogs/ReferenceDialog.h"
 
-#include "app/Windows.h"
+#include "widgets/Windows.h"
 
 #include <QApplication>
 #include <QCloseEvent>

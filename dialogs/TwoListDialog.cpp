@@ -1,7 +1,7 @@
 // The common design of the dialogs that look a value up by two lists.
 #include "dialogs/TwoListDialog.h"
 
-#include "app/Windows.h"
+#include "widgets/Windows.h"
 
 #include <QComboBox>
 #include <QLabel>

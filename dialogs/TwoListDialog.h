@@ -1,7 +1,7 @@
 // A reference dialog that looks a value up by two lists: a heading, two captioned lists and OK.
 #pragma once
 
-#include "app/DesignSnapshot.h"
+#include "design/DesignSnapshot.h"
 #include "dialogs/ReferenceDialog.h"
 
 class QComboBox;

@@ -1,8 +1,8 @@
 // The common window of the utilization coefficient dialogs.
 #include "dialogs/UtilizationDialog.h"
 
-#include "app/NumberText.h"
-#include "app/Windows.h"
+#include "base/NumberText.h"
+#include "widgets/Windows.h"
 
 UtilizationDialog::UtilizationDialog(const QString& name, const QString& title,
                                      const QString& heading, const QString& numberCaption,

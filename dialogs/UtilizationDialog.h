@@ -2,9 +2,9 @@
 // the coefficient from the dialog's table.
 #pragma once
 
-#include "dialogs/RememberedPick.h"
 #include "dialogs/TwoListDialog.h"
-#include "dialogs/UtilizationTable.h"
+#include "tables/RememberedPick.h"
+#include "tables/UtilizationTable.h"
 
 class NumberText;
 

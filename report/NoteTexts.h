@@ -2,8 +2,8 @@
 // its formulas.
 #pragma once
 
-#include "app/DesignState.h"
-#include "app/NumberText.h"
+#include "base/NumberText.h"
+#include "design/DesignState.h"
 
 #include <QString>
 

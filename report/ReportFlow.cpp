@@ -1,7 +1,7 @@
 #include "report/ReportFlow.h"
 
-#include "app/Errors.h"
-#include "app/ProgramFacts.h"
+#include "base/Errors.h"
+#include "base/ProgramFacts.h"
 #include "report/ReportRows.h"
 #include "report/WordAdapter.h"
 

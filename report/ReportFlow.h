@@ -1,9 +1,9 @@
 // The making of the report behind "Отчёт": the template filled through the word processor.
 #pragma once
 
-#include "app/DesignState.h"
-#include "app/Messages.h"
-#include "app/NumberText.h"
+#include "base/Messages.h"
+#include "base/NumberText.h"
+#include "design/DesignState.h"
 #include "report/ReportProgress.h"
 
 #include <QString>

@@ -1,8 +1,8 @@
 // The placeholders of the report template and the texts that replace them, in replacement order.
 #pragma once
 
-#include "app/DesignState.h"
-#include "app/NumberText.h"
+#include "base/NumberText.h"
+#include "design/DesignState.h"
 
 #include <QString>
 #include <vector>

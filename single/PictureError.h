@@ -1,7 +1,7 @@
 // A picture file that cannot be opened or decoded.
 #pragma once
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 
 class PictureError : public UserError {
 public:

@@ -1,16 +1,16 @@
 // The single-electrode calculator window: one earth electrode of a chosen shape.
 #include "single/SingleElectrodeWindow.h"
 
-#include "app/KeyFilter.h"
-#include "app/Messages.h"
-#include "app/NumberText.h"
-#include "app/Windows.h"
-#include "single/ElectrodeShapes.h"
+#include "base/Messages.h"
+#include "base/NumberText.h"
+#include "base/PictureSearch.h"
+#include "calc/ElectrodeShapes.h"
+#include "calc/SingleElectrodeCalculation.h"
 #include "single/JpegPicture.h"
 #include "single/PictureError.h"
-#include "single/PictureSearch.h"
-#include "single/SingleElectrodeCalculation.h"
 #include "ui_SingleElectrodeWindow.h"
+#include "widgets/KeyFilter.h"
+#include "widgets/Windows.h"
 
 #include <QAbstractItemView>
 #include <QCoreApplication>

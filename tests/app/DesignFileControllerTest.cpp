@@ -1,10 +1,10 @@
 // Design files through the windows: saved and opened again in a fresh set of windows, bad files
 // that change nothing, the title, the question before unsaved changes are lost, and the commands.
 #include "app/DesignFileController.h"
-#include "app/DesignFileDialogs.h"
 #include "app/MainWindow.h"
-#include "app/NumberText.h"
 #include "app/WindowSet.h"
+#include "base/NumberText.h"
+#include "design/DesignFileDialogs.h"
 #include "dialogs/ClimaticDialog.h"
 #include "dialogs/HorizontalClimaticDialog.h"
 #include "dialogs/NormalizedResistanceDialog.h"

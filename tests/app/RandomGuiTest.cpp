@@ -1,8 +1,8 @@
 // Thousands of seeded random mouse moves, clicks, key presses and list picks across all windows,
 // with the program's invariants checked after every event.
 #include "app/MainWindow.h"
-#include "app/NumberText.h"
 #include "app/WindowSet.h"
+#include "base/NumberText.h"
 #include "single/SingleElectrodeWindow.h"
 #include "tests/support/RecordingSink.h"
 #include "tests/support/WindowTest.h"

@@ -1,10 +1,10 @@
 // What no input reaches by typing, pasting or clicking: text past the key filters, two steps for
 // one press, a result that cannot be.
-#include "app/KeyFilter.h"
 #include "app/MainWindow.h"
 #include "single/SingleElectrodeWindow.h"
 #include "tests/support/WindowTest.h"
 #include "tests/support/WizardTestBase.h"
+#include "widgets/KeyFilter.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -1,7 +1,7 @@
 // Start-up: the main window in the middle of the screen, and no display met with one plain line.
 #include "app/MainWindow.h"
-#include "app/Windows.h"
 #include "tests/support/WizardTestBase.h"
+#include "widgets/Windows.h"
 
 #include <QProcess>
 #include <QScreen>

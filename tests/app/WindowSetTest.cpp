@@ -2,7 +2,7 @@
 // and the notice of changes that the engineer makes.
 #include "app/WindowSet.h"
 #include "app/MainWindow.h"
-#include "app/NumberText.h"
+#include "base/NumberText.h"
 #include "dialogs/ClimaticDialog.h"
 #include "dialogs/HorizontalClimaticDialog.h"
 #include "dialogs/NormalizedResistanceDialog.h"

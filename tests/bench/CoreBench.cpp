@@ -1,5 +1,5 @@
 // How fast the core computes: a whole design from page texts, and the number texts.
-#include "app/NumberText.h"
+#include "base/NumberText.h"
 #include "calc/ElectrodeStage.h"
 #include "calc/SiteStage.h"
 

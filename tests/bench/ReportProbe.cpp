@@ -4,16 +4,16 @@
 // first: no profile yet; cold: a profile, no Writer running; warm: this program's Writer already
 // running (a first click, not timed, starts it). Prints "ms <milliseconds>". Not a test.
 #include "app/MainWindow.h"
-#include "app/Messages.h"
-#include "app/NumberText.h"
 #include "app/WindowSet.h"
-#include "app/Windows.h"
+#include "base/Messages.h"
+#include "base/NumberText.h"
 #include "report/FirstStartingEngine.h"
 #include "report/RtfEngine.h"
 #include "report/WordAdapter.h"
 #include "report/WriterEngine.h"
 #include "report/WriterOffice.h"
 #include "tests/support/WorkedDesign.h"
+#include "widgets/Windows.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 // Starts like the program ("full": every window created, the main window shown) or as a bare
 // Qt Widgets window ("bare"), lets the first frame be drawn, prints the resident memory and quits.
-#include "app/BoxMessageSink.h"
 #include "app/MainWindow.h"
-#include "app/NumberText.h"
 #include "app/WindowSet.h"
-#include "app/Windows.h"
+#include "base/NumberText.h"
+#include "widgets/BoxMessageSink.h"
+#include "widgets/Windows.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 // The electrode system calculation: worked designs, counts, words, variants and failures.
 #include "calc/ElectrodeStage.h"
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/WorkedDesign.h"
 

@@ -1,7 +1,7 @@
 // The results of the electrode calculation looked at before they are shown.
 #include "calc/ResultCheck.h"
 
-#include "app/NumberText.h"
+#include "base/NumberText.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/WorkedDesign.h"
 

@@ -1,6 +1,7 @@
 // The site stage: soil look-up, the order of the stores and the gate on both soils.
 #include "calc/SiteStage.h"
-#include "app/Errors.h"
+#include "base/Errors.h"
+#include "tables/SoilTable.h"
 #include "tests/support/QtPrinters.h"
 
 #include <gtest/gtest.h>

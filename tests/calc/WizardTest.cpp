@@ -1,7 +1,7 @@
 // A whole design through the wizard window: typed, picked, computed to the results page.
 #include "app/MainWindow.h"
-#include "app/NumberText.h"
 #include "app/WindowSet.h"
+#include "base/NumberText.h"
 #include "tests/support/WindowTest.h"
 #include "tests/support/WizardTestBase.h"
 

@@ -1,5 +1,5 @@
 // The two climatic coefficient dialogs as the engineer uses them.
-#include "app/NumberText.h"
+#include "base/NumberText.h"
 #include "dialogs/ClimaticDialog.h"
 #include "dialogs/HorizontalClimaticDialog.h"
 #include "tests/dialogs/DialogTest.h"

@@ -1,7 +1,7 @@
 // The main window opens the reference dialogs, and they write its display labels.
 #include "app/MainWindow.h"
-#include "app/NumberText.h"
 #include "app/WindowSet.h"
+#include "base/NumberText.h"
 #include "dialogs/ClimaticDialog.h"
 #include "dialogs/HorizontalClimaticDialog.h"
 #include "dialogs/NormalizedResistanceDialog.h"

@@ -1,6 +1,6 @@
 // The normalized resistance dialog as the engineer uses it.
 #include "dialogs/NormalizedResistanceDialog.h"
-#include "app/NumberText.h"
+#include "base/NumberText.h"
 #include "tests/dialogs/DialogTest.h"
 #include "tests/support/WindowTest.h"
 

@@ -1,5 +1,5 @@
 // The four utilization coefficient dialogs as the engineer uses them.
-#include "app/NumberText.h"
+#include "base/NumberText.h"
 #include "dialogs/StripContourDialog.h"
 #include "dialogs/StripRowDialog.h"
 #include "dialogs/VerticalContourDialog.h"

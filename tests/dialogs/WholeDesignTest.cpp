@@ -1,7 +1,7 @@
 // A whole design entered through the windows alone, from the site page to the results.
 #include "app/MainWindow.h"
-#include "app/NumberText.h"
 #include "app/WindowSet.h"
+#include "base/NumberText.h"
 #include "dialogs/ClimaticDialog.h"
 #include "dialogs/NormalizedResistanceDialog.h"
 #include "dialogs/StripContourDialog.h"

@@ -1,7 +1,7 @@
 // Fuzzes the design reader: whatever it opens saves again, opens to the same design under either
 // decimal separator, and saves to the same bytes; whatever it refuses, it refuses with a reason.
-#include "app/DesignFile.h"
-#include "app/DesignFileError.h"
+#include "design/DesignFile.h"
+#include "design/DesignFileError.h"
 
 #include <QByteArray>
 #include <cstdint>

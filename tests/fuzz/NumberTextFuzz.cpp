@@ -1,6 +1,6 @@
 // Fuzzes both number readings and checks that whatever they accept writes and reads back.
-#include "app/Errors.h"
-#include "app/NumberText.h"
+#include "base/Errors.h"
+#include "base/NumberText.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,9 +1,9 @@
 // "Отчёт" with the progress window TForm10, over a recording word processor.
 #include "app/MainWindow.h"
-#include "app/NumberText.h"
+#include "app/ReportGenerator.h"
 #include "app/WindowSet.h"
-#include "report/ProgressWindow.h"
-#include "report/ReportGenerator.h"
+#include "base/NumberText.h"
+#include "dialogs/ProgressWindow.h"
 #include "tests/report/RecordingEngine.h"
 #include "tests/report/WorkedExample.h"
 #include "tests/support/RecordingSink.h"

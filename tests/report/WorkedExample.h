@@ -1,9 +1,9 @@
 // The worked example of the electrode calculation, as the report sees it.
 #pragma once
 
-#include "app/DesignState.h"
-#include "app/NumberText.h"
+#include "base/NumberText.h"
 #include "calc/ElectrodeStage.h"
+#include "design/DesignState.h"
 #include "tests/support/WorkedDesign.h"
 
 #include <stdexcept>

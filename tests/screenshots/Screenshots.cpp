@@ -1,7 +1,7 @@
 // Writes a PNG of every window of the program into the folder given as the first argument.
 #include "app/MainWindow.h"
-#include "app/NumberText.h"
 #include "app/WindowSet.h"
+#include "base/NumberText.h"
 #include "single/SingleElectrodeWindow.h"
 #include "tests/support/RecordingSink.h"
 #include "tests/support/WindowTest.h"

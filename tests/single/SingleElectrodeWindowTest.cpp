@@ -1,7 +1,7 @@
 // The single-electrode calculator window, offscreen: the list, the refresh, the fields, the
 // pictures and "Рассчитать".
 #include "single/SingleElectrodeWindow.h"
-#include "app/NumberText.h"
+#include "base/NumberText.h"
 #include "single/JpegPicture.h"
 #include "single/PictureError.h"
 #include "tests/support/RecordingSink.h"

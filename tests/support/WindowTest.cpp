@@ -1,6 +1,6 @@
 #include "tests/support/WindowTest.h"
 
-#include "app/Windows.h"
+#include "widgets/Windows.h"
 
 #include <QTest>
 #include <QWidget>

@@ -2,10 +2,10 @@
 // window shown, messages recorded, widgets found by name.
 #pragma once
 
-#include "app/DesignState.h"
 #include "app/MainWindow.h"
-#include "app/NumberText.h"
 #include "app/WindowSet.h"
+#include "base/NumberText.h"
+#include "design/DesignState.h"
 #include "tests/support/RecordingSink.h"
 
 #include <QObject>

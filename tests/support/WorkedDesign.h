@@ -1,8 +1,8 @@
 // The first worked design: garden soil on both layers, ψv = 1.35, angle steel in a row.
 #pragma once
 
-#include "app/DesignState.h"
 #include "calc/ElectrodeStage.h"
+#include "design/DesignState.h"
 
 namespace worked {
 

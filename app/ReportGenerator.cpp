@@ -1,0 +1,73 @@
+#include "app/ReportGenerator.h"
+
+#include "base/Messages.h"
+#include "dialogs/ProgressWindow.h"
+#include "report/EngineChoice.h"
+#include "report/ReportFlow.h"
+#include "report/ReportProgress.h"
+#include "report/WordAdapter.h"
+#include "widgets/Windows.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QProgressBar>
+#include <QStandardPaths>
+#include <QUrl>
+#include <algorithm>
+
+namespace {
+
+// The report's progress on TForm10's bar, painted at once: the report holds the GUI thread.
+class WindowProgress : public ReportProgress {
+public:
+    WindowProgress(TForm10* window, QWidget* owner) : m_window(window), m_owner(owner) {}
+
+    void open() override {
+        m_window->ProgressBar1->setValue(0);
+        showOver(m_window, m_owner);
+        settle();
+    }
+    void advance(int step) override {
+        QProgressBar* bar = m_window->ProgressBar1;
+        const int value = std::min(bar->value() + step, bar->maximum());
+        if (value == bar->value())
+            return; // a full bar: nothing new to paint
+        bar->setValue(value);
+        bar->repaint();
+        settle();
+    }
+    void close() override { m_window->close(); }
+
+private:
+    // Lets the window system show what was painted; clicks wait until the report is done.
+    static void settle() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+
+    TForm10* m_window;
+    QWidget* m_owner;
+};
+
+bool openWithDesktop(const QString& fileName) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(fileName));
+}
+
+} // namespace
+
+ReportGenerator::ReportGenerator(const DesignState& state, const NumberText& numbers,
+                                 MessageSink& sink, TForm10* progressWindow, QWidget* owner)
+    : QObject(owner), m_state(state), m_numbers(numbers), m_sink(sink),
+      m_progressWindow(progressWindow), m_owner(owner),
+      m_templatePath(reportTemplatePath(QCoreApplication::applicationDirPath())) {
+    setObjectName(QStringLiteral("ReportGenerator"));
+    if (!WordApp.maker)
+        WordApp.maker = standardEngineMaker(
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), openWithDesktop);
+}
+
+ReportGenerator::~ReportGenerator() {
+    WordRelease();
+}
+
+void ReportGenerator::Button5Click() {
+    WindowProgress progress(m_progressWindow, m_owner);
+    guarded(m_sink, [&] { makeReport(m_state, m_numbers, m_templatePath, progress, m_sink); });
+}

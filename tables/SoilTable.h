@@ -1,0 +1,12 @@
+// The soil table of both soil lists of the site page.
+#pragma once
+
+#include <array>
+
+struct Soil {
+    const char16_t* item; // the list item, "<name>-<resistivity>"
+    double resistivity;   // Ohm·m
+};
+
+// The soils by list position.
+extern const std::array<Soil, 18> kSoils;
