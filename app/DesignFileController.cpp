@@ -1,7 +1,6 @@
 #include "app/DesignFileController.h"
 
-#include "app/MainWindow.h"
-#include "app/WindowSet.h"
+#include "app/DesignWindows.h"
 #include "base/Messages.h"
 #include "design/DesignFile.h"
 #include "design/DesignFileDialogs.h"
@@ -9,20 +8,16 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QWidget>
 
 namespace {
 const QString kExtension = QStringLiteral(".korvela");
 } // namespace
 
-DesignFileController::DesignFileController(WindowSet& windows, const NumberText& numbers,
-                                           MessageSink& sink)
-    : m_windows(windows), m_numbers(numbers), m_sink(sink) {
-    TForm1* main = m_windows.Form1();
-    connect(main, &TForm1::openRequested, this, &DesignFileController::openAsked);
-    connect(main, &TForm1::saveRequested, this, &DesignFileController::save);
-    connect(main, &TForm1::saveAsRequested, this, &DesignFileController::saveAs);
-    connect(main, &TForm1::designEdited, this, [this] { setModified(true); });
-    main->installEventFilter(this);
+DesignFileController::DesignFileController(DesignWindows& windows, QWidget& mainWindow,
+                                           const NumberText& numbers, MessageSink& sink)
+    : m_windows(windows), m_main(mainWindow), m_numbers(numbers), m_sink(sink) {
+    m_main.installEventFilter(this);
 }
 
 DesignFileController::~DesignFileController() = default;
@@ -43,17 +38,12 @@ bool DesignFileController::open(const QString& path) {
         return false;
 
     // Nothing of the design shown before stays in the calculation: the windows take up the
-    // file on the site page, and the "Далее>>" presses that led to the saved page are made
-    // again by their own handlers, each going on to the next page when its stage succeeds.
+    // file on the site page, and the stages of the "Далее>>" presses that led to the saved page
+    // run again, each going on to the next page when it succeeds.
     const int savedPage = design.wizard.page;
     design.wizard.page = 0;
-    m_windows.state() = DesignState{};
     m_windows.restore(design);
-    TForm1* main = m_windows.Form1();
-    if (savedPage >= 1)
-        main->Button1Click();
-    if (savedPage >= 2 && main->wizardState().page == 1)
-        main->Button3Click();
+    m_windows.recalculateTo(savedPage);
 
     takeFile(path);
     return true;
@@ -62,7 +52,7 @@ bool DesignFileController::open(const QString& path) {
 void DesignFileController::openAsked() {
     if (!m_dialogs || !settleChanges())
         return;
-    const QString path = m_dialogs->fileToOpen(m_windows.Form1(), startFolder());
+    const QString path = m_dialogs->fileToOpen(&m_main, startFolder());
     if (!path.isEmpty())
         open(path);
 }
@@ -76,8 +66,7 @@ bool DesignFileController::save() {
 bool DesignFileController::saveAs() {
     if (!m_dialogs)
         return false;
-    QString path =
-        m_dialogs->fileToSave(m_windows.Form1(), m_file.isEmpty() ? startFolder() : m_file);
+    QString path = m_dialogs->fileToSave(&m_main, m_file.isEmpty() ? startFolder() : m_file);
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
@@ -100,7 +89,7 @@ bool DesignFileController::settleChanges() {
 }
 
 bool DesignFileController::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_windows.Form1() && event->type() == QEvent::Close && !settleChanges()) {
+    if (watched == &m_main && event->type() == QEvent::Close && !settleChanges()) {
         event->ignore();
         return true;
     }
@@ -122,14 +111,18 @@ void DesignFileController::takeFile(const QString& path) {
     // "[*]" in a file's own name is doubled, so that only the marker of changes is replaced.
     QString name = info.fileName();
     name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
-    m_windows.Form1()->setWindowTitle(name + QStringLiteral("[*] — ") + kApplicationTitle);
+    m_main.setWindowTitle(name + QStringLiteral("[*] — ") + kApplicationTitle);
     setModified(false);
+}
+
+void DesignFileController::noteChange() {
+    setModified(true);
 }
 
 void DesignFileController::setModified(bool modified) {
     m_modified = modified;
     if (!m_file.isEmpty())
-        m_windows.Form1()->setWindowModified(modified);
+        m_main.setWindowModified(modified);
 }
 
 QString DesignFileController::shownName() const {

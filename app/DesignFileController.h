@@ -7,16 +7,19 @@
 #include <memory>
 
 class DesignFileDialogs;
+class DesignWindows;
 class MessageSink;
 class NumberText;
-class WindowSet;
+class QWidget;
 
 class DesignFileController : public QObject {
     Q_OBJECT
 public:
-    // Follows the main window of windows: its commands to open and save, the engineer's changes
-    // and its closing. Until a file is opened or saved, the window's title is left as it is.
-    DesignFileController(WindowSet& windows, const NumberText& numbers, MessageSink& sink);
+    // Keeps the design that windows hold in files, for mainWindow: its title names the file, and
+    // its closing waits for unsaved changes to be settled. Until a file is opened or saved, the
+    // window's title is left as it is.
+    DesignFileController(DesignWindows& windows, QWidget& mainWindow, const NumberText& numbers,
+                         MessageSink& sink);
     ~DesignFileController() override;
 
     // The dialogs in which the engineer picks files, given by the program's start-up like its
@@ -33,8 +36,8 @@ public:
 
     // Opens the design file at path as if the engineer had entered it: every window takes up
     // what the file holds, and a design saved on the electrode or results page runs the stages
-    // of the "Далее>>" presses that led there. A file that cannot be opened gives the error box
-    // and leaves every window as it was. Returns whether the design was opened.
+    // of the "Далее>>" presses that led there again. A file that cannot be opened gives the error
+    // box and leaves every window as it was. Returns whether the design was opened.
     bool open(const QString& path);
     // Asks for a file and opens it, once unsaved changes are settled.
     void openAsked();
@@ -47,6 +50,8 @@ public:
     // when the engineer answers the question to save them with "Не сохранять", or with
     // "Сохранить" and the save succeeds.
     bool settleChanges();
+    // The engineer changed the design.
+    void noteChange();
 
 protected:
     // Keeps the main window open when its unsaved changes are not settled.
@@ -59,7 +64,8 @@ private:
     // The name shown for the file: its name without the extension of design files.
     QString shownName() const;
 
-    WindowSet& m_windows;
+    DesignWindows& m_windows;
+    QWidget& m_main;
     const NumberText& m_numbers;
     MessageSink& m_sink;
     std::unique_ptr<DesignFileDialogs> m_dialogs;

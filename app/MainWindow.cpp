@@ -5,17 +5,9 @@
 #include "base/NumberText.h"
 #include "calc/ElectrodeStage.h"
 #include "calc/ResultCheck.h"
+#include "calc/ResultLines.h"
 #include "calc/SiteStage.h"
 #include "design/Selectors.h"
-#include "dialogs/AboutBox.h"
-#include "dialogs/ClimaticDialog.h"
-#include "dialogs/HorizontalClimaticDialog.h"
-#include "dialogs/NormalizedResistanceDialog.h"
-#include "dialogs/StripContourDialog.h"
-#include "dialogs/StripRowDialog.h"
-#include "dialogs/VerticalContourDialog.h"
-#include "dialogs/VerticalRowDialog.h"
-#include "single/SingleElectrodeWindow.h"
 #include "tables/ListItems.h"
 #include "ui_MainWindow.h"
 #include "widgets/KeyFilter.h"
@@ -52,6 +44,7 @@ TForm1::TForm1(DesignState& state, const NumberText& numbers, MessageSink& sink,
       m_sink(sink), m_keys(new KeyFilter(this)) {
     loadResources();
     m_ui->setupUi(this);
+    setWindowTitle(kApplicationTitle);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/korvela.svg")));
@@ -120,10 +113,6 @@ TForm1::TForm1(DesignState& state, const NumberText& numbers, MessageSink& sink,
 
 TForm1::~TForm1() = default;
 
-void TForm1::setWindows(const Windows& windows) {
-    m_windows = windows;
-}
-
 QLabel* TForm1::displayLabel(DisplayLabel which) const {
     switch (which) {
     case DisplayLabel::Label29:
@@ -141,7 +130,11 @@ QLabel* TForm1::displayLabel(DisplayLabel which) const {
 }
 
 void TForm1::setDisplayLabel(DisplayLabel which, const QString& text) {
-    displayLabel(which)->setText(text);
+    QLabel* label = displayLabel(which);
+    // A confirmation that hands over the value shown changes nothing.
+    if (label->text() == text)
+        return;
+    label->setText(text);
     emit designEdited();
 }
 
@@ -242,8 +235,18 @@ void TForm1::enableWhenFilled(QWidget* button, std::initializer_list<const QWidg
     button->setEnabled(true);
 }
 
+void TForm1::recalculateTo(int page) {
+    if (page >= 1 && runSitePage() && page >= 2)
+        runElectrodePage();
+}
+
 void TForm1::Button1Click() {
-    guarded(m_sink, [this] {
+    runSitePage();
+}
+
+bool TForm1::runSitePage() {
+    bool opened = false;
+    guarded(m_sink, [&] {
         SiteInputs in;
         in.upperSoilPosition = pickedPosition(m_ui->ComboBox3);
         in.lowerSoilPosition = pickedPosition(m_ui->ComboBox4);
@@ -252,11 +255,13 @@ void TForm1::Button1Click() {
         in.upperLayerThickness = m_ui->Edit5->text();
         in.horizontalDepth = m_ui->Edit6->text();
         in.normalizedResistance = m_ui->Label27->text();
-        if (runSiteStage(in, m_numbers, m_state))
+        opened = runSiteStage(in, m_numbers, m_state);
+        if (opened)
             showPage(1);
         else
             m_sink.showMessage(QStringLiteral("Выберите грунт верхнего и нижнего слоя"));
     });
+    return opened;
 }
 
 void TForm1::Button2Click() {
@@ -264,10 +269,15 @@ void TForm1::Button2Click() {
 }
 
 void TForm1::Button3Click() {
+    runElectrodePage();
+}
+
+bool TForm1::runElectrodePage() {
     // The selectors follow the current picks, not only the last pass of the pointer.
     Label26MouseMove();
     Edit8MouseMove();
-    guarded(m_sink, [this] {
+    bool opened = false;
+    guarded(m_sink, [&] {
         ElectrodeInputs in;
         in.electrodeSizeMm = m_ui->Edit8->text();
         in.verticalLength = m_ui->Edit9->text();
@@ -275,8 +285,7 @@ void TForm1::Button3Click() {
         in.spacing = m_ui->Edit11->text();
         in.utilizationHorizontal = m_ui->Label26->text();
         in.utilizationVertical = m_ui->Label16->text();
-        const std::optional<ResultLines> lines = runElectrodeStage(in, m_numbers, m_state);
-        if (!lines) {
+        if (!runElectrodeStage(in, m_numbers, m_state)) {
             m_sink.showMessage(
                 QStringLiteral("Выберите расположение и материал вертикальных заземлителей"));
             return;
@@ -288,17 +297,20 @@ void TForm1::Button3Click() {
             m_sink.showMessage(*problem);
             return;
         }
-        m_ui->Label17->setText(lines->Label17);
-        m_ui->Label18->setText(lines->Label18);
-        m_ui->Label19->setText(lines->Label19);
-        m_ui->Label20->setText(lines->Label20);
-        m_ui->Label21->setText(lines->Label21);
-        m_ui->Label22->setText(lines->Label22);
-        m_ui->Label24->setText(lines->Label24);
-        m_ui->Label25->setText(lines->Label25);
-        m_ui->Label32->setText(lines->Label32);
+        const ResultLines lines = resultLines(m_state, m_numbers);
+        m_ui->Label17->setText(lines.Label17);
+        m_ui->Label18->setText(lines.Label18);
+        m_ui->Label19->setText(lines.Label19);
+        m_ui->Label20->setText(lines.Label20);
+        m_ui->Label21->setText(lines.Label21);
+        m_ui->Label22->setText(lines.Label22);
+        m_ui->Label24->setText(lines.Label24);
+        m_ui->Label25->setText(lines.Label25);
+        m_ui->Label32->setText(lines.Label32);
         showPage(2);
+        opened = true;
     });
+    return opened;
 }
 
 void TForm1::Button4Click() {
@@ -310,11 +322,11 @@ void TForm1::Button5Click() {
 }
 
 void TForm1::Button6Click() {
-    showOver(m_windows.Form11, this);
+    emit singleElectrodeRequested();
 }
 
 void TForm1::BitBtn1Click() {
-    showOver(m_windows.Form9, this);
+    emit aboutRequested();
 }
 
 void TForm1::OpenButtonClick() {
@@ -326,30 +338,23 @@ void TForm1::SaveButtonClick() {
 }
 
 void TForm1::Label29Click() {
-    showOver(m_windows.Form7, this);
+    emit displayLabelClicked(DisplayLabel::Label29);
 }
 
 void TForm1::Label28Click() {
-    showOver(m_windows.Form8, this);
+    emit displayLabelClicked(DisplayLabel::Label28);
 }
 
 void TForm1::Label27Click() {
-    showOver(m_windows.Form6, this);
+    emit displayLabelClicked(DisplayLabel::Label27);
 }
 
-// While "По контуру" is picked, the utilization coefficients come from the contour tables.
 void TForm1::Label16Click() {
-    if (pickedPosition(m_ui->ComboBox2) == 0)
-        showOver(m_windows.Form4, this);
-    else
-        showOver(m_windows.Form2, this);
+    emit displayLabelClicked(DisplayLabel::Label16);
 }
 
 void TForm1::Label26Click() {
-    if (pickedPosition(m_ui->ComboBox2) == 0)
-        showOver(m_windows.Form5, this);
-    else
-        showOver(m_windows.Form3, this);
+    emit displayLabelClicked(DisplayLabel::Label26);
 }
 
 void TForm1::Label30MouseMove() {

@@ -12,15 +12,6 @@ class KeyFilter;
 class MessageSink;
 class NumberText;
 class QLabel;
-class TForm2;
-class TForm3;
-class TForm4;
-class TForm5;
-class TForm6;
-class TForm7;
-class TForm8;
-class TForm9;
-class TForm11;
 namespace Ui {
 class TForm1;
 }
@@ -28,27 +19,12 @@ class TForm1;
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
-    // The windows that the main window opens.
-    struct Windows {
-        TForm2* Form2 = nullptr;   // utilization, vertical electrodes in a row
-        TForm3* Form3 = nullptr;   // utilization, connecting strip in a row
-        TForm4* Form4 = nullptr;   // utilization, vertical electrodes along a contour
-        TForm5* Form5 = nullptr;   // utilization, connecting strip along a contour
-        TForm6* Form6 = nullptr;   // normalized resistance
-        TForm7* Form7 = nullptr;   // climatic coefficients
-        TForm8* Form8 = nullptr;   // climatic coefficient for horizontal electrodes
-        TForm9* Form9 = nullptr;   // About box
-        TForm11* Form11 = nullptr; // single-electrode calculator
-    };
-
     // The read-only display labels through which the dialogs hand their values over.
     enum class DisplayLabel { Label29, Label28, Label27, Label16, Label26 };
 
     TForm1(DesignState& state, const NumberText& numbers, MessageSink& sink,
            QWidget* parent = nullptr);
     ~TForm1() override;
-
-    void setWindows(const Windows& windows);
 
     // A dialog's value written into its display label; a change of the design.
     void setDisplayLabel(DisplayLabel which, const QString& text);
@@ -61,6 +37,11 @@ public:
     // caption as the refreshes set them from the picks, and the page. Runs no stage and is no
     // change by the engineer.
     void restoreWizardState(const WizardState& state);
+
+    // Runs the stages of the "Далее>>" presses that lead from the site page to `page` (1: the
+    // site stage, 2: then the electrode stage), each with its messages and going on to the next
+    // page when it succeeds, as the presses themselves do.
+    void recalculateTo(int page);
 
     // Handlers.
     void Button1Click();
@@ -83,6 +64,11 @@ public:
     void Edit8MouseMove();
 
 signals:
+    // A display label was clicked: the reference dialog that fills it is to be opened.
+    void displayLabelClicked(DisplayLabel label);
+    // "Расчёт одиночного заземлителя" and the About button were pressed.
+    void singleElectrodeRequested();
+    void aboutRequested();
     // "Отчёт" was pressed.
     void reportRequested();
     // The engineer changed an input, a pick or a display label.
@@ -97,6 +83,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The stages behind the two "Далее>>" buttons; each returns whether its next page opened.
+    bool runSitePage();
+    bool runElectrodePage();
     void showPage(int index);
     void enableWhenFilled(QWidget* button, std::initializer_list<const QWidget*> inputs);
     QLabel* displayLabel(DisplayLabel which) const;
@@ -106,5 +95,4 @@ private:
     const NumberText& m_numbers;
     MessageSink& m_sink;
     KeyFilter* m_keys;
-    Windows m_windows;
 };

@@ -13,83 +13,109 @@
 #include "dialogs/VerticalContourDialog.h"
 #include "dialogs/VerticalRowDialog.h"
 #include "single/SingleElectrodeWindow.h"
-
-namespace {
-using Label = TForm1::DisplayLabel;
-
-// Shows the values that the dialog hands out in the main window's display label.
-void fill(TwoListDialog* dialog, TForm1* main, Label label) {
-    QObject::connect(dialog, &TwoListDialog::valueChosen, main,
-                     [main, label](const QString& text) { main->setDisplayLabel(label, text); });
-}
-} // namespace
+#include "widgets/Windows.h"
 
 WindowSet::WindowSet(const NumberText& numbers, MessageSink& sink)
-    : m_form1(std::make_unique<TForm1>(m_state, numbers, sink)) {
+    : m_numbers(numbers), m_sink(sink), m_form1(std::make_unique<TForm1>(m_state, numbers, sink)),
+      m_records(referenceDialogRecords()), m_dialogs(m_records.size()) {
     TForm1* main = m_form1.get();
-    m_form2 = new TForm2(numbers, main);
-    m_form3 = new TForm3(numbers, main);
-    m_form4 = new TForm4(numbers, main);
-    m_form5 = new TForm5(numbers, main);
-    m_form6 = new TForm6(numbers, main);
-    m_form7 = new TForm7(numbers, main);
-    m_form8 = new TForm8(numbers, main);
-    m_form9 = new TForm9(main);
-    m_form10 = new TForm10(main);
-    m_report = new ReportGenerator(m_state, numbers, sink, m_form10, main);
-    QObject::connect(main, &TForm1::reportRequested, m_report, &ReportGenerator::Button5Click);
-    m_form11 = new TForm11(numbers, sink, main);
+    QObject::connect(main, &TForm1::displayLabelClicked, main,
+                     [this](TForm1::DisplayLabel label) { openReferenceDialog(int(label)); });
+    QObject::connect(main, &TForm1::singleElectrodeRequested, main,
+                     [this] { showOver(Form11(), m_form1.get()); });
+    QObject::connect(main, &TForm1::aboutRequested, main,
+                     [this] { showOver(Form9(), m_form1.get()); });
+    QObject::connect(main, &TForm1::reportRequested, main, [this] { report()->Button5Click(); });
 
-    fill(m_form2, main, Label::Label16);
-    fill(m_form4, main, Label::Label16);
-    fill(m_form3, main, Label::Label26);
-    fill(m_form5, main, Label::Label26);
-    fill(m_form6, main, Label::Label27);
-    QObject::connect(m_form7, &TForm7::coefficientsChosen, main,
-                     [main](const QString& vertical, const QString& horizontal) {
-                         main->setDisplayLabel(Label::Label29, vertical);
-                         main->setDisplayLabel(Label::Label28, horizontal);
-                     });
-    QObject::connect(m_form8, &TForm8::valueChosen, main,
-                     [main](const QString& text) { main->setDisplayLabel(Label::Label28, text); });
-
-    TForm1::Windows opened;
-    opened.Form2 = m_form2;
-    opened.Form3 = m_form3;
-    opened.Form4 = m_form4;
-    opened.Form5 = m_form5;
-    opened.Form6 = m_form6;
-    opened.Form7 = m_form7;
-    opened.Form8 = m_form8;
-    opened.Form9 = m_form9;
-    opened.Form11 = m_form11;
-    main->setWindows(opened);
-
-    m_designFiles = std::make_unique<DesignFileController>(*this, numbers, sink);
+    m_designFiles = std::make_unique<DesignFileController>(*this, *main, numbers, sink);
+    DesignFileController* files = m_designFiles.get();
+    QObject::connect(main, &TForm1::openRequested, files, &DesignFileController::openAsked);
+    QObject::connect(main, &TForm1::saveRequested, files, &DesignFileController::save);
+    QObject::connect(main, &TForm1::saveAsRequested, files, &DesignFileController::saveAs);
+    QObject::connect(main, &TForm1::designEdited, files, &DesignFileController::noteChange);
 }
 
 WindowSet::~WindowSet() = default;
 
+ReferenceDialog* WindowSet::referenceDialog(std::size_t index) const {
+    QPointer<ReferenceDialog>& dialog = m_dialogs.at(index);
+    if (!dialog)
+        dialog = m_records[index].make(*m_form1, m_numbers);
+    return dialog;
+}
+
+void WindowSet::openReferenceDialog(int label) {
+    const WizardState wizard = m_form1->wizardState();
+    for (std::size_t i = 0; i < m_records.size(); ++i) {
+        if (int(m_records[i].opener) == label && m_records[i].mayOpen(wizard)) {
+            showOver(referenceDialog(i), m_form1.get());
+            return;
+        }
+    }
+}
+
+// The records are in the order of the dialogs' numbers, TForm2 first.
+TForm2* WindowSet::Form2() const {
+    return static_cast<TForm2*>(referenceDialog(0));
+}
+TForm3* WindowSet::Form3() const {
+    return static_cast<TForm3*>(referenceDialog(1));
+}
+TForm4* WindowSet::Form4() const {
+    return static_cast<TForm4*>(referenceDialog(2));
+}
+TForm5* WindowSet::Form5() const {
+    return static_cast<TForm5*>(referenceDialog(3));
+}
+TForm6* WindowSet::Form6() const {
+    return static_cast<TForm6*>(referenceDialog(4));
+}
+TForm7* WindowSet::Form7() const {
+    return static_cast<TForm7*>(referenceDialog(5));
+}
+TForm8* WindowSet::Form8() const {
+    return static_cast<TForm8*>(referenceDialog(6));
+}
+
+TForm9* WindowSet::Form9() const {
+    if (!m_form9)
+        m_form9 = new TForm9(m_form1.get());
+    return m_form9;
+}
+
+TForm10* WindowSet::Form10() const {
+    if (!m_form10)
+        m_form10 = new TForm10(m_form1.get());
+    return m_form10;
+}
+
+TForm11* WindowSet::Form11() const {
+    if (!m_form11)
+        m_form11 = new TForm11(m_numbers, m_sink, m_form1.get());
+    return m_form11;
+}
+
+ReportGenerator* WindowSet::report() {
+    if (!m_report)
+        m_report = new ReportGenerator(m_state, m_numbers, m_sink, Form10(), m_form1.get());
+    return m_report;
+}
+
 DesignSnapshot WindowSet::snapshot() const {
     DesignSnapshot s;
     s.wizard = m_form1->wizardState();
-    s.Form2 = m_form2->dialogState();
-    s.Form3 = m_form3->dialogState();
-    s.Form4 = m_form4->dialogState();
-    s.Form5 = m_form5->dialogState();
-    s.Form6 = m_form6->dialogState();
-    s.Form7 = m_form7->dialogState();
-    s.Form8 = m_form8->dialogState();
+    for (std::size_t i = 0; i < m_records.size(); ++i)
+        m_records[i].save(*referenceDialog(i), s);
     return s;
 }
 
 void WindowSet::restore(const DesignSnapshot& s) {
-    m_form2->restoreDialogState(s.Form2);
-    m_form3->restoreDialogState(s.Form3);
-    m_form4->restoreDialogState(s.Form4);
-    m_form5->restoreDialogState(s.Form5);
-    m_form6->restoreDialogState(s.Form6);
-    m_form7->restoreDialogState(s.Form7);
-    m_form8->restoreDialogState(s.Form8);
+    m_state = DesignState{};
+    for (std::size_t i = 0; i < m_records.size(); ++i)
+        m_records[i].restore(*referenceDialog(i), s);
     m_form1->restoreWizardState(s.wizard);
+}
+
+void WindowSet::recalculateTo(int page) {
+    m_form1->recalculateTo(page);
 }

@@ -2,6 +2,7 @@
 
 #include "base/Fp.h"
 #include "calc/InstallationCheck.h"
+#include "calc/Strip.h"
 
 #include <cmath>
 
@@ -17,14 +18,6 @@ double RoundUpCount(double x) {
 }
 
 namespace {
-
-// The strip that joins the electrodes: a row has one segment fewer than electrodes, a closed
-// contour as many as electrodes.
-Real stripLength(const DesignState& s, double count) {
-    const Real segments =
-        s.ElectrodeArrangement == ElectrodeArrangement::Contour ? count : count - 1;
-    return segments * s.VerticalSpacing;
-}
 
 // Russian agreement of the words with the number of electrodes, reduced to three ranges.
 void agreeWords(DesignState& s) {
@@ -43,19 +36,10 @@ void agreeWords(DesignState& s) {
 
 } // namespace
 
-double stripSpreadingResistance(const DesignState& s, double length) {
-    // The strip lies in the upper layer at depth t0.
-    const Real L = length, t0 = s.HorizontalDepth, etaH = s.UtilizationHorizontal;
-    const Real factor = Real(0.366) * s.ClimaticCoefHorizontal * s.UpperResistivity / (L * etaH);
-    const Real logTerm = fp::lg(Real(2) * L * L / (Real(s.StripWidthMm) / 1000 * t0));
-    return (factor * logTerm).value();
-}
-
-std::optional<ResultLines> runElectrodeStage(const ElectrodeInputs& in, const NumberText& numbers,
-                                             DesignState& s) {
+bool runElectrodeStage(const ElectrodeInputs& in, const NumberText& numbers, DesignState& s) {
     if (s.ElectrodeArrangement == ElectrodeArrangement::None ||
         s.ElectrodeMaterial == ElectrodeMaterial::None)
-        return std::nullopt;
+        return false;
 
     s.AngleFlangeWidthMm = NumberText::readWhole(in.electrodeSizeMm);
     const bool round = s.ElectrodeMaterial == ElectrodeMaterial::RoundSection;
@@ -124,33 +108,10 @@ std::optional<ResultLines> runElectrodeStage(const ElectrodeInputs& in, const Nu
     s.RefinedCountRaw = (Rv / (Real(s.RequiredVerticalResistance) * etaV)).value();
     s.RefinedCount = RoundUpCount(s.RefinedCountRaw);
 
-    s.RefinedHorizontalLength = s.RefinedCount == s.EstimatedCount
-                                    ? s.EstimatedHorizontalLength
-                                    : stripLength(s, s.RefinedCount).value();
+    s.RefinedHorizontalLength = s.RefinedCount == s.EstimatedCount ? s.EstimatedHorizontalLength
+                                                                   : stripLength(s, s.RefinedCount);
     agreeWords(s);
     checkInstalledSystem(s);
 
-    const auto F = [&](double v) { return numbers.fixed1(v); };
-    const auto G = [&](double v) { return numbers.general(v); };
-    ResultLines lines;
-    lines.Label17 = QStringLiteral("Удельный расчётный коэффициент сопротивления грунта = ") +
-                    F(s.EquivalentResistivity) + QStringLiteral("  Ом*м ;");
-    lines.Label18 = QStringLiteral("Сопротивление одного вертикального заземлителя = ") +
-                    F(s.SingleVerticalResistance) + QStringLiteral("  Ом ;");
-    lines.Label19 = QStringLiteral("Предполагаемое количество вертикальных заземлителей = ") +
-                    G(s.EstimatedCount) + QStringLiteral("  шт ;");
-    lines.Label20 = QStringLiteral("Предполагаемая длина горизонтального заземлителя = ") +
-                    G(s.EstimatedHorizontalLength) + QStringLiteral("  м ;");
-    lines.Label21 = QStringLiteral("Сопротивление горизонтального заземлителя = ") +
-                    F(s.HorizontalResistance) + QStringLiteral("  Ом ;");
-    lines.Label22 = QStringLiteral("Полное сопротивление заземлителей = ") +
-                    F(s.RequiredVerticalResistance) + QStringLiteral("  Ом ;");
-    lines.Label24 = QStringLiteral("соединительной полосы = ") + F(s.RefinedCountRaw) +
-                    QStringLiteral("  шт ;");
-    lines.Label25 = QStringLiteral("Принимаем к установке  ") + G(s.RefinedCount) +
-                    QLatin1Char(' ') + s.VerticalAdjectiveForm + QLatin1Char(' ') +
-                    s.ElectrodeNounForm + QStringLiteral(" .");
-    lines.Label32 = QStringLiteral("Уточнённая длина горизонтального заземлителя = ") +
-                    G(s.RefinedHorizontalLength) + QStringLiteral(" м;");
-    return lines;
+    return true;
 }

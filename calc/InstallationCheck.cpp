@@ -2,7 +2,7 @@
 
 #include "base/Errors.h"
 #include "base/Fp.h"
-#include "calc/ElectrodeStage.h"
+#include "calc/Strip.h"
 
 using fp::Real;
 
@@ -20,14 +20,17 @@ template <class Compute> std::optional<double> positiveOrNone(Compute&& compute)
     return std::nullopt;
 }
 
-} // namespace
-
+// The spreading resistance of a strip of `length` metres laid as the design's strip is; empty
+// when it cannot be computed or does not come out positive (a length, width, depth or coefficient
+// that is not positive, a strip too short for the formula).
 std::optional<double> stripResistance(const DesignState& s, double length) {
     if (!(length > 0) || !(s.StripWidthMm > 0) || !(s.HorizontalDepth > 0) ||
         !(s.UtilizationHorizontal > 0))
         return std::nullopt;
     return positiveOrNone([&] { return Real(stripSpreadingResistance(s, length)); });
 }
+
+} // namespace
 
 void checkInstalledSystem(DesignState& s) {
     s.CheckStripResistance.reset();

@@ -6,12 +6,6 @@
 
 #include <optional>
 
-// The spreading resistance of a strip of length stripLength (m) laid as the design's strip is
-// (width bs, depth t0, in the upper layer, coefficients ψh and ηh); empty when it cannot be
-// computed or does not come out positive (a length, width, depth or coefficient that is not
-// positive, a strip too short for the formula).
-std::optional<double> stripResistance(const DesignState& state, double stripLength);
-
 // Stores CheckStripResistance, CheckStripInGroupResistance, CheckVerticalGroupResistance and
 // CheckInstallationResistance from the results of the calculation. Never throws: what cannot be
 // computed stays empty. One electrode stands for itself (Rv), several as Rv / (Nr·ηv); a strip of

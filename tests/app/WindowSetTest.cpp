@@ -146,6 +146,8 @@ private slots:
         QCOMPARE(edited.count(), 3);
         useTwoLists(ws.Form6(), kKind, QStringLiteral("380/220")); // writes Label27
         QCOMPARE(edited.count(), 4);
+        useTwoLists(ws.Form6(), kKind, QStringLiteral("380/220")); // the value shown: no change
+        QCOMPARE(edited.count(), 4);
 
         // Neither what the program writes nor a restored design is an edit.
         edit5->setText(QStringLiteral("3"));

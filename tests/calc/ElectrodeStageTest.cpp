@@ -1,6 +1,7 @@
 // The electrode system calculation: worked designs, counts, words, variants and failures.
 #include "calc/ElectrodeStage.h"
 #include "base/Errors.h"
+#include "calc/ResultLines.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/WorkedDesign.h"
 
@@ -18,8 +19,8 @@ using worked::rowOfAngles;
 
 TEST(ElectrodeStage, FirstWorkedDesign) {
     Design d = rowOfAngles();
-    const auto lines = runElectrodeStage(d.in, comma, d.state);
-    ASSERT_TRUE(lines);
+    ASSERT_TRUE(runElectrodeStage(d.in, comma, d.state));
+    const ResultLines lines = resultLines(d.state, comma);
     const DesignState& s = d.state;
     EXPECT_EQ(s.AngleFlangeWidthMm, 60);
     EXPECT_EQ(s.VerticalLength, 2.5);
@@ -42,21 +43,21 @@ TEST(ElectrodeStage, FirstWorkedDesign) {
     EXPECT_EQ(s.VerticalAdjectiveForm, QStringLiteral("вертикальных"));
     EXPECT_EQ(s.ElectrodeNounForm, QStringLiteral("заземлителей"));
 
-    EXPECT_EQ(lines->Label17,
+    EXPECT_EQ(lines.Label17,
               QStringLiteral("Удельный расчётный коэффициент сопротивления грунта = 51,8  Ом*м ;"));
-    EXPECT_EQ(lines->Label18,
+    EXPECT_EQ(lines.Label18,
               QStringLiteral("Сопротивление одного вертикального заземлителя = 15,8  Ом ;"));
-    EXPECT_EQ(lines->Label19,
+    EXPECT_EQ(lines.Label19,
               QStringLiteral("Предполагаемое количество вертикальных заземлителей = 7  шт ;"));
-    EXPECT_EQ(lines->Label20,
+    EXPECT_EQ(lines.Label20,
               QStringLiteral("Предполагаемая длина горизонтального заземлителя = 30  м ;"));
-    EXPECT_EQ(lines->Label21,
+    EXPECT_EQ(lines.Label21,
               QStringLiteral("Сопротивление горизонтального заземлителя = 11,6  Ом ;"));
-    EXPECT_EQ(lines->Label22, QStringLiteral("Полное сопротивление заземлителей = 4,8  Ом ;"));
-    EXPECT_EQ(lines->Label24, QStringLiteral("соединительной полосы = 5,0  шт ;"));
-    EXPECT_EQ(lines->Label25,
+    EXPECT_EQ(lines.Label22, QStringLiteral("Полное сопротивление заземлителей = 4,8  Ом ;"));
+    EXPECT_EQ(lines.Label24, QStringLiteral("соединительной полосы = 5,0  шт ;"));
+    EXPECT_EQ(lines.Label25,
               QStringLiteral("Принимаем к установке  6 вертикальных заземлителей ."));
-    EXPECT_EQ(lines->Label32,
+    EXPECT_EQ(lines.Label32,
               QStringLiteral("Уточнённая длина горизонтального заземлителя = 25 м;"));
 }
 
@@ -73,8 +74,8 @@ TEST(ElectrodeStage, SecondWorkedDesignRepeatsTheLength) {
     s.ElectrodeMaterial = ElectrodeMaterial::Angle;
     d.in = {QStringLiteral("50"), QStringLiteral("3"),    QStringLiteral("40"),
             QStringLiteral("3"),  QStringLiteral("0,45"), QStringLiteral("0,6")};
-    const auto lines = runElectrodeStage(d.in, comma, s);
-    ASSERT_TRUE(lines);
+    ASSERT_TRUE(runElectrodeStage(d.in, comma, s));
+    const ResultLines lines = resultLines(s, comma);
     EXPECT_EQ(s.EstimatedCount, 4);
     EXPECT_EQ(s.RefinedCount, 4);
     EXPECT_EQ(s.EstimatedHorizontalLength, 9);
@@ -83,15 +84,13 @@ TEST(ElectrodeStage, SecondWorkedDesignRepeatsTheLength) {
     EXPECT_NEAR(s.SingleVerticalResistance, 20.7762, 0.0001);
     EXPECT_NEAR(s.HorizontalResistance, 117.3019, 0.0001);
     EXPECT_NEAR(s.RequiredVerticalResistance, 10.3989, 0.0001);
-    EXPECT_EQ(lines->Label17,
+    EXPECT_EQ(lines.Label17,
               QStringLiteral("Удельный расчётный коэффициент сопротивления грунта = 75,5  Ом*м ;"));
-    EXPECT_EQ(lines->Label21,
+    EXPECT_EQ(lines.Label21,
               QStringLiteral("Сопротивление горизонтального заземлителя = 117,3  Ом ;"));
-    EXPECT_EQ(lines->Label24, QStringLiteral("соединительной полосы = 3,3  шт ;"));
-    EXPECT_EQ(lines->Label25,
-              QStringLiteral("Принимаем к установке  4 вертикальных заземлителя ."));
-    EXPECT_EQ(lines->Label32,
-              QStringLiteral("Уточнённая длина горизонтального заземлителя = 9 м;"));
+    EXPECT_EQ(lines.Label24, QStringLiteral("соединительной полосы = 3,3  шт ;"));
+    EXPECT_EQ(lines.Label25, QStringLiteral("Принимаем к установке  4 вертикальных заземлителя ."));
+    EXPECT_EQ(lines.Label32, QStringLiteral("Уточнённая длина горизонтального заземлителя = 9 м;"));
 }
 
 // The layer boundary at H - t0 below the top of the electrode: across the electrode the two-layer
@@ -159,13 +158,13 @@ TEST(RoundUpCount, NextWholeNumberAbove) {
 TEST(ElectrodeStage, SingleElectrodeNeedsOneMetreOfStrip) {
     Design d = rowOfAngles();
     d.state.NormalizedResistance = 40; // Ne* = 15.78 / 26 < 1, Ne = 1
-    const auto lines = runElectrodeStage(d.in, comma, d.state);
-    ASSERT_TRUE(lines);
+    ASSERT_TRUE(runElectrodeStage(d.in, comma, d.state));
+    const ResultLines lines = resultLines(d.state, comma);
     EXPECT_EQ(d.state.EstimatedCount, 1);
     EXPECT_EQ(d.state.EstimatedHorizontalLength, 1.0);
     // The strip resistance is that of 1 m: 0.366·ψh·ρ1/(1·ηh)·lg(2/(0.04·0.8)).
     EXPECT_NEAR(d.state.HorizontalResistance, 0.366 * 2.5 * 40 / 0.5 * std::log10(2 / 0.032), 1e-9);
-    EXPECT_EQ(lines->Label20,
+    EXPECT_EQ(lines.Label20,
               QStringLiteral("Предполагаемая длина горизонтального заземлителя = 1  м ;"));
 }
 
@@ -181,15 +180,13 @@ Design tuned(int rn, const char* etaV, const char* etaH) {
 
 TEST(ElectrodeStage, OneRefinedElectrodeLeavesNoStripAndSingularWords) {
     Design d = tuned(3, "0,3", "0,9");
-    const auto lines = runElectrodeStage(d.in, comma, d.state);
-    ASSERT_TRUE(lines);
+    ASSERT_TRUE(runElectrodeStage(d.in, comma, d.state));
+    const ResultLines lines = resultLines(d.state, comma);
     EXPECT_EQ(d.state.EstimatedCount, 18);
     EXPECT_EQ(d.state.RefinedCount, 1);
     EXPECT_EQ(d.state.RefinedHorizontalLength, 0);
-    EXPECT_EQ(lines->Label25,
-              QStringLiteral("Принимаем к установке  1 вертикальный заземлитель ."));
-    EXPECT_EQ(lines->Label32,
-              QStringLiteral("Уточнённая длина горизонтального заземлителя = 0 м;"));
+    EXPECT_EQ(lines.Label25, QStringLiteral("Принимаем к установке  1 вертикальный заземлитель ."));
+    EXPECT_EQ(lines.Label32, QStringLiteral("Уточнённая длина горизонтального заземлителя = 0 м;"));
 }
 
 TEST(ElectrodeStage, RequiredResistanceTurnsPositive) {
@@ -218,11 +215,11 @@ TEST(ElectrodeWords, Ranges) {
     };
     for (const auto& c : cases) {
         Design d = tuned(c.rn, c.etaV, c.etaH);
-        const auto lines = runElectrodeStage(d.in, comma, d.state);
-        ASSERT_TRUE(lines);
+        ASSERT_TRUE(runElectrodeStage(d.in, comma, d.state));
+        const ResultLines lines = resultLines(d.state, comma);
         EXPECT_EQ(d.state.RefinedCount, c.refinedCount);
-        EXPECT_EQ(lines->Label25, QStringLiteral("Принимаем к установке  ") +
-                                      QString::fromUtf8(c.words) + QStringLiteral(" ."));
+        EXPECT_EQ(lines.Label25, QStringLiteral("Принимаем к установке  ") +
+                                     QString::fromUtf8(c.words) + QStringLiteral(" ."));
     }
 }
 
@@ -230,18 +227,19 @@ TEST(ElectrodeWords, Ranges) {
 TEST(ElectrodeWords, BelowOneKeepsTheEarlierWords) {
     Design d = rowOfAngles();
     d.in.utilizationVertical = QStringLiteral("-1"); // negative counts: Nr < 1
-    auto lines = runElectrodeStage(d.in, comma, d.state);
-    ASSERT_TRUE(lines);
+    ASSERT_TRUE(runElectrodeStage(d.in, comma, d.state));
+    ResultLines lines = resultLines(d.state, comma);
     ASSERT_LT(d.state.RefinedCount, 1);
-    EXPECT_EQ(lines->Label25, QStringLiteral("Принимаем к установке  ") +
-                                  comma.general(d.state.RefinedCount) + QStringLiteral("   ."));
+    EXPECT_EQ(lines.Label25, QStringLiteral("Принимаем к установке  ") +
+                                 comma.general(d.state.RefinedCount) + QStringLiteral("   ."));
 
     d.in.utilizationVertical = QStringLiteral("0,65");
     ASSERT_TRUE(runElectrodeStage(d.in, comma, d.state));
     d.in.utilizationVertical = QStringLiteral("-1");
-    lines = runElectrodeStage(d.in, comma, d.state);
+    ASSERT_TRUE(runElectrodeStage(d.in, comma, d.state));
+    lines = resultLines(d.state, comma);
     EXPECT_EQ(d.state.ElectrodeNounForm, QStringLiteral("заземлителей"));
-    EXPECT_TRUE(lines->Label25.endsWith(QStringLiteral(" вертикальных заземлителей .")));
+    EXPECT_TRUE(lines.Label25.endsWith(QStringLiteral(" вертикальных заземлителей .")));
 }
 
 TEST(ElectrodeStage, RoundSectionUsesTheDiameter) {

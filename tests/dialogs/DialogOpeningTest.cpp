@@ -123,6 +123,29 @@ private slots:
         QCOMPARE(shown->objectName(), dialog);
     }
 
+    // Each record opens its dialog from its label while the wizard allows it: the records alone
+    // decide which dialog a label opens.
+    void everyRecordOpensFromItsLabel() {
+        const auto& records = m_windows->referenceDialogs();
+        QCOMPARE(records.size(), std::size_t(7));
+        const char* labels[] = {"Label29", "Label28", "Label27", "Label16", "Label26"};
+        for (const char* arrangement : {"В ряд", "По контуру"}) {
+            pick(w<QComboBox>("ComboBox2"), QString::fromUtf8(arrangement));
+            const WizardState wizard = m_main->wizardState();
+            for (std::size_t i = 0; i < records.size(); ++i) {
+                if (!records[i].mayOpen(wizard))
+                    continue;
+                const int label = int(records[i].opener);
+                w<QTabWidget>("PageControl1")
+                    ->setCurrentIndex(label < 3 ? 0 : 1); // site, electrodes
+                click(w(labels[label]));
+                QVERIFY2(visibleDialog() == m_windows->referenceDialog(i),
+                         qPrintable(QStringLiteral("%1, record %2").arg(arrangement).arg(i)));
+                visibleDialog()->hide();
+            }
+        }
+    }
+
     // Modeless and centred over the main window; the main window takes input meanwhile.
     void dialogsAreModelessAndCentred() {
         m_main->move(140, 90);

@@ -42,10 +42,11 @@ class WholeDesignTest : public WizardTestBase {
             QTest::sendKeyEvent(QTest::Click, e, Qt::Key_unknown, QString(c), {});
     }
     // Opens a two-list dialog by a click on the label, picks both items and presses OK.
-    void fromTwoLists(const char* label, QWidget* dialog, const QString& first,
+    void fromTwoLists(const char* label, const QString& dialogName, const QString& first,
                       const QString& second) {
         click(w(label));
-        QVERIFY(dialog->isVisible());
+        auto* dialog = m_main->findChild<QWidget*>(dialogName);
+        QVERIFY(dialog && dialog->isVisible());
         pick(part<QComboBox>(dialog, "ComboBox1"), first);
         pick(part<QComboBox>(dialog, "ComboBox2"), second);
         moveTo(dialog, kTwoListFreeSurface);
@@ -94,8 +95,8 @@ private slots:
         QCOMPARE(w<QLabel>("Label29")->text(), QStringLiteral("1,25"));
         QCOMPARE(w<QLabel>("Label28")->text(), QStringLiteral("4"));
 
-        fromTwoLists("Label27", m_windows->Form6(),
-                     "Рабочее заземление нулевой точки трансформатора ", "380/220");
+        fromTwoLists("Label27", "TForm6", "Рабочее заземление нулевой точки трансформатора ",
+                     "380/220");
         QCOMPARE(w<QLabel>("Label27")->text(), QStringLiteral("4"));
 
         typeInto("Edit5", "2");
@@ -112,10 +113,8 @@ private slots:
         typeInto("Edit9", "2,5");
         typeInto("Edit10", "40");
         typeInto("Edit11", "5");
-        QWidget* vertical = m_main->findChild<QWidget*>(verticalDialog);
-        QWidget* strip = m_main->findChild<QWidget*>(stripDialog);
-        fromTwoLists("Label16", vertical, "2", "10");
-        fromTwoLists("Label26", strip, "2", "10");
+        fromTwoLists("Label16", verticalDialog, "2", "10");
+        fromTwoLists("Label26", stripDialog, "2", "10");
         QCOMPARE(w<QLabel>("Label16")->text(), verticalCoefficient);
         QCOMPARE(w<QLabel>("Label26")->text(), stripCoefficient);
         hover(w("Label31"));

@@ -1,0 +1,19 @@
+#include "calc/Strip.h"
+
+#include "base/Fp.h"
+
+using fp::Real;
+
+double stripLength(const DesignState& s, double count) {
+    const Real segments =
+        s.ElectrodeArrangement == ElectrodeArrangement::Contour ? count : count - 1;
+    return (segments * s.VerticalSpacing).value();
+}
+
+double stripSpreadingResistance(const DesignState& s, double length) {
+    // The strip lies in the upper layer at depth t0.
+    const Real L = length, t0 = s.HorizontalDepth, etaH = s.UtilizationHorizontal;
+    const Real factor = Real(0.366) * s.ClimaticCoefHorizontal * s.UpperResistivity / (L * etaH);
+    const Real logTerm = fp::lg(Real(2) * L * L / (Real(s.StripWidthMm) / 1000 * t0));
+    return (factor * logTerm).value();
+}
