@@ -32,7 +32,7 @@ QString DesignFileController::startFolder() const {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
-bool DesignFileController::open(const QString& path) {
+bool DesignFileController::openFile(const QString& path) {
     DesignSnapshot design;
     if (!guarded(m_sink, [&] { design = DesignFile::read(path, m_numbers); }))
         return false;
@@ -54,7 +54,7 @@ void DesignFileController::openAsked() {
         return;
     const QString path = m_dialogs->fileToOpen(&m_main, startFolder());
     if (!path.isEmpty())
-        open(path);
+        openFile(path);
 }
 
 bool DesignFileController::save() {

@@ -38,7 +38,7 @@ public:
     // what the file holds, and a design saved on the electrode or results page runs the stages
     // of the "Далее>>" presses that led there again. A file that cannot be opened gives the error
     // box and leaves every window as it was. Returns whether the design was opened.
-    bool open(const QString& path);
+    bool openFile(const QString& path);
     // Asks for a file and opens it, once unsaved changes are settled.
     void openAsked();
     // Saves the design to its file, or asks for one when it has none. Returns whether it was

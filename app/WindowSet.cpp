@@ -2,7 +2,9 @@
 
 #include "app/DesignFileController.h"
 #include "app/MainWindow.h"
+#include "app/ReferenceDialogs.h"
 #include "app/ReportGenerator.h"
+#include "app/WizardDesign.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/ClimaticDialog.h"
 #include "dialogs/HorizontalClimaticDialog.h"
@@ -17,17 +19,18 @@
 
 WindowSet::WindowSet(const NumberText& numbers, MessageSink& sink)
     : m_numbers(numbers), m_sink(sink), m_form1(std::make_unique<TForm1>(m_state, numbers, sink)),
-      m_records(referenceDialogRecords()), m_dialogs(m_records.size()) {
+      m_dialogs(std::make_unique<ReferenceDialogs>(*m_form1, numbers)),
+      m_design(std::make_unique<WizardDesign>(m_state, *m_form1, *m_dialogs)) {
     TForm1* main = m_form1.get();
     QObject::connect(main, &TForm1::displayLabelClicked, main,
-                     [this](TForm1::DisplayLabel label) { openReferenceDialog(int(label)); });
+                     [this](TForm1::DisplayLabel label) { m_dialogs->openFor(label); });
     QObject::connect(main, &TForm1::singleElectrodeRequested, main,
                      [this] { showOver(Form11(), m_form1.get()); });
     QObject::connect(main, &TForm1::aboutRequested, main,
                      [this] { showOver(Form9(), m_form1.get()); });
     QObject::connect(main, &TForm1::reportRequested, main, [this] { report()->Button5Click(); });
 
-    m_designFiles = std::make_unique<DesignFileController>(*this, *main, numbers, sink);
+    m_designFiles = std::make_unique<DesignFileController>(*m_design, *main, numbers, sink);
     DesignFileController* files = m_designFiles.get();
     QObject::connect(main, &TForm1::openRequested, files, &DesignFileController::openAsked);
     QObject::connect(main, &TForm1::saveRequested, files, &DesignFileController::save);
@@ -37,21 +40,12 @@ WindowSet::WindowSet(const NumberText& numbers, MessageSink& sink)
 
 WindowSet::~WindowSet() = default;
 
-ReferenceDialog* WindowSet::referenceDialog(std::size_t index) const {
-    QPointer<ReferenceDialog>& dialog = m_dialogs.at(index);
-    if (!dialog)
-        dialog = m_records[index].make(*m_form1, m_numbers);
-    return dialog;
+const std::vector<ReferenceDialogRecord>& WindowSet::referenceDialogs() const {
+    return m_dialogs->records();
 }
 
-void WindowSet::openReferenceDialog(int label) {
-    const WizardState wizard = m_form1->wizardState();
-    for (std::size_t i = 0; i < m_records.size(); ++i) {
-        if (int(m_records[i].opener) == label && m_records[i].mayOpen(wizard)) {
-            showOver(referenceDialog(i), m_form1.get());
-            return;
-        }
-    }
+ReferenceDialog* WindowSet::referenceDialog(std::size_t index) const {
+    return m_dialogs->dialog(index);
 }
 
 // The records are in the order of the dialogs' numbers, TForm2 first.
@@ -102,20 +96,9 @@ ReportGenerator* WindowSet::report() {
 }
 
 DesignSnapshot WindowSet::snapshot() const {
-    DesignSnapshot s;
-    s.wizard = m_form1->wizardState();
-    for (std::size_t i = 0; i < m_records.size(); ++i)
-        m_records[i].save(*referenceDialog(i), s);
-    return s;
+    return m_design->snapshot();
 }
 
 void WindowSet::restore(const DesignSnapshot& s) {
-    m_state = DesignState{};
-    for (std::size_t i = 0; i < m_records.size(); ++i)
-        m_records[i].restore(*referenceDialog(i), s);
-    m_form1->restoreWizardState(s.wizard);
-}
-
-void WindowSet::recalculateTo(int page) {
-    m_form1->recalculateTo(page);
+    m_design->restore(s);
 }

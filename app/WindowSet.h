@@ -2,8 +2,8 @@
 // needed, and the one place that connects them.
 #pragma once
 
-#include "app/DesignWindows.h"
 #include "app/ReferenceDialogRecord.h"
+#include "design/DesignSnapshot.h"
 #include "design/DesignState.h"
 
 #include <QPointer>
@@ -14,6 +14,7 @@ class DesignFileController;
 class MessageSink;
 class NumberText;
 class ReferenceDialog;
+class ReferenceDialogs;
 class ReportGenerator;
 class TForm1;
 class TForm2;
@@ -26,18 +27,19 @@ class TForm8;
 class TForm9;
 class TForm10;
 class TForm11;
+class WizardDesign;
 
-class WindowSet : public DesignWindows {
+class WindowSet {
 public:
     WindowSet(const NumberText& numbers, MessageSink& sink);
-    ~WindowSet() override;
+    ~WindowSet();
 
     DesignState& state() { return m_state; }
 
     // The main window. It owns the others; they go with it.
     TForm1* Form1() const { return m_form1.get(); }
     // The reference dialogs, in the order of their records, each made hidden when first asked.
-    const std::vector<ReferenceDialogRecord>& referenceDialogs() const { return m_records; }
+    const std::vector<ReferenceDialogRecord>& referenceDialogs() const;
     ReferenceDialog* referenceDialog(std::size_t index) const;
     // The other windows, made when first asked for.
     TForm2* Form2() const;
@@ -55,20 +57,19 @@ public:
     // Opens and saves design files for the main window.
     DesignFileController* designFiles() const { return m_designFiles.get(); }
 
-    DesignSnapshot snapshot() const override;
-    void restore(const DesignSnapshot& snapshot) override;
-    void recalculateTo(int page) override;
+    // What the windows hold of the design: the wizard's inputs and every reference dialog.
+    DesignSnapshot snapshot() const;
+    // Takes up a snapshot in every window, with a calculation started afresh; runs no stage and
+    // is no change by the engineer.
+    void restore(const DesignSnapshot& snapshot);
 
 private:
-    // Opens the reference dialog that fills `label` for the wizard as it stands.
-    void openReferenceDialog(int label);
-
     const NumberText& m_numbers;
     MessageSink& m_sink;
     DesignState m_state;
     std::unique_ptr<TForm1> m_form1;
-    std::vector<ReferenceDialogRecord> m_records;
-    mutable std::vector<QPointer<ReferenceDialog>> m_dialogs; // by record, empty until made
+    std::unique_ptr<ReferenceDialogs> m_dialogs;
+    std::unique_ptr<WizardDesign> m_design;
     mutable QPointer<TForm9> m_form9;
     mutable QPointer<TForm10> m_form10;
     mutable QPointer<TForm11> m_form11;

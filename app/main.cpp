@@ -55,7 +55,7 @@ int main(int argc, char* argv[]) {
     windows.designFiles()->setDialogs(std::make_unique<SystemFileDialogs>());
     // A file that cannot be opened is reported before the window with no design appears.
     if (!request.file.isEmpty())
-        windows.designFiles()->open(request.file);
+        windows.designFiles()->openFile(request.file);
     showCentred(windows.Form1());
     return QApplication::exec();
 }

@@ -225,7 +225,7 @@ private slots:
         QCOMPARE(file, path(QStringLiteral("design.korvela")));
 
         const Windows opened = windows();
-        QVERIFY(opened.files()->open(file));
+        QVERIFY(opened.files()->openFile(file));
         QVERIFY2(m_sink.errors.isEmpty() && m_sink.messages.isEmpty(),
                  qPrintable((m_sink.errors + m_sink.messages).join('\n')));
         const DesignSnapshot got = opened.set->snapshot();
@@ -292,7 +292,7 @@ private slots:
         const QString titleBefore = w.main()->windowTitle();
         m_sink.clear();
 
-        QVERIFY(!w.files()->open(bad));
+        QVERIFY(!w.files()->openFile(bad));
         QCOMPARE(m_sink.errors.size(), 1);
         QVERIFY2(m_sink.errors.first().contains(bad), qPrintable(m_sink.errors.first()));
         QVERIFY(w.set->snapshot() == before);
@@ -367,7 +367,7 @@ private slots:
                        : QStringList{});
         if (hasFile) {
             const Windows reopened = windows();
-            QVERIFY(reopened.files()->open(file));
+            QVERIFY(reopened.files()->openFile(file));
             QCOMPARE(part<QLineEdit>(reopened.main(), "Edit5")->text(),
                      fileHasEdit ? QStringLiteral("3") : QString());
         }
@@ -469,7 +469,7 @@ private slots:
         m_sink.clear();
 
         const Windows w = windows();
-        QVERIFY(w.files()->open(file));
+        QVERIFY(w.files()->openFile(file));
         QCOMPARE(w.main()->wizardState().page, 1);
         QCOMPARE(m_sink.errors.size(), 1);
         QCOMPARE(w.set->state().UpperResistivity, source.set->state().UpperResistivity);
