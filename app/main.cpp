@@ -3,6 +3,7 @@
 #include "app/DesignFileController.h"
 #include "app/DisplayCheck.h"
 #include "app/MainWindow.h"
+#include "app/QtTranslation.h"
 #include "app/WindowSet.h"
 #include "base/Messages.h"
 #include "base/NumberText.h"
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 #include <optional>
 
@@ -47,6 +49,10 @@ int main(int argc, char* argv[]) {
     const CommandLine::Request request = CommandLine::parse(QApplication::arguments());
     if (!request.run)
         return answer(request);
+    // The toolkit's own dialogs, menus and error reasons speak the system's language; the
+    // program's own texts are its own.
+    QTranslator qtTexts;
+    installQtTranslation(qtTexts, QLocale());
     substituteFormFont();
 
     const NumberText numbers(QLocale::system().decimalPoint().front());
