@@ -29,16 +29,19 @@ int answer(const CommandLine::Request& request) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // Help and version are answered from the raw arguments, where no display is needed. Anything
-    // else is read once Qt has taken out its own options, which the raw arguments may hold.
+    // Help and version are answered from the raw arguments, where no display is needed; so is a
+    // wrong command line where there is no display. Otherwise the command line is read once Qt
+    // has taken out its own options, which it knows best.
     QStringList raw;
     for (int i = 0; i < argc; ++i)
         raw << QString::fromLocal8Bit(argv[i]);
-    if (const CommandLine::Request early = CommandLine::parse(raw);
-        !early.run && !early.toErrorStream)
+    const CommandLine::Request early = CommandLine::parse(CommandLine::withoutToolkitOptions(raw));
+    if (!early.run && !early.toErrorStream)
         return answer(early);
 
     if (!display::named(argc, argv)) {
+        if (!early.run)
+            return answer(early);
         std::fputs(display::kNoDisplayLine, stderr);
         return 1;
     }
