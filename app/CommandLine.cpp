@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace {
 
 const QString kProgram = QStringLiteral("korvela");
@@ -39,7 +41,43 @@ CommandLine::Request refuse(const QString& why) {
     return r;
 }
 
+// The toolkit's options, each written with "-" or "--": those followed by their value, those
+// with their value after "=", and those that stand alone.
+const QStringList kToolkitOptionsWithValue{"platform",        "platformpluginpath",
+                                           "platformtheme",   "plugin",
+                                           "qwindowgeometry", "geometry",
+                                           "qwindowtitle",    "title",
+                                           "qwindowicon",     "icon",
+                                           "session",         "style",
+                                           "stylesheet",      "qmljsdebugger",
+                                           "display",         "name",
+                                           "visual"};
+const QStringList kToolkitOptionsJoined{"style=", "stylesheet=", "qmljsdebugger="};
+const QStringList kToolkitFlags{"reverse", "testability", "widgetcount",
+                                "sync",    "nograb",      "dograb"};
+
 } // namespace
+
+QStringList CommandLine::withoutToolkitOptions(const QStringList& arguments) {
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (i == 0 || !argument.startsWith(u'-')) {
+            kept << argument;
+            continue;
+        }
+        const QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+        if (kToolkitOptionsWithValue.contains(name)) {
+            ++i;
+            continue;
+        }
+        const auto joined = [&](const QString& prefix) { return name.startsWith(prefix); };
+        if (!kToolkitFlags.contains(name) &&
+            std::none_of(kToolkitOptionsJoined.begin(), kToolkitOptionsJoined.end(), joined))
+            kept << argument;
+    }
+    return kept;
+}
 
 QString CommandLine::version() {
     return kProgramVersion;

@@ -31,4 +31,9 @@ public:
     // application object exists, Qt's own options taken out). Help and version can also be
     // answered before that, from the raw arguments, where no display is needed.
     static Request parse(const QStringList& arguments);
+
+    // The arguments without the toolkit's own options (`-platform NAME`, `-style NAME`,
+    // `-reverse`, …), which the application object takes out once it is made: for reading the
+    // command line where it cannot be made, as without a display.
+    static QStringList withoutToolkitOptions(const QStringList& arguments);
 };

@@ -6,6 +6,7 @@
 #include "design/DesignFileDialogs.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QWidget>
@@ -29,7 +30,9 @@ void DesignFileController::setDialogs(std::unique_ptr<DesignFileDialogs> dialogs
 QString DesignFileController::startFolder() const {
     if (!m_lastFolder.isEmpty())
         return m_lastFolder;
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // A documents folder that is not there would be typed into the dialog as a file's name.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 bool DesignFileController::openFile(const QString& path) {

@@ -30,8 +30,8 @@ public:
     const QString& file() const { return m_file; }
     // Whether the engineer changed the design since it was opened or saved.
     bool isModified() const { return m_modified; }
-    // The folder that the file dialogs begin in: the user's documents folder, then the folder of
-    // the last file opened or saved.
+    // The folder that the file dialogs begin in: the user's documents folder (the home folder
+    // where there is none), then the folder of the last file opened or saved.
     QString startFolder() const;
 
     // Opens the design file at path as if the engineer had entered it: every window takes up

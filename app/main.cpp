@@ -3,6 +3,7 @@
 #include "app/DesignFileController.h"
 #include "app/DisplayCheck.h"
 #include "app/MainWindow.h"
+#include "app/QtTranslation.h"
 #include "app/WindowSet.h"
 #include "base/Messages.h"
 #include "base/NumberText.h"
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 #include <optional>
 
@@ -27,16 +29,19 @@ int answer(const CommandLine::Request& request) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // Help and version are answered from the raw arguments, where no display is needed. Anything
-    // else is read once Qt has taken out its own options, which the raw arguments may hold.
+    // Help and version are answered from the raw arguments, where no display is needed; so is a
+    // wrong command line where there is no display. Otherwise the command line is read once Qt
+    // has taken out its own options, which it knows best.
     QStringList raw;
     for (int i = 0; i < argc; ++i)
         raw << QString::fromLocal8Bit(argv[i]);
-    if (const CommandLine::Request early = CommandLine::parse(raw);
-        !early.run && !early.toErrorStream)
+    const CommandLine::Request early = CommandLine::parse(CommandLine::withoutToolkitOptions(raw));
+    if (!early.run && !early.toErrorStream)
         return answer(early);
 
     if (!display::named(argc, argv)) {
+        if (!early.run)
+            return answer(early);
         std::fputs(display::kNoDisplayLine, stderr);
         return 1;
     }
@@ -47,6 +52,10 @@ int main(int argc, char* argv[]) {
     const CommandLine::Request request = CommandLine::parse(QApplication::arguments());
     if (!request.run)
         return answer(request);
+    // The toolkit's own dialogs, menus and error reasons speak the system's language; the
+    // program's own texts are its own.
+    QTranslator qtTexts;
+    installQtTranslation(qtTexts, QLocale());
     substituteFormFont();
 
     const NumberText numbers(QLocale::system().decimalPoint().front());

@@ -1,6 +1,7 @@
 #include "widgets/SystemFileDialogs.h"
 
 #include <QFileDialog>
+#include <QSettings>
 
 namespace {
 
@@ -21,6 +22,14 @@ QString ask(QWidget* parent, const QString& caption, const QString& start,
 }
 
 } // namespace
+
+SystemFileDialogs::SystemFileDialogs() {
+    // The program keeps no settings of its own, so the user's settings of the toolkit are only
+    // the dialogs'. A folder that cannot be made: they are read as empty and never written.
+    const QString nowhere = QStringLiteral("/dev/null");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, nowhere);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, nowhere);
+}
 
 QString SystemFileDialogs::fileToOpen(QWidget* parent, const QString& start) {
     return ask(parent, QStringLiteral("Открыть проект"), start, QFileDialog::AcceptOpen);

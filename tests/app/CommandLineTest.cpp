@@ -74,4 +74,17 @@ TEST(CommandLine, WrongUseIsRefusedWithStatusTwo) {
     }
 }
 
+TEST(CommandLine, ToolkitOptionsAreLeftOut) {
+    const struct {
+        QStringList arguments, kept;
+    } cases[] = {
+        {{"korvela", "-platform", "xcb", "a.korvela"}, {"korvela", "a.korvela"}},
+        {{"korvela", "--style=Fusion", "-reverse", "--display", ":1", "--no-such-option"},
+         {"korvela", "--no-such-option"}},
+        {{"korvela", "-x", "--", "-y.korvela"}, {"korvela", "-x", "--", "-y.korvela"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CommandLine::withoutToolkitOptions(c.arguments), c.kept);
+}
+
 } // namespace

@@ -50,6 +50,22 @@ private:
     }
 };
 
+// The home folder moved to a temporary one, with or without a documents folder, while it lives.
+class TemporaryHome {
+public:
+    explicit TemporaryHome(bool withDocuments) : m_saved(qgetenv("HOME")) {
+        qputenv("HOME", QFile::encodeName(m_dir.path()));
+        if (withDocuments)
+            QDir(m_dir.path()).mkdir(QStringLiteral("Documents"));
+    }
+    ~TemporaryHome() { qputenv("HOME", m_saved); }
+    QString path() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_saved;
+};
+
 // The site page of a contour design, confirmed, with the electrode page's picks made.
 void contourSite(WindowSet& ws) {
     TForm1* main = ws.Form1();
@@ -396,6 +412,7 @@ private slots:
     // save asks for a name, later ones do not; the dialogs begin in the documents folder, then
     // in the folder of the last file.
     void commandsAskForFilesWhereTheLastOneWas() {
+        const TemporaryHome home(true);
         const Windows w = windows();
         TForm1* main = w.main();
         main->show();
@@ -449,6 +466,24 @@ private slots:
         QCOMPARE(w.dialogs->starts.size(), 6);
         QCOMPARE(w.files()->file(), path(QStringLiteral("other/second.korvela")));
         QVERIFY2(m_sink.errors.isEmpty(), qPrintable(m_sink.errors.join('\n')));
+    }
+
+    // Without a documents folder the first dialogs begin in the home folder, not with the missing
+    // folder's name typed as the file's.
+    void firstDialogsBeginAtHomeWithoutDocuments_data() {
+        QTest::addColumn<bool>("documents");
+        QTest::addColumn<QString>("start"); // in the home folder
+        QTest::newRow("documents folder") << true << "/Documents";
+        QTest::newRow("no documents folder") << false << "";
+    }
+    void firstDialogsBeginAtHomeWithoutDocuments() {
+        QFETCH(bool, documents);
+        QFETCH(QString, start);
+        const TemporaryHome home(documents);
+        const Windows w = windows();
+        w.files()->saveAs();
+        w.files()->openAsked();
+        QCOMPARE(w.dialogs->starts, QStringList(2, home.path() + start));
     }
 
     // A design whose saved inputs no longer pass a stage (a file changed by hand) opens on the

@@ -65,7 +65,7 @@ private slots:
     }
 
     // Help and version are answered as a command answers them, with no display at all; a wrong
-    // option is refused with a hint (drawn offscreen, so that a display is no question).
+    // option is refused with a hint, with or without a display.
     void commandLine_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
@@ -79,6 +79,14 @@ private slots:
         QTest::newRow("unknown option")
             << QStringList{"--frobnicate"} << 2 << QString() << "korvela --help"
             << "offscreen";
+        // Without a display a wrong command line is still named as such; Qt's own options are
+        // not taken for wrong ones.
+        QTest::newRow("unknown option, no display")
+            << QStringList{"--no-such-option"} << 2 << QString()
+            << "неизвестный параметр «no-such-option»" << QString();
+        QTest::newRow("Qt's option, no display")
+            << QStringList{"-style", "Fusion", "--reverse"} << 1 << QString()
+            << "нет графического дисплея" << QString();
     }
 
     void commandLine() {
