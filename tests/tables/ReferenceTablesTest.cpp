@@ -123,6 +123,7 @@ TEST(NormalizedResistanceTable, ItemsKeepTheirExactTexts) {
     EXPECT_EQ(texts(kNetworkVoltageItems), (QStringList{"220/127", "380/220", "660/380"}));
 }
 
+// Every cell is positive too, or the dialog would never close for it.
 TEST(NormalizedResistanceTable, WholeOhmsByKindAndVoltage) {
     const std::int32_t expected[3][3] = {{8, 4, 2}, {20, 10, 5}, {60, 30, 15}};
     for (std::size_t kind = 0; kind < 3; ++kind) {
@@ -131,14 +132,6 @@ TEST(NormalizedResistanceTable, WholeOhmsByKindAndVoltage) {
             SCOPED_TRACE(testing::Message() << "kind " << kind << ", voltage " << voltage);
             EXPECT_EQ(kNormalizedResistances[kind][voltage], expected[kind][voltage]);
         }
-    }
-}
-
-// Every cell must be positive, or the dialog would never close for it.
-TEST(NormalizedResistanceTable, EveryCellIsPositive) {
-    for (const auto& row : kNormalizedResistances) {
-        for (std::int32_t cell : row)
-            EXPECT_GT(cell, 0);
     }
 }
 
