@@ -5,7 +5,6 @@
 #include "report/EngineChoice.h"
 #include "report/ReportFlow.h"
 #include "report/ReportProgress.h"
-#include "report/WordAdapter.h"
 #include "widgets/Windows.h"
 
 #include <QCoreApplication>
@@ -56,18 +55,14 @@ ReportGenerator::ReportGenerator(const DesignState& state, const NumberText& num
                                  MessageSink& sink, TForm10* progressWindow, QWidget* owner)
     : QObject(owner), m_state(state), m_numbers(numbers), m_sink(sink),
       m_progressWindow(progressWindow), m_owner(owner),
-      m_templatePath(reportTemplatePath(QCoreApplication::applicationDirPath())) {
+      m_templatePath(reportTemplatePath(QCoreApplication::applicationDirPath())),
+      m_session(standardEngines(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                                openWithDesktop)) {
     setObjectName(QStringLiteral("ReportGenerator"));
-    if (!WordApp.maker)
-        WordApp.maker = standardEngineMaker(
-            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), openWithDesktop);
-}
-
-ReportGenerator::~ReportGenerator() {
-    WordRelease();
 }
 
 void ReportGenerator::Button5Click() {
     WindowProgress progress(m_progressWindow, m_owner);
-    guarded(m_sink, [&] { makeReport(m_state, m_numbers, m_templatePath, progress, m_sink); });
+    guarded(m_sink,
+            [&] { makeReport(m_session, m_state, m_numbers, m_templatePath, progress, m_sink); });
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "design/DesignState.h"
+#include "report/ReportSession.h"
 
 #include <QObject>
 #include <QString>
@@ -14,15 +15,15 @@ class QWidget;
 class ReportGenerator : public QObject {
     Q_OBJECT
 public:
-    // owner: the main window, over which the progress window is centred.
+    // owner: the main window, over which the progress window is centred. The program's
+    // engines: Writer, then the built-in RTF engine writing into the user's documents folder.
     ReportGenerator(const DesignState& state, const NumberText& numbers, MessageSink& sink,
                     TForm10* progressWindow, QWidget* owner);
-    // The program ends: the word processor reference is released (the word processor and the
-    // report in it stay open).
-    ~ReportGenerator() override;
 
+    // The engines of the reports, held until the program ends (the word processor and the
+    // reports in it then stay open).
+    ReportSession& session() { return m_session; }
     // The template that Button5Click fills; beside the program unless set otherwise.
-    const QString& templatePath() const { return m_templatePath; }
     void setTemplatePath(const QString& path) { m_templatePath = path; }
 
 public slots:
@@ -35,4 +36,5 @@ private:
     TForm10* m_progressWindow;
     QWidget* m_owner;
     QString m_templatePath;
+    ReportSession m_session;
 };

@@ -1,35 +1,16 @@
-// A word processor as the report sees it: five operations on one application and its document.
+// A word processor as the report sees it: five operations on one application and its document,
+// driven through its insertion point.
 #pragma once
 
+#include "report/EngineFailure.h"
+
 #include <QString>
-#include <stdexcept>
 
-// A failure of an engine, with its reason as a person can read it and, where the report's file is
-// concerned, which file and what became of it.
-class EngineFailure : public std::runtime_error {
-public:
-    enum class Kind {
-        Other,      // anything else
-        NotWritten, // the document could not be written to file
-        NotShown,   // the document was written to file, but could not be shown
-    };
-    EngineFailure(Kind kind, const QString& reason, const QString& file = {});
-
-    Kind kind() const noexcept { return m_kind; }
-    const QString& reason() const noexcept { return m_reason; }
-    const QString& file() const noexcept { return m_file; }
-
-private:
-    Kind m_kind;
-    QString m_reason;
-    QString m_file;
-};
-
-// Each operation may throw whatever its engine throws; the adapter functions turn every error
-// into a false result and keep its reason.
+// Each operation may throw whatever its engine throws; the report reaches a word processor only
+// through CursorReportEngine, which decides what each error means.
 class DocumentEngine {
 public:
-    virtual ~DocumentEngine();
+    virtual ~DocumentEngine() = default;
 
     // Starts the application (or takes over a running one of this program's own).
     virtual void create() = 0;

@@ -1,6 +1,7 @@
+// The report engines of the program, in the order they are tried.
 #include "report/EngineChoice.h"
 
-#include "report/FirstStartingEngine.h"
+#include "report/CursorReportEngine.h"
 
 #ifdef KORVELA_WITH_WRITER
 #include "report/WriterEngine.h"
@@ -8,29 +9,19 @@
 #endif
 
 #include <memory>
-#include <utility>
-#include <vector>
 
-bool writerEngineBuilt() {
+std::vector<EngineRecord> standardEngines(const QString& outputDir, RtfEngine::Opener opener) {
+    std::vector<EngineRecord> engines;
 #ifdef KORVELA_WITH_WRITER
-    return true;
-#else
-    return false;
-#endif
-}
-
-EngineMaker standardEngineMaker(const QString& outputDir, RtfEngine::Opener opener) {
-#ifdef KORVELA_WITH_WRITER
-    // The one Writer instance of this run, shared by the engines made here.
+    // The one Writer instance of this session, shared by the engines made here.
     auto office = std::make_shared<WriterOffice>(WriterOffice::Options{});
+    engines.push_back(CursorReportEngine::record(
+        QStringLiteral("LibreOffice Writer"), [] { return !WriterOffice::sofficePath().isEmpty(); },
+        [office] { return std::make_unique<WriterEngine>(office); }));
 #endif
-    return [=]() -> std::unique_ptr<DocumentEngine> {
-        std::vector<std::unique_ptr<DocumentEngine>> candidates;
-#ifdef KORVELA_WITH_WRITER
-        if (!WriterOffice::sofficePath().isEmpty())
-            candidates.push_back(std::make_unique<WriterEngine>(office));
-#endif
-        candidates.push_back(std::make_unique<RtfEngine>(outputDir, opener));
-        return std::make_unique<FirstStartingEngine>(std::move(candidates));
-    };
+    engines.push_back(
+        CursorReportEngine::record(QStringLiteral("RTF"), nullptr, [outputDir, opener] {
+            return std::make_unique<RtfEngine>(outputDir, opener);
+        }));
+    return engines;
 }

@@ -1,14 +1,14 @@
-// Which word processor the report uses: LibreOffice Writer when it is installed and starts,
-// the built-in RTF engine otherwise.
+// The report engines of the program, in the order they are tried: LibreOffice Writer when it is
+// installed and starts, the built-in RTF engine otherwise.
 #pragma once
 
+#include "report/EngineRecord.h"
 #include "report/RtfEngine.h"
-#include "report/WordAdapter.h"
 
-// Whether this build can drive LibreOffice Writer.
-bool writerEngineBuilt();
+#include <QString>
+#include <vector>
 
-// The maker for WordApp: each engine it makes tries Writer first (reusing the instance this
-// program started while it is alive) and falls back to the RTF engine, which writes shown
+// Writer (when this build drives it and soffice is on PATH; every report of the session reuses
+// the instance this program started while it is alive), then the RTF engine, which writes shown
 // reports into outputDir and opens them with opener.
-EngineMaker standardEngineMaker(const QString& outputDir, RtfEngine::Opener opener);
+std::vector<EngineRecord> standardEngines(const QString& outputDir, RtfEngine::Opener opener);

@@ -3,7 +3,7 @@
 #include "base/Errors.h"
 #include "base/ProgramFacts.h"
 #include "report/ReportRows.h"
-#include "report/WordAdapter.h"
+#include "report/ReportSession.h"
 
 #include <QFileInfo>
 #include <QStringList>
@@ -17,35 +17,23 @@ QString reportTemplatePath(const QString& programDir) {
     return beside;
 }
 
-void makeReport(const DesignState& state, const NumberText& numbers, const QString& templatePath,
-                ReportProgress& progress, MessageSink& sink) {
+void makeReport(ReportSession& session, const DesignState& state, const NumberText& numbers,
+                const QString& templatePath, ReportProgress& progress, MessageSink& sink) {
     progress.open();
-    if (!WordCreate()) {
+    if (!session.start()) {
         progress.close();
         throw UserError(kEngineFailedMessage);
     }
-    WordSetVisible(false);
-    if (!WordOpenDocument(templatePath)) {
+    QStringList skipped;
+    if (!session.fill(templatePath, reportRows(state, numbers), progress, skipped)) {
         progress.close();
         throw UserError(kTemplateFailedMessage + templatePath);
     }
 
-    QStringList skipped;
-    for (const ReportRow& row : reportRows(state, numbers)) {
-        WordGoToStart();
-        bool replaced = false;
-        for (int attempt = 0; attempt < kReplaceAttempts && !replaced; ++attempt)
-            replaced = WordFindReplace(row.key, row.text);
-        if (!replaced)
-            skipped << row.key;
-        if (row.step != 0)
-            progress.advance(row.step);
-    }
-
-    const bool shown = WordSetVisible(true);
+    const bool shown = session.show();
     progress.close();
     if (!shown) {
-        const WordFailure failure = WordApp.lastFailure;
+        const ReportSession::Failure failure = session.lastFailure();
         switch (failure.kind) {
         case EngineFailure::Kind::NotWritten:
             throw UserError(kNotWrittenMessage + failure.file + QStringLiteral(" (") +

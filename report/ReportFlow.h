@@ -1,4 +1,4 @@
-// The making of the report behind "Отчёт": the template filled through the word processor.
+// The making of the report behind "Отчёт": the template filled by the session's engine.
 #pragma once
 
 #include "base/Messages.h"
@@ -8,8 +8,7 @@
 
 #include <QString>
 
-// How many times one placeholder is tried before it is given up.
-inline constexpr int kReplaceAttempts = 3;
+class ReportSession;
 
 inline const QString kEngineFailedMessage =
     QStringLiteral("Не удалось запустить текстовый процессор для отчёта");
@@ -25,10 +24,10 @@ inline const QString kSavedMessage = QStringLiteral("Отчёт сохранён
 // whose folder has none, <prefix>/share/korvela/отчёт/otchet.rtf.
 QString reportTemplatePath(const QString& programDir);
 
-// Fills the template at templatePath with the design through WordCreate ... WordFindReplace and
-// shows it. Throws UserError (after closing the progress) when no word processor starts, the
-// template does not open or the filled document cannot be written or shown. A document written
-// to file that no application opens is named in a plain message. Placeholders not found after
-// kReplaceAttempts tries are skipped and named in one plain message once the report is shown.
-void makeReport(const DesignState& state, const NumberText& numbers, const QString& templatePath,
-                ReportProgress& progress, MessageSink& sink);
+// Fills the template at templatePath with the design's rows through the session's engine and
+// shows it. Throws UserError (after closing the progress) when no engine starts, the template
+// does not open or the filled document cannot be written or shown. A document written to file
+// that no application opens is named in a plain message. Placeholders that the engine did not
+// put in place are named in one plain message once the report is shown.
+void makeReport(ReportSession& session, const DesignState& state, const NumberText& numbers,
+                const QString& templatePath, ReportProgress& progress, MessageSink& sink);

@@ -28,8 +28,6 @@ public:
 
     // The active document; throws when none is open.
     const RtfDocument& document() const;
-    // The file the document was written to when shown; empty before.
-    const QString& shownFile() const { return m_shownFile; }
 
 private:
     RtfDocument& active();
@@ -39,5 +37,5 @@ private:
     Opener m_opener;
     std::optional<RtfDocument> m_document;
     qsizetype m_position = 0; // the insertion point, as a byte offset
-    QString m_shownFile;
+    QString m_shownFile;      // the file the document was written to when shown; empty before
 };

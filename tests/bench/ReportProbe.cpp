@@ -4,12 +4,12 @@
 // first: no profile yet; cold: a profile, no Writer running; warm: this program's Writer already
 // running (a first click, not timed, starts it). Prints "ms <milliseconds>". Not a test.
 #include "app/MainWindow.h"
+#include "app/ReportGenerator.h"
 #include "app/WindowSet.h"
 #include "base/Messages.h"
 #include "base/NumberText.h"
-#include "report/FirstStartingEngine.h"
+#include "report/CursorReportEngine.h"
 #include "report/RtfEngine.h"
-#include "report/WordAdapter.h"
 #include "report/WriterEngine.h"
 #include "report/WriterOffice.h"
 #include "tests/support/WorkedDesign.h"
@@ -97,19 +97,22 @@ int main(int argc, char* argv[]) {
     // The engines of the program, with the Writer instance held here so that it can be ended.
     const QString folder = QString::fromLocal8Bit(argv[2]);
     std::shared_ptr<WriterOffice> office;
+    std::vector<EngineRecord> engines;
     if (mode == "builtin") {
-        WordApp.maker = [folder] {
+        engines.push_back(CursorReportEngine::record(QStringLiteral("RTF"), nullptr, [folder] {
             return std::make_unique<RtfEngine>(folder, [](const QString&) { return true; });
-        };
+        }));
     } else {
         office = std::make_shared<WriterOffice>(WriterOffice::Options{false, 20000, folder});
-        WordApp.maker = [office, folder] {
-            std::vector<std::unique_ptr<DocumentEngine>> candidates;
-            candidates.push_back(std::make_unique<WriterEngine>(office));
-            candidates.push_back(std::make_unique<RtfEngine>(folder, nullptr));
-            return std::make_unique<FirstStartingEngine>(std::move(candidates));
-        };
+        engines.push_back(
+            CursorReportEngine::record(QStringLiteral("LibreOffice Writer"), nullptr, [office] {
+                return std::make_unique<WriterEngine>(office);
+            }));
+        engines.push_back(CursorReportEngine::record(QStringLiteral("RTF"), nullptr, [folder] {
+            return std::make_unique<RtfEngine>(folder, nullptr);
+        }));
     }
+    windows.report()->session().setEngines(std::move(engines));
 
     xcb_connection_t* x = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(x))

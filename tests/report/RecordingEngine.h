@@ -1,8 +1,9 @@
 // A word processor for checks: records every call and fails where it is told to.
 #pragma once
 
+#include "report/CursorReportEngine.h"
 #include "report/DocumentEngine.h"
-#include "report/WordAdapter.h"
+#include "report/EngineRecord.h"
 
 #include <QMap>
 #include <QSet>
@@ -11,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include <vector>
 
 namespace reporttest {
 
@@ -65,19 +67,11 @@ private:
     EngineScript& m_script;
 };
 
-// Makes WordCreate start recording engines on script until the object is gone.
-class RecordingEngines {
-public:
-    explicit RecordingEngines(EngineScript& script) {
-        WordApp.engine.reset();
-        WordApp.maker = [&script] { return std::make_unique<RecordingEngine>(script); };
-    }
-    ~RecordingEngines() {
-        WordApp.engine.reset();
-        WordApp.maker = nullptr;
-    }
-    RecordingEngines(const RecordingEngines&) = delete;
-    RecordingEngines& operator=(const RecordingEngines&) = delete;
-};
+// The engines of a session whose one word processor records on script.
+inline std::vector<EngineRecord> recordingEngines(EngineScript& script) {
+    return {CursorReportEngine::record(QStringLiteral("recording"), nullptr, [&script] {
+        return std::make_unique<RecordingEngine>(script);
+    })};
+}
 
 } // namespace reporttest

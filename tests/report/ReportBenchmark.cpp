@@ -1,9 +1,10 @@
 // How long a whole report takes with each engine (not a test):
 //   build/korvela_report_bench   (scripts/bench prints it with the other figures)
 // Writer is timed including its start; the built-in RTF engine from reading the template.
+#include "report/CursorReportEngine.h"
 #include "report/ReportFlow.h"
+#include "report/ReportSession.h"
 #include "report/RtfEngine.h"
-#include "report/WordAdapter.h"
 #include "tests/report/WorkedExample.h"
 
 #ifdef KORVELA_WITH_WRITER
@@ -13,6 +14,7 @@
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <optional>
 
 namespace {
 
@@ -32,19 +34,20 @@ public:
     int failures = 0;
 };
 
-void wholeReport(benchmark::State& run, const EngineMaker& maker) {
+void wholeReport(benchmark::State& run, const CursorReportEngine::CursorMaker& maker) {
     const DesignState state = reporttest::workedExample();
     const NumberText numbers(QChar(','));
     NoProgress progress;
     SilentSink sink;
-    WordApp.maker = maker;
+    std::optional<ReportSession> session;
     for (auto _ : run) {
-        guarded(sink, [&] { makeReport(state, numbers, kTemplate, progress, sink); });
         run.PauseTiming();
-        WordApp.engine.reset();
+        session.emplace(std::vector<EngineRecord>{
+            CursorReportEngine::record(QStringLiteral("timed"), nullptr, maker)});
         run.ResumeTiming();
+        guarded(sink, [&] { makeReport(*session, state, numbers, kTemplate, progress, sink); });
     }
-    WordApp.maker = nullptr;
+    session.reset();
     if (sink.failures)
         run.SkipWithError("the report did not complete");
 }

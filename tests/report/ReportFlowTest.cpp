@@ -2,7 +2,7 @@
 #include "report/ReportFlow.h"
 
 #include "report/ReportRows.h"
-#include "report/WordAdapter.h"
+#include "report/ReportSession.h"
 #include "tests/report/RecordingEngine.h"
 #include "tests/report/WorkedExample.h"
 #include "tests/support/QtPrinters.h"
@@ -11,7 +11,8 @@
 #include <gtest/gtest.h>
 
 using reporttest::EngineScript;
-using reporttest::RecordingEngines;
+using reporttest::RecordingEngine;
+using reporttest::recordingEngines;
 
 namespace {
 
@@ -32,6 +33,9 @@ public:
 };
 
 struct Outcome {
+    explicit Outcome(EngineScript& script) : session(recordingEngines(script)) {}
+
+    ReportSession session;
     RecordingProgress progress;
     RecordingSink sink;
     bool completed = false;
@@ -39,15 +43,15 @@ struct Outcome {
 
 // Presses "Отчёт" as the window does: inside the handler guard.
 void press(Outcome& run, const DesignState& state) {
-    run.completed =
-        guarded(run.sink, [&] { makeReport(state, kComma, kTemplate, run.progress, run.sink); });
+    run.completed = guarded(run.sink, [&] {
+        makeReport(run.session, state, kComma, kTemplate, run.progress, run.sink);
+    });
 }
 
 TEST(ReportFlow, CallsTheWordProcessorInOrderAndShowsTheFilledDocument) {
     EngineScript script;
-    RecordingEngines engines(script);
     const DesignState state = reporttest::workedExample();
-    Outcome run;
+    Outcome run(script);
     press(run, state);
 
     QStringList expected = {"create", "visible 0", "open " + kTemplate};
@@ -70,8 +74,7 @@ TEST(ReportFlow, CallsTheWordProcessorInOrderAndShowsTheFilledDocument) {
 
 TEST(ReportFlow, WithoutMaterialTheSizeRowsAreLeftOut) {
     EngineScript script;
-    RecordingEngines engines(script);
-    Outcome run;
+    Outcome run(script);
     press(run, reporttest::workedExample(ElectrodeMaterial::None));
     EXPECT_EQ(script.calls.filter(QStringLiteral("replace ")).size(), 47);
     EXPECT_EQ(script.calls.filter(QStringLiteral("##db&")).size(), 0);
@@ -96,8 +99,7 @@ TEST(ReportFlow, KeysNotFoundAreTriedThreeTimesThenSkippedAndNamedOnce) {
         EngineScript script;
         script.missingKeys = c.missing;
         script.lateKeys = c.late;
-        RecordingEngines engines(script);
-        Outcome run;
+        Outcome run(script);
         script.onCall = [&](const QString& call) {
             // The message comes after the document is shown and the progress is closed.
             if (call == QLatin1String("visible 1")) {
@@ -124,8 +126,7 @@ TEST(ReportFlow, KeysNotFoundAreTriedThreeTimesThenSkippedAndNamedOnce) {
 TEST(ReportFlow, TemplateThatDoesNotOpenClosesTheProgressAndSaysWhich) {
     EngineScript script;
     script.openFails = true;
-    RecordingEngines engines(script);
-    Outcome run;
+    Outcome run(script);
     press(run, reporttest::workedExample());
     EXPECT_EQ(script.calls, (QStringList{"create", "visible 0", "open " + kTemplate}));
     EXPECT_EQ(run.progress.events, (QStringList{"open", "close"}));
@@ -139,8 +140,7 @@ TEST(ReportFlow, DocumentThatCannotBeShownIsAnErrorNotSilence) {
     EngineScript script;
     script.showFails = true;
     script.missingKeys = {QStringLiteral("##rg&")};
-    RecordingEngines engines(script);
-    Outcome run;
+    Outcome run(script);
     press(run, reporttest::workedExample());
     EXPECT_EQ(script.calls.last(), QStringLiteral("visible 1"));
     EXPECT_EQ(run.progress.events.last(), QStringLiteral("close"));
@@ -151,51 +151,64 @@ TEST(ReportFlow, DocumentThatCannotBeShownIsAnErrorNotSilence) {
 TEST(ReportFlow, NoWordProcessorClosesTheProgressWithAnError) {
     EngineScript script;
     script.createFails = true;
-    RecordingEngines engines(script);
-    Outcome run;
+    Outcome run(script);
     press(run, reporttest::workedExample());
     EXPECT_EQ(script.calls, QStringList{"create"});
     EXPECT_EQ(run.progress.events, (QStringList{"open", "close"}));
     EXPECT_EQ(run.sink.errors, QStringList{"Не удалось запустить текстовый процессор для отчёта."});
-    EXPECT_EQ(WordApp.engine, nullptr);
+    EXPECT_EQ(run.session.engine(), nullptr);
+}
+
+// An engine that is no word processor: it fills the template with the rows at once.
+class FillingEngine : public ReportEngine {
+public:
+    explicit FillingEngine(QStringList& calls) : m_calls(calls) {}
+    void start() override { m_calls << QStringLiteral("start"); }
+    QStringList fill(const QString& templatePath, const std::vector<ReportRow>& rows,
+                     ReportProgress& progress) override {
+        m_calls << QStringLiteral("fill %1 with %2 rows").arg(templatePath).arg(rows.size());
+        for (const ReportRow& row : rows)
+            progress.advance(row.step);
+        return {};
+    }
+    void show() override { m_calls << QStringLiteral("show"); }
+
+private:
+    QStringList& m_calls;
+};
+
+// The engines are tried in order: one not available here is passed over, one that does not
+// start hands on, and the first that starts makes the report, also when it only fills.
+TEST(ReportFlow, TheFirstAvailableEngineThatStartsMakesTheReport) {
+    EngineScript absent, failing, after;
+    failing.createFails = true;
+    QStringList filling;
+    const auto cursor = [](EngineScript& script, bool available) {
+        return CursorReportEngine::record(
+            QStringLiteral("cursor"), [available] { return available; },
+            [&script] { return std::make_unique<RecordingEngine>(script); });
+    };
+    const EngineRecord filler{QStringLiteral("filling"), nullptr,
+                              [&] { return std::make_unique<FillingEngine>(filling); }};
+    Outcome run(absent);
+    run.session.setEngines(
+        {cursor(absent, false), cursor(failing, true), filler, cursor(after, true)});
+    press(run, reporttest::workedExample());
+
+    EXPECT_TRUE(run.completed);
+    EXPECT_EQ(run.session.engineName(), QStringLiteral("filling"));
+    EXPECT_TRUE(absent.calls.isEmpty());
+    EXPECT_EQ(failing.calls, QStringList{"create"});
+    EXPECT_EQ(filling, (QStringList{"start", "fill " + kTemplate + " with 50 rows", "show"}));
+    EXPECT_TRUE(after.calls.isEmpty());
+    EXPECT_EQ(run.progress.value, 120);
+    EXPECT_TRUE(run.sink.errors.isEmpty());
+    EXPECT_TRUE(run.sink.messages.isEmpty());
 }
 
 TEST(ReportFlow, TemplateIsBesideTheProgram) {
     EXPECT_EQ(reportTemplatePath(QStringLiteral("/nowhere/bin")),
               QStringLiteral("/nowhere/bin/отчёт/otchet.rtf"));
-}
-
-// The adapter functions: every error becomes false, a failed create keeps the application.
-TEST(WordAdapter, FailuresAreFalseAndAFailedCreateKeepsTheApplication) {
-    EngineScript script;
-    RecordingEngines engines(script);
-    EXPECT_FALSE(WordSetVisible(true)); // nothing created yet
-    EXPECT_FALSE(WordOpenDocument(kTemplate));
-    EXPECT_FALSE(WordGoToStart());
-    EXPECT_FALSE(WordFindReplace(QStringLiteral("##ro1"), QStringLiteral("40")));
-    EXPECT_TRUE(script.calls.isEmpty());
-
-    ASSERT_TRUE(WordCreate());
-    DocumentEngine* first = WordApp.engine.get();
-    script.createFails = true;
-    EXPECT_FALSE(WordCreate());
-    EXPECT_EQ(WordApp.engine.get(), first);
-    // The reason of each failure is kept until the next operation starts.
-    EXPECT_EQ(WordApp.lastFailure.reason, QStringLiteral("no word processor"));
-
-    script.openFails = true;
-    EXPECT_FALSE(WordOpenDocument(kTemplate));
-    EXPECT_EQ(WordApp.lastFailure.reason, QStringLiteral("no such document"));
-    script.missingKeys = {QStringLiteral("##ro1")};
-    EXPECT_FALSE(WordFindReplace(QStringLiteral("##ro1"), QStringLiteral("40")));
-    EXPECT_EQ(WordApp.lastFailure.reason, QStringLiteral("not found: ##ro1"));
-    EXPECT_TRUE(WordFindReplace(QStringLiteral("##ro2"), QStringLiteral("40")));
-    EXPECT_TRUE(WordApp.lastFailure.reason.isEmpty());
-    EXPECT_TRUE(WordGoToStart());
-
-    WordApp.maker = nullptr;
-    EXPECT_FALSE(WordCreate());
-    EXPECT_EQ(WordApp.lastFailure.reason, QStringLiteral("no word processor to start"));
 }
 
 } // namespace

@@ -1,11 +1,11 @@
 // The report template the build puts beside the program, and a whole report with the RTF engine.
 #include "calc/InstallationCheck.h"
-#include "report/EngineChoice.h"
+#include "report/CursorReportEngine.h"
 #include "report/ReportFlow.h"
 #include "report/ReportRows.h"
+#include "report/ReportSession.h"
 #include "report/RtfDocument.h"
 #include "report/RtfEngine.h"
-#include "report/WordAdapter.h"
 #include "tests/report/ReportTestSupport.h"
 #include "tests/report/WorkedExample.h"
 #include "tests/support/QtPrinters.h"
@@ -50,18 +50,18 @@ TEST(ReportTemplate, WholeReportWithTheRtfEngineFillsEveryValue) {
     const QByteArray hashBefore =
         QCryptographicHash::hash(readAll(kTemplate), QCryptographicHash::Sha256);
     QStringList opened;
-    WordApp.engine.reset();
-    WordApp.maker = [&] {
+    ReportSession session({CursorReportEngine::record(QStringLiteral("RTF"), nullptr, [&] {
         return std::make_unique<RtfEngine>(documents.path(), [&](const QString& file) {
             opened << file;
             return true;
         });
-    };
+    })});
     const DesignState state = reporttest::workedExample();
     const NumberText numbers(QChar(','));
     RecordingSink sink;
     NoProgress progress;
-    EXPECT_TRUE(guarded(sink, [&] { makeReport(state, numbers, kTemplate, progress, sink); }));
+    EXPECT_TRUE(
+        guarded(sink, [&] { makeReport(session, state, numbers, kTemplate, progress, sink); }));
     EXPECT_TRUE(sink.errors.isEmpty());
     EXPECT_TRUE(sink.messages.isEmpty()) << sink.messages.join(' ').toStdString();
     ASSERT_EQ(opened.size(), 1);
@@ -81,8 +81,6 @@ TEST(ReportTemplate, WholeReportWithTheRtfEngineFillsEveryValue) {
     EXPECT_TRUE(
         filled.contains(QStringLiteral("Ширина полки уголка вертикального заземлителя, b")));
     EXPECT_EQ(QCryptographicHash::hash(readAll(kTemplate), QCryptographicHash::Sha256), hashBefore);
-    WordApp.engine.reset();
-    WordApp.maker = nullptr;
 }
 
 // The built-in engine writes into outputDir and opens with opener; the report is made once.
@@ -95,21 +93,18 @@ struct BuiltInRun {
 
 BuiltInRun builtInReport(const DesignState& state, const QString& outputDir, bool opens) {
     BuiltInRun run;
-    WordApp.engine.reset();
-    WordApp.maker = [&] {
+    ReportSession session({CursorReportEngine::record(QStringLiteral("RTF"), nullptr, [&] {
         return std::make_unique<RtfEngine>(outputDir, [&](const QString& file) {
             run.shownFile = file;
             return opens;
         });
-    };
+    })});
     NoProgress progress;
     run.completed = guarded(run.sink, [&] {
-        makeReport(state, NumberText(QChar(',')), kTemplate, progress, run.sink);
+        makeReport(session, state, NumberText(QChar(',')), kTemplate, progress, run.sink);
     });
     if (!run.shownFile.isEmpty())
         run.text = RtfDocument(readAll(run.shownFile)).text();
-    WordApp.engine.reset();
-    WordApp.maker = nullptr;
     return run;
 }
 

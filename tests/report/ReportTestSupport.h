@@ -10,7 +10,9 @@
 
 namespace reporttest {
 
+#ifdef KORVELA_REPORT_TEMPLATE
 inline const QString kTemplate = QString::fromUtf8(KORVELA_REPORT_TEMPLATE);
+#endif
 
 inline QByteArray readAll(const QString& path) {
     QFile f(path);

@@ -13,7 +13,7 @@
 #include <QTest>
 
 using reporttest::EngineScript;
-using reporttest::RecordingEngines;
+using reporttest::recordingEngines;
 
 class ReportWindowTest : public QObject {
     Q_OBJECT
@@ -32,7 +32,6 @@ private slots:
         QFETCH(int, material);
         QFETCH(int, lastValue);
         EngineScript script;
-        RecordingEngines engines(script);
         QWidget owner;
         owner.resize(600, 400);
         owner.show();
@@ -41,6 +40,7 @@ private slots:
         const NumberText numbers(QChar(','));
         RecordingSink sink;
         ReportGenerator generator(state, numbers, sink, form10, &owner);
+        generator.session().setEngines(recordingEngines(script));
         generator.setTemplatePath(QStringLiteral("/t/отчёт/otchet.rtf"));
 
         QList<int> values;
@@ -68,13 +68,13 @@ private slots:
     void engineThatDoesNotStartClosesTheWindowWithAnError() {
         EngineScript script;
         script.createFails = true;
-        RecordingEngines engines(script);
         QWidget owner;
         auto* form10 = new TForm10(&owner);
         const DesignState state = reporttest::workedExample();
         const NumberText numbers(QChar(','));
         RecordingSink sink;
         ReportGenerator generator(state, numbers, sink, form10, &owner);
+        generator.session().setEngines(recordingEngines(script));
         generator.Button5Click();
         QVERIFY(!form10->isVisible());
         QCOMPARE(sink.errors, QStringList{"Не удалось запустить текстовый процессор для отчёта."});
@@ -83,11 +83,11 @@ private slots:
     // The main window's "Отчёт" reaches the report with the design state of the windows.
     void mainWindowButtonRunsTheReport() {
         EngineScript script;
-        RecordingEngines engines(script);
         const NumberText numbers(QChar(','));
         RecordingSink sink;
         WindowSet windows(numbers, sink);
         QVERIFY(windows.report());
+        windows.report()->session().setEngines(recordingEngines(script));
         windows.report()->setTemplatePath(QStringLiteral("/t/otchet.rtf"));
         windows.state() = reporttest::workedExample();
         windows.Form1()->Button5Click();

@@ -2,9 +2,10 @@
 // One Writer start serves every check of this program.
 #include "report/WriterEngine.h"
 
+#include "report/CursorReportEngine.h"
 #include "report/ReportFlow.h"
 #include "report/ReportRows.h"
-#include "report/WordAdapter.h"
+#include "report/ReportSession.h"
 #include "report/WriterOffice.h"
 #include "tests/report/ReportTestSupport.h"
 #include "tests/report/WorkedExample.h"
@@ -35,8 +36,6 @@ protected:
             std::make_shared<WriterOffice>(WriterOffice::Options{true, 60000, s_dir->path()});
     }
     static void TearDownTestSuite() {
-        WordApp.engine.reset();
-        WordApp.maker = nullptr;
         if (s_office)
             s_office->shutDown();
         s_office.reset();
@@ -45,18 +44,30 @@ protected:
     void SetUp() override {
         if (!s_office)
             GTEST_SKIP() << "soffice is not on PATH: LibreOffice Writer cannot be checked here";
-        WordApp.maker = [] { return std::make_unique<WriterEngine>(s_office); };
+        m_session.setEngines({CursorReportEngine::record(QStringLiteral("Writer"), nullptr, [this] {
+            auto writer = std::make_unique<WriterEngine>(s_office);
+            m_reportWriter = writer.get();
+            return writer;
+        })});
+        m_writer = std::make_unique<WriterEngine>(s_office);
     }
     void TearDown() override {
-        if (auto* writer = dynamic_cast<WriterEngine*>(WordApp.engine.get()))
-            writer->closeDocument();
+        if (m_writer)
+            m_writer->closeDocument();
+        if (m_session.engine())
+            m_reportWriter->closeDocument();
     }
-    static WriterEngine& writer() { return dynamic_cast<WriterEngine&>(*WordApp.engine); }
-    static QString storedText() {
+    static QString storedText(const WriterEngine& writer) {
         const QString file = s_dir->filePath(QStringLiteral("текст.txt"));
-        writer().storeAsText(file);
+        writer.storeAsText(file);
         return QString::fromUtf8(readAll(file));
     }
+
+    // The reports' engines, and the Writer engine of the session's report.
+    ReportSession m_session;
+    WriterEngine* m_reportWriter = nullptr;
+    // A Writer engine of the test's own.
+    std::unique_ptr<WriterEngine> m_writer;
 
     static inline std::unique_ptr<QTemporaryDir> s_dir;
     static inline std::shared_ptr<WriterOffice> s_office;
@@ -67,10 +78,10 @@ TEST_F(WriterEngineTest, FillsTheTemplateWithEveryValueAndLeavesTheTemplateAsItW
         QCryptographicHash::hash(readAll(kTemplate), QCryptographicHash::Sha256);
 
     // The template as Writer reads it, unfilled.
-    ASSERT_TRUE(WordCreate());
-    ASSERT_TRUE(WordOpenDocument(kTemplate));
-    QString expected = storedText();
-    writer().closeDocument();
+    m_writer->create();
+    m_writer->openDocument(kTemplate);
+    QString expected = storedText(*m_writer);
+    m_writer->closeDocument();
 
     const DesignState state = reporttest::workedExample();
     const NumberText numbers(QChar(','));
@@ -82,10 +93,12 @@ TEST_F(WriterEngineTest, FillsTheTemplateWithEveryValueAndLeavesTheTemplateAsItW
 
     RecordingSink sink;
     NoProgress progress;
-    EXPECT_TRUE(guarded(sink, [&] { makeReport(state, numbers, kTemplate, progress, sink); }));
+    EXPECT_TRUE(
+        guarded(sink, [&] { makeReport(m_session, state, numbers, kTemplate, progress, sink); }));
     EXPECT_TRUE(sink.errors.isEmpty()) << sink.errors.join(' ').toStdString();
     EXPECT_TRUE(sink.messages.isEmpty()) << sink.messages.join(' ').toStdString();
-    EXPECT_EQ(storedText(), expected);
+    ASSERT_NE(m_session.engine(), nullptr);
+    EXPECT_EQ(storedText(*m_reportWriter), expected);
     EXPECT_EQ(QCryptographicHash::hash(readAll(kTemplate), QCryptographicHash::Sha256), hashBefore);
 }
 
@@ -96,26 +109,27 @@ TEST_F(WriterEngineTest, SearchIsForwardCaseSensitiveAndWithoutPatterns) {
     f.write(R"({\rtf1\ansi ##k; {\b ##k}; ##r{\i o}1; a.c; ##end})");
     f.close();
 
-    ASSERT_TRUE(WordCreate());
-    ASSERT_TRUE(WordOpenDocument(path));
-    EXPECT_TRUE(WordGoToStart());
-    EXPECT_FALSE(WordFindReplace(QStringLiteral("##K"), QStringLiteral("x")));
-    EXPECT_FALSE(WordFindReplace(QStringLiteral("a.?c"), QStringLiteral("x")));
-    EXPECT_TRUE(WordFindReplace(QStringLiteral("##k"), QStringLiteral("первый")));
-    EXPECT_TRUE(WordGoToStart());
-    EXPECT_TRUE(WordFindReplace(QStringLiteral("##k"), QStringLiteral("второй")));
-    EXPECT_TRUE(WordFindReplace(QStringLiteral("##ro1"), QString()));
+    WriterEngine& writer = *m_writer;
+    writer.create();
+    writer.openDocument(path);
+    writer.goToStart();
+    EXPECT_FALSE(writer.findReplace(QStringLiteral("##K"), QStringLiteral("x")));
+    EXPECT_FALSE(writer.findReplace(QStringLiteral("a.?c"), QStringLiteral("x")));
+    EXPECT_TRUE(writer.findReplace(QStringLiteral("##k"), QStringLiteral("первый")));
+    writer.goToStart();
+    EXPECT_TRUE(writer.findReplace(QStringLiteral("##k"), QStringLiteral("второй")));
+    EXPECT_TRUE(writer.findReplace(QStringLiteral("##ro1"), QString()));
     // Behind the insertion point: found only from the start.
-    EXPECT_FALSE(WordFindReplace(QStringLiteral("##k"), QStringLiteral("x")));
-    EXPECT_FALSE(WordFindReplace(QStringLiteral("##k"), QStringLiteral("x")));
-    EXPECT_TRUE(WordFindReplace(QStringLiteral("##end"), QStringLiteral("конец")));
-    EXPECT_EQ(storedText().trimmed(), QStringLiteral("первый; второй; ; a.c; конец"));
+    EXPECT_FALSE(writer.findReplace(QStringLiteral("##k"), QStringLiteral("x")));
+    EXPECT_FALSE(writer.findReplace(QStringLiteral("##k"), QStringLiteral("x")));
+    EXPECT_TRUE(writer.findReplace(QStringLiteral("##end"), QStringLiteral("конец")));
+    EXPECT_EQ(storedText(writer).trimmed(), QStringLiteral("первый; второй; ; a.c; конец"));
 }
 
 TEST_F(WriterEngineTest, ReusesTheRunningInstanceAndFailsFastOnAMissingTemplate) {
-    ASSERT_TRUE(WordCreate());
+    ASSERT_TRUE(m_session.start());
     const pid_t pid = s_office->processId();
-    ASSERT_TRUE(WordCreate());
+    ASSERT_TRUE(m_session.start());
     EXPECT_EQ(s_office->processId(), pid);
     EXPECT_TRUE(s_office->alive());
 
@@ -125,11 +139,12 @@ TEST_F(WriterEngineTest, ReusesTheRunningInstanceAndFailsFastOnAMissingTemplate)
     RecordingSink sink;
     NoProgress progress;
     EXPECT_FALSE(guarded(sink, [&] {
-        makeReport(reporttest::workedExample(), NumberText(QChar(',')), missing, progress, sink);
+        makeReport(m_session, reporttest::workedExample(), NumberText(QChar(',')), missing,
+                   progress, sink);
     }));
     EXPECT_EQ(sink.errors, QStringList{"Не удалось открыть шаблон отчёта: " + missing + "."});
     EXPECT_LT(clock.elapsed(), 5000);
-    EXPECT_FALSE(WordGoToStart());
+    EXPECT_ANY_THROW(m_reportWriter->goToStart());
 }
 
 // Sets environment variables for one scope and puts back what was there.
@@ -195,22 +210,26 @@ TEST(WriterLocale, NamedButMissingLocaleStillMakesTheNote) {
     QTemporaryDir dir;
     ScopedEnvironment env{{"LC_ALL", "ru_RU.UTF-8"}, {"LANG", "ru_RU.UTF-8"}};
     auto office = std::make_shared<WriterOffice>(WriterOffice::Options{true, 60000, dir.path()});
-    WordApp.engine.reset();
-    WordApp.maker = [&] { return std::make_unique<WriterEngine>(office); };
+    WriterEngine* writer = nullptr;
+    auto session = std::make_unique<ReportSession>(std::vector<EngineRecord>{
+        CursorReportEngine::record(QStringLiteral("Writer"), nullptr, [&] {
+            auto made = std::make_unique<WriterEngine>(office);
+            writer = made.get();
+            return made;
+        })});
     RecordingSink sink;
     NoProgress progress;
     const bool made = guarded(sink, [&] {
-        makeReport(reporttest::workedExample(), NumberText(QChar(',')), kTemplate, progress, sink);
+        makeReport(*session, reporttest::workedExample(), NumberText(QChar(',')), kTemplate,
+                   progress, sink);
     });
     QString text;
     if (made) {
-        auto& writer = dynamic_cast<WriterEngine&>(*WordApp.engine);
-        writer.storeAsText(dir.filePath(QStringLiteral("текст.txt")));
+        writer->storeAsText(dir.filePath(QStringLiteral("текст.txt")));
         text = QString::fromUtf8(readAll(dir.filePath(QStringLiteral("текст.txt"))));
-        writer.closeDocument();
+        writer->closeDocument();
     }
-    WordApp.engine.reset();
-    WordApp.maker = nullptr;
+    session.reset();
     office->shutDown();
     EXPECT_TRUE(made) << sink.errors.join(' ').toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("R = 3,52 Ом ≤ Rн = 4 Ом: требование выполняется")));

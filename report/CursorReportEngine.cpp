@@ -1,0 +1,62 @@
+// A word processor as a report engine.
+#include "report/CursorReportEngine.h"
+
+#include <utility>
+
+namespace {
+
+// Runs a call whose failure the report does not look at; a failure answers false.
+template <class Call> bool quietly(Call&& call) {
+    try {
+        return call();
+    } catch (...) {
+        return false;
+    }
+}
+
+} // namespace
+
+CursorReportEngine::CursorReportEngine(std::unique_ptr<DocumentEngine> cursor)
+    : m_cursor(std::move(cursor)) {}
+
+EngineRecord CursorReportEngine::record(const QString& name, std::function<bool()> available,
+                                        CursorMaker makeCursor) {
+    return {name, std::move(available), [makeCursor = std::move(makeCursor)] {
+                return std::make_unique<CursorReportEngine>(makeCursor());
+            }};
+}
+
+void CursorReportEngine::start() {
+    m_cursor->create();
+}
+
+QStringList CursorReportEngine::fill(const QString& templatePath,
+                                     const std::vector<ReportRow>& rows, ReportProgress& progress) {
+    // Hidden while the document is filled.
+    quietly([&] {
+        m_cursor->setVisible(false);
+        return true;
+    });
+    m_cursor->openDocument(templatePath);
+
+    QStringList notFound;
+    for (const ReportRow& row : rows) {
+        // From the start, so that the search covers the whole document.
+        quietly([&] {
+            m_cursor->goToStart();
+            return true;
+        });
+        bool replaced = false;
+        for (int attempt = 0; attempt < kReplaceAttempts && !replaced; ++attempt)
+            replaced = quietly([&] { return m_cursor->findReplace(row.key, row.text); });
+        if (!replaced)
+            notFound << row.key;
+        if (row.step != 0)
+            progress.advance(row.step);
+    }
+    return notFound;
+}
+
+void CursorReportEngine::show() {
+    m_cursor->setVisible(true);
+}

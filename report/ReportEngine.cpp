@@ -1,0 +1,4 @@
+// A report engine as the report sees it.
+#include "report/ReportEngine.h"
+
+ReportEngine::~ReportEngine() = default;

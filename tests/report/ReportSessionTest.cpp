@@ -1,0 +1,123 @@
+// The report session: engines tried in order, the first that starts does the work, every failure
+// a false result with its reason.
+#include "report/ReportSession.h"
+
+#include "report/EngineChoice.h"
+#include "tests/report/RecordingEngine.h"
+#include "tests/report/ReportTestSupport.h"
+#include "tests/support/QtPrinters.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using reporttest::EngineScript;
+using reporttest::NoProgress;
+using reporttest::RecordingEngine;
+
+namespace {
+
+const std::vector<ReportRow> kRows = {{QStringLiteral("##k"), QStringLiteral("1"), 0}};
+
+std::vector<EngineRecord> recording(EngineScript& first, EngineScript& second) {
+    std::vector<EngineRecord> engines;
+    for (EngineScript* script : {&first, &second})
+        engines.push_back(
+            CursorReportEngine::record(QStringLiteral("%1").arg(engines.size()), nullptr, [script] {
+                return std::make_unique<RecordingEngine>(*script);
+            }));
+    return engines;
+}
+
+TEST(ReportSession, FallsBackToTheNextThatStarts) {
+    EngineScript writer, builtIn;
+    writer.createFails = true;
+    ReportSession session(recording(writer, builtIn));
+    NoProgress progress;
+    QStringList notFound;
+
+    EXPECT_FALSE(session.fill(QStringLiteral("/t.rtf"), kRows, progress, notFound));
+    EXPECT_EQ(session.lastFailure().reason, QStringLiteral("no word processor started"));
+    ASSERT_TRUE(session.start());
+    EXPECT_EQ(session.engineName(), QStringLiteral("1"));
+    EXPECT_TRUE(session.fill(QStringLiteral("/t.rtf"), kRows, progress, notFound));
+    EXPECT_TRUE(notFound.isEmpty());
+    EXPECT_TRUE(session.show());
+    EXPECT_EQ(writer.calls, QStringList{"create"});
+    EXPECT_EQ(builtIn.calls, (QStringList{"create", "visible 0", "open /t.rtf", "start",
+                                          "replace ##k=1", "visible 1"}));
+}
+
+TEST(ReportSession, NoneStartingIsAFailureThatKeepsTheEngineStartedBefore) {
+    EngineScript a, b;
+    ReportSession session(recording(a, b));
+    ASSERT_TRUE(session.start());
+    const ReportEngine* first = session.engine();
+    a.createFails = b.createFails = true;
+    EXPECT_FALSE(session.start());
+    EXPECT_EQ(session.engine(), first);
+    // The reason of each failure is kept until the next operation starts.
+    EXPECT_EQ(session.lastFailure().reason, QStringLiteral("no word processor"));
+
+    EXPECT_FALSE(ReportSession(recording(a, b)).start());
+    ReportSession none;
+    EXPECT_FALSE(none.start());
+    EXPECT_EQ(none.lastFailure().reason, QStringLiteral("no word processor to start"));
+    EXPECT_EQ(none.engine(), nullptr);
+    EXPECT_FALSE(none.show());
+}
+
+// A started engine that cannot open a template which is there and readable hands over to the next
+// one that starts and opens it; a template that is not there stays a failure of the first.
+TEST(ReportSession, TemplateTheStartedEngineCannotOpenFallsBackToTheNext) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString existing = dir.filePath(QStringLiteral("отчёт.rtf"));
+    QFile file(existing);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("{\\rtf1 ##k}");
+    file.close();
+    const QString missing = dir.filePath(QStringLiteral("нет.rtf"));
+
+    for (const QString& path : {existing, missing}) {
+        SCOPED_TRACE(path.toStdString());
+        EngineScript writer, builtIn;
+        writer.openFails = true;
+        ReportSession session(recording(writer, builtIn));
+        ASSERT_TRUE(session.start());
+        NoProgress progress;
+        QStringList notFound;
+        if (path == missing) {
+            EXPECT_FALSE(session.fill(path, kRows, progress, notFound));
+            EXPECT_EQ(session.lastFailure().reason, QStringLiteral("no such document"));
+            EXPECT_TRUE(builtIn.calls.isEmpty());
+            continue;
+        }
+        EXPECT_TRUE(session.fill(path, kRows, progress, notFound));
+        EXPECT_EQ(session.engineName(), QStringLiteral("1"));
+        EXPECT_EQ(writer.calls, (QStringList{"create", "visible 0", "open " + path}));
+        EXPECT_EQ(builtIn.calls,
+                  (QStringList{"create", "visible 0", "open " + path, "start", "replace ##k=1"}));
+    }
+}
+
+TEST(EngineChoice, WriterComesFirstWhereTheSdkWasFound) {
+    QStringList names;
+    for (const EngineRecord& record : standardEngines(QStringLiteral("/tmp"), nullptr))
+        names << record.name;
+    const QStringList expected =
+        KORVELA_EXPECT_WRITER ? QStringList{"LibreOffice Writer", "RTF"} : QStringList{"RTF"};
+    EXPECT_EQ(names, expected);
+}
+
+TEST(EngineChoice, TheBuiltInEngineIsAlwaysThereToFallBackOn) {
+    // With no soffice on PATH only the RTF engine can start, and it always does.
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", "/nonexistent");
+    ReportSession session(standardEngines(QStringLiteral("/tmp"), nullptr));
+    EXPECT_TRUE(session.start());
+    EXPECT_EQ(session.engineName(), QStringLiteral("RTF"));
+    qputenv("PATH", path);
+}
+
+} // namespace
