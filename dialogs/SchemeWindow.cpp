@@ -1,0 +1,204 @@
+// The window "Схема заземляющего устройства": scheme, bill of materials, sizes, saving.
+#include "dialogs/SchemeWindow.h"
+
+#include "base/Messages.h"
+#include "dialogs/SchemeView.h"
+#include "drawing/SchemeFiles.h"
+#include "tables/MinimumSizeTable.h"
+#include "widgets/SystemSchemeFileDialog.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFont>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QSpinBox* thicknessBox(const char* name, int value, QWidget* parent) {
+    auto* box = new QSpinBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setRange(1, 100);
+    box->setValue(value);
+    box->setSuffix(QStringLiteral(" мм"));
+    return box;
+}
+
+} // namespace
+
+SchemeWindow::SchemeWindow(const NumberText& numbers, MessageSink& sink, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_numbers(numbers), m_sink(sink),
+      m_fileDialog(std::make_unique<SystemSchemeFileDialog>()),
+      m_angleWall(thicknessBox("AngleWall", State{}.angleWallMm, this)),
+      m_stripThickness(thicknessBox("StripThickness", State{}.stripThicknessMm, this)),
+      m_save(new QPushButton(QStringLiteral("Сохранить…"), this)),
+      m_empty(new QLabel(QStringLiteral("Схема и ведомость материалов появятся после расчёта: "
+                                        "нажмите «Далее>>» на странице заземлителей."),
+                         this)),
+      m_tabs(new QTabWidget(this)), m_view(new SchemeView(m_tabs)),
+      m_bill(new QTableWidget(m_tabs)), m_warnings(new QLabel(m_tabs)) {
+    setObjectName(QStringLiteral("SchemeWindow"));
+    setWindowTitle(QStringLiteral("Схема заземляющего устройства"));
+    // The forms' font, as every window of the program has it.
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    resize(1040, 720);
+
+    m_save->setObjectName(QStringLiteral("SaveButton"));
+    m_empty->setObjectName(QStringLiteral("EmptyNote"));
+    m_empty->setAlignment(Qt::AlignCenter);
+    m_empty->setWordWrap(true);
+    m_tabs->setObjectName(QStringLiteral("Tabs"));
+    m_view->setObjectName(QStringLiteral("SchemeView"));
+    m_bill->setObjectName(QStringLiteral("BillTable"));
+    m_warnings->setObjectName(QStringLiteral("SizeWarnings"));
+    m_warnings->setWordWrap(true);
+    m_warnings->setTextFormat(Qt::PlainText);
+
+    const QStringList columns = billColumns();
+    m_bill->setColumnCount(static_cast<int>(columns.size()));
+    m_bill->setHorizontalHeaderLabels(columns);
+    m_bill->verticalHeader()->hide();
+    m_bill->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_bill->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_bill->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+
+    auto* billPage = new QWidget(m_tabs);
+    auto* billLayout = new QVBoxLayout(billPage);
+    billLayout->addWidget(m_bill, 1);
+    billLayout->addWidget(m_warnings);
+    m_tabs->addTab(m_view, QStringLiteral("Схема"));
+    m_tabs->addTab(billPage, QStringLiteral("Ведомость материалов"));
+
+    auto* inputs = new QHBoxLayout;
+    auto* wallCaption = new QLabel(QStringLiteral("Толщина стенки уголка δ:"), this);
+    wallCaption->setBuddy(m_angleWall);
+    auto* stripCaption = new QLabel(QStringLiteral("Толщина полосы δп:"), this);
+    stripCaption->setBuddy(m_stripThickness);
+    inputs->addWidget(wallCaption);
+    inputs->addWidget(m_angleWall);
+    inputs->addSpacing(16);
+    inputs->addWidget(stripCaption);
+    inputs->addWidget(m_stripThickness);
+    inputs->addStretch(1);
+    inputs->addWidget(m_save);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(inputs);
+    layout->addWidget(m_empty, 1);
+    layout->addWidget(m_tabs, 1);
+
+    const auto edited = [this] {
+        refresh();
+        if (!m_restoring)
+            emit stateEdited();
+    };
+    connect(m_angleWall, &QSpinBox::valueChanged, this, edited);
+    connect(m_stripThickness, &QSpinBox::valueChanged, this, edited);
+    connect(m_save, &QPushButton::clicked, this, [this] { saveScheme(); });
+    refresh();
+}
+
+SchemeWindow::~SchemeWindow() = default;
+
+void SchemeWindow::setFileDialog(std::unique_ptr<SchemeFileDialog> dialog) {
+    m_fileDialog = std::move(dialog);
+}
+
+void SchemeWindow::showDesign(const DesignState& state) {
+    m_design = state;
+    refresh();
+}
+
+void SchemeWindow::clearDesign() {
+    m_design.reset();
+    refresh();
+}
+
+SchemeWindow::State SchemeWindow::dialogState() const {
+    return {m_angleWall->value(), m_stripThickness->value()};
+}
+
+void SchemeWindow::restoreDialogState(const State& state) {
+    m_restoring = true;
+    m_angleWall->setValue(state.angleWallMm);
+    m_stripThickness->setValue(state.stripThicknessMm);
+    m_restoring = false;
+    refresh();
+}
+
+void SchemeWindow::refresh() {
+    m_empty->setVisible(!m_design);
+    m_tabs->setVisible(m_design.has_value());
+    m_save->setEnabled(m_design.has_value());
+    if (!m_design) {
+        m_view->setDrawing(std::nullopt);
+        fillBill(BillOfMaterials{});
+        return;
+    }
+    m_view->setDrawing(SchemeDrawing(*m_design, dialogState(), m_numbers));
+    fillBill(billOfMaterials(*m_design, dialogState()));
+}
+
+void SchemeWindow::fillBill(const BillOfMaterials& bill) {
+    const std::vector<BillRow> rows = billRows(bill, m_numbers);
+    m_bill->setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        const BillRow& row = rows[static_cast<std::size_t>(r)];
+        const QString cells[] = {row.name,  row.profile,     row.pieceLength,
+                                 row.count, row.totalLength, row.mass};
+        for (int c = 0; c < 6; ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            if (c >= 2)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            m_bill->setItem(r, c, item);
+        }
+    }
+    QPalette palette = m_warnings->palette();
+    if (bill.sizeWarnings.isEmpty()) {
+        m_warnings->setText(QStringLiteral("Размеры не меньше наименьших допустимых (") +
+                            minimumSizeSource() + QLatin1Char(')'));
+        palette.setColor(QPalette::WindowText, this->palette().color(QPalette::WindowText));
+    } else {
+        m_warnings->setText(bill.sizeWarnings.join(QLatin1Char('\n')));
+        palette.setColor(QPalette::WindowText, QColor(0xc0, 0x00, 0x00));
+    }
+    m_warnings->setPalette(palette);
+}
+
+bool SchemeWindow::saveScheme() {
+    if (!m_design || !m_fileDialog)
+        return false;
+    const QString start =
+        !m_lastFile.isEmpty()
+            ? m_lastFile
+            : QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                  .filePath(QStringLiteral("Схема заземляющего устройства.svg"));
+    const QString path = m_fileDialog->fileToSave(this, start);
+    if (path.isEmpty())
+        return false;
+    const std::optional<SchemeFormat> format = schemeFormatOf(path);
+    if (!format) {
+        m_sink.showError(QStringLiteral("Схему можно сохранить как SVG, PNG или PDF: "
+                                        "у файла «%1» другое расширение")
+                             .arg(QFileInfo(path).fileName()));
+        return false;
+    }
+    const QByteArray bytes =
+        schemeFile(SchemeDrawing(*m_design, dialogState(), m_numbers), *format);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        m_sink.showError(
+            QStringLiteral("Не удалось сохранить файл «%1»: %2").arg(path, file.errorString()));
+        return false;
+    }
+    m_lastFile = path;
+    return true;
+}

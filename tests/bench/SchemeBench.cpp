@@ -1,0 +1,51 @@
+// How fast the scheme is drawn (goal: 30 ms): onto a picture the size of the canvas, and as SVG.
+#include "calc/ElectrodeStage.h"
+#include "drawing/SchemeFiles.h"
+#include "tests/support/WorkedDesign.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const NumberText numbers(QLatin1Char(','));
+
+DesignState calculated(ElectrodeArrangement arrangement) {
+    worked::Design d = worked::rowOfAngles();
+    d.state.ElectrodeArrangement = arrangement;
+    d.state.UpperSoilName = d.state.LowerSoilName = QStringLiteral("Садовая земля-40");
+    runElectrodeStage(d.in, numbers, d.state);
+    return d.state;
+}
+
+void drawOntoPicture(benchmark::State& st, ElectrodeArrangement arrangement) {
+    const SchemeDrawing drawing(calculated(arrangement), {}, numbers);
+    QImage image(SchemeDrawing::canvasSize().toSize(), QImage::Format_RGB32);
+    for (auto _ : st) {
+        QPainter painter(&image);
+        drawing.paint(painter, image.size());
+    }
+}
+BENCHMARK_CAPTURE(drawOntoPicture, row, ElectrodeArrangement::Row)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(drawOntoPicture, contour, ElectrodeArrangement::Contour)
+    ->Unit(benchmark::kMillisecond);
+
+void drawAsSvg(benchmark::State& st) {
+    const SchemeDrawing drawing(calculated(ElectrodeArrangement::Contour), {}, numbers);
+    for (auto _ : st)
+        benchmark::DoNotOptimize(schemeSvg(drawing));
+}
+BENCHMARK(drawAsSvg)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

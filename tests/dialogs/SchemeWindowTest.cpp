@@ -1,0 +1,132 @@
+// The scheme window: empty before a design, follows the design it is given, saves SVG and PNG.
+#include "dialogs/SchemeWindow.h"
+#include "base/NumberText.h"
+#include "tests/support/RecordingSink.h"
+#include "tests/support/WindowTest.h"
+#include "widgets/SchemeFileDialog.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QSvgRenderer>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// Answers with the file set beforehand and records what it was asked.
+class AnsweringDialog : public SchemeFileDialog {
+public:
+    explicit AnsweringDialog(QString& answer) : m_answer(answer) {}
+    QString fileToSave(QWidget*, const QString&) override { return m_answer; }
+
+private:
+    QString& m_answer;
+};
+
+DesignState design(ElectrodeArrangement arrangement, double count, double strip) {
+    DesignState s;
+    s.ElectrodeArrangement = arrangement;
+    s.ElectrodeMaterial = ElectrodeMaterial::Angle;
+    s.AngleFlangeWidthMm = 60;
+    s.StripWidthMm = 40;
+    s.VerticalLength = 2.5;
+    s.VerticalSpacing = 5;
+    s.HorizontalDepth = 0.8;
+    s.UpperLayerThickness = 3;
+    s.RefinedCount = count;
+    s.RefinedHorizontalLength = strip;
+    s.NormalizedResistance = 4;
+    return s;
+}
+
+} // namespace
+
+class SchemeWindowTest : public QObject {
+    Q_OBJECT
+
+    const NumberText m_numbers{QLatin1Char(',')};
+    RecordingSink m_sink;
+    QString m_answer;
+    std::unique_ptr<SchemeWindow> m_window;
+
+    template <class W> W* part(const char* name) const {
+        return m_window->findChild<W*>(QString::fromLatin1(name));
+    }
+    QString bill(int row, int column) const {
+        const QTableWidgetItem* item = part<QTableWidget>("BillTable")->item(row, column);
+        return item ? item->text() : QString();
+    }
+
+private slots:
+    void initTestCase() { windowtest::useProgramFonts(); }
+    void init() {
+        m_sink.clear();
+        m_window = std::make_unique<SchemeWindow>(m_numbers, m_sink);
+        m_window->setFileDialog(std::make_unique<AnsweringDialog>(m_answer));
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+    void cleanup() { m_window.reset(); }
+
+    void emptyBeforeTheFirstDesign() {
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Схема заземляющего устройства"));
+        QVERIFY(part<QLabel>("EmptyNote")->isVisible());
+        QVERIFY(!part<QWidget>("Tabs")->isVisible());
+        QVERIFY(!part<QPushButton>("SaveButton")->isEnabled());
+        QCOMPARE(part<QTableWidget>("BillTable")->rowCount(), 0);
+    }
+
+    void followsTheDesignAndTheThicknesses() {
+        m_window->showDesign(design(ElectrodeArrangement::Row, 6, 25));
+        QVERIFY(!part<QLabel>("EmptyNote")->isVisible());
+        QVERIFY(part<QPushButton>("SaveButton")->isEnabled());
+        QCOMPARE(bill(0, 1), QStringLiteral("Уголок стальной 60×60×5"));
+        QCOMPARE(bill(0, 3), QStringLiteral("6"));
+
+        m_window->showDesign(design(ElectrodeArrangement::Contour, 8, 40));
+        QCOMPARE(bill(0, 3), QStringLiteral("8"));
+        QCOMPARE(bill(1, 4), QStringLiteral("40"));
+
+        // δ below the smallest allowed: the profile and a warning follow; the design file hears.
+        QSignalSpy edited(m_window.get(), &SchemeWindow::stateEdited);
+        part<QSpinBox>("AngleWall")->setValue(3);
+        QCOMPARE(edited.count(), 1);
+        QCOMPARE(bill(0, 1), QStringLiteral("Уголок стальной 60×60×3"));
+        QVERIFY(part<QLabel>("SizeWarnings")->text().contains(QStringLiteral("4 мм")));
+        QCOMPARE(m_window->dialogState(), (SchemeWindow::State{3, 4}));
+
+        m_window->restoreDialogState({6, 5});
+        QCOMPARE(edited.count(), 1);
+        QCOMPARE(bill(1, 1), QStringLiteral("Полоса стальная 40×5"));
+
+        m_window->clearDesign();
+        QVERIFY(part<QLabel>("EmptyNote")->isVisible());
+    }
+
+    void savesAnSvgAndAPngThatOpen() {
+        QTemporaryDir dir;
+        m_window->showDesign(design(ElectrodeArrangement::Contour, 7, 35));
+        m_answer = dir.filePath(QStringLiteral("схема.svg"));
+        windowtest::click(part<QPushButton>("SaveButton"));
+        QVERIFY(QSvgRenderer(m_answer).isValid());
+        m_answer = dir.filePath(QStringLiteral("схема.png"));
+        QVERIFY(m_window->saveScheme());
+        QVERIFY(!QImage(m_answer).isNull());
+
+        m_answer = dir.filePath(QStringLiteral("схема.jpg"));
+        QVERIFY(!m_window->saveScheme());
+        QCOMPARE(m_sink.errors.size(), 1);
+        m_answer.clear(); // cancelled
+        QVERIFY(!m_window->saveScheme());
+        QCOMPARE(m_sink.errors.size(), 1);
+    }
+};
+
+QTEST_MAIN(SchemeWindowTest)
+#include "SchemeWindowTest.moc"

@@ -1,0 +1,60 @@
+// The scheme as files: an SVG that parses, a PNG that loads, a PDF, for any design.
+#include "drawing/SchemeFiles.h"
+
+#include <QGuiApplication>
+#include <QSvgRenderer>
+#include <gtest/gtest.h>
+
+namespace {
+
+const NumberText numbers(QLatin1Char(','));
+
+DesignState design(ElectrodeArrangement arrangement, double count, double strip) {
+    DesignState s;
+    s.ElectrodeArrangement = arrangement;
+    s.ElectrodeMaterial = ElectrodeMaterial::Angle;
+    s.AngleFlangeWidthMm = 60;
+    s.StripWidthMm = 40;
+    s.VerticalLength = 2.5;
+    s.VerticalSpacing = 5;
+    s.HorizontalDepth = 0.8;
+    s.UpperLayerThickness = 3;
+    s.RefinedCount = count;
+    s.RefinedHorizontalLength = strip;
+    s.NormalizedResistance = 4;
+    s.CheckInstallationResistance = 3.93;
+    s.UpperSoilName = QStringLiteral("Садовая земля-40");
+    s.LowerSoilName = QStringLiteral("Глина-60");
+    return s;
+}
+
+TEST(SchemeFiles, EveryFormatOpensForARowAContourAndNoDesign) {
+    const DesignState designs[] = {design(ElectrodeArrangement::Row, 6, 25),
+                                   design(ElectrodeArrangement::Contour, 7, 35), DesignState{}};
+    for (const DesignState& s : designs) {
+        const SchemeDrawing drawing(s, {}, numbers);
+        QSvgRenderer svg(schemeSvg(drawing));
+        EXPECT_TRUE(svg.isValid());
+        EXPECT_EQ(svg.viewBoxF().size(), SchemeDrawing::canvasSize());
+        const QImage png = QImage::fromData(schemePng(drawing, 0.5), "PNG");
+        EXPECT_EQ(png.size(), (SchemeDrawing::canvasSize() * 0.5).toSize());
+        EXPECT_TRUE(schemePdf(drawing).startsWith("%PDF"));
+    }
+}
+
+TEST(SchemeFiles, FormatByExtension) {
+    EXPECT_EQ(schemeFormatOf(QStringLiteral("/tmp/a.svg")), SchemeFormat::Svg);
+    EXPECT_EQ(schemeFormatOf(QStringLiteral("схема.PNG")), SchemeFormat::Png);
+    EXPECT_EQ(schemeFormatOf(QStringLiteral("b.pdf")), SchemeFormat::Pdf);
+    EXPECT_FALSE(schemeFormatOf(QStringLiteral("c.jpg")));
+    EXPECT_FALSE(schemeFormatOf(QStringLiteral("svg")));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
