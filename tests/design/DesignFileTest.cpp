@@ -466,6 +466,23 @@ TEST_F(DesignFileOnDisk, AFailedSaveLeavesThePreviousFileByteForByte) {
               QStringList{"design.korvela"});
 }
 
+// The seeds are the designs above, so that what they open to is known apart from any reader.
+TEST(DesignFileSeeds, OpenToTheDesignsTheyHold) {
+    const std::pair<const char*, Maker> seeds[] = {
+        {"row-of-angles.korvela", rowOfAngles},
+        {"contour-of-rounds.korvela", contourOfRounds},
+        {"typed-texts.korvela", unusual},
+        {"empty.korvela", [](QChar) { return DesignSnapshot{}; }}};
+    for (const auto& [name, make] : seeds) {
+        SCOPED_TRACE(name);
+        QFile f(QDir(QStringLiteral(KORVELA_DESIGN_SEEDS)).filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        for (QChar sep : {QChar(u','), QChar(u'.')})
+            EXPECT_EQ(DesignFile::fromJson(bytes, NumberText(sep)), make(sep));
+    }
+}
+
 // Every seed of the design reader's fuzzer is a file this program writes, as it writes it.
 TEST(DesignFileSeeds, AreFilesAsTheProgramWritesThem) {
     const QDir seeds(QStringLiteral(KORVELA_DESIGN_SEEDS));
