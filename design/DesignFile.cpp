@@ -13,6 +13,7 @@
 #include <QJsonParseError>
 #include <QJsonValue>
 #include <QSaveFile>
+#include <QStringDecoder>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -402,6 +403,13 @@ QString parseFailure(const QByteArray& document, const QJsonParseError& error) {
         .arg(column);
 }
 
+// Whether bytes are a text in UTF-8: no byte that is foreign to it, no letter cut short.
+bool isUtf8(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder.decode(bytes); // decoding the whole text sets the error
+    return !decoder.hasError();
+}
+
 // ---- The kinds of members: each written and read with its check. A member is checked in the
 // file's notation, before it is written and before it is stored.
 
@@ -603,6 +611,8 @@ DesignSnapshot DesignFile::fromJson(const QByteArray& document, const NumberText
         text.remove(0, 3);
     if (text.trimmed().isEmpty())
         fail(QStringLiteral("файл пуст"));
+    if (!isUtf8(text))
+        fail(QStringLiteral("файл не в кодировке UTF-8"));
     QJsonParseError error{};
     const QJsonDocument json = QJsonDocument::fromJson(text, &error);
     if (error.error != QJsonParseError::NoError)

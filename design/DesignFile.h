@@ -42,7 +42,7 @@ public:
                              std::span<const DesignFileMember> members = designFileMembers());
     // The design of a document, with the edit boxes' texts in the separator of numbers. Throws
     // DesignFileError (without a path) naming the first fault found: a document that is not
-    // JSON, not a design, of a later version, or holding what no window could hold.
+    // UTF-8, not JSON, not a design, of a later version, or holding what no window could hold.
     static DesignSnapshot fromJson(const QByteArray& document, const NumberText& numbers,
                                    std::span<const DesignFileMember> members = designFileMembers());
 

@@ -270,6 +270,20 @@ std::function<QByteArray()> changedVersion1(const char* path, QJsonValue value) 
     };
 }
 
+// A text in Windows-1251, as an editor of that encoding saves it (the letters of these files).
+QByteArray cp1251(const QByteArray& utf8) {
+    QByteArray out;
+    for (QChar c : QString::fromUtf8(utf8)) {
+        if (c.unicode() < 0x80)
+            out += static_cast<char>(c.unicode());
+        else if (c >= u'А' && c <= u'я')
+            out += static_cast<char>(0xC0 + (c.unicode() - u'А'));
+        else
+            ADD_FAILURE() << "no such letter in Windows-1251 here: " << int(c.unicode());
+    }
+    return out;
+}
+
 std::function<QByteArray()> raw(const char* text) {
     return [text] { return QByteArray(text); };
 }
@@ -286,6 +300,10 @@ TEST(DesignFileFormat, BadFilesAreRefusedWithTheirReason) {
         {"newer version", changed("version", 3),
          "более новой версией программы (версия формата 3), а эта версия открывает версии не "
          "выше 2"},
+        {"saved in cp1251", [] { return cp1251(QJsonDocument(goodObject()).toJson()); },
+         "файл не в кодировке UTF-8"},
+        {"cut within a letter", raw("{\"format\": \"korvela-design\", \"x\": \"\xD0"),
+         "файл не в кодировке UTF-8"},
         {"version as text", changed("version", "1"), "поле «version» должно быть целым числом"},
         {"missing member", changed("wizard.upperLayerThickness", kMissing),
          "в файле нет поля «wizard.upperLayerThickness»"},
