@@ -1,12 +1,10 @@
+// Design files: a design written, read and checked member by member, by the table of members.
 #include "design/DesignFile.h"
 
 #include "base/Errors.h"
 #include "base/InputCharacters.h"
+#include "design/DesignFileMigration.h"
 #include "tables/ClimaticTable.h"
-#include "tables/ListItems.h"
-#include "tables/NormalizedResistanceTable.h"
-#include "tables/SoilTable.h"
-#include "tables/UtilizationTable.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -15,19 +13,20 @@
 #include <QJsonParseError>
 #include <QJsonValue>
 #include <QSaveFile>
+#include <QStringDecoder>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <optional>
-#include <span>
 #include <vector>
 
 namespace {
 
+using Member = DesignFileMember;
+
 const QString kFormat = QStringLiteral("korvela-design");
-constexpr int kVersion = 1;
 // The longest text an edit box or an editable list box holds.
 constexpr qsizetype kMaxText = 32767;
 constexpr int kZones = 4;
@@ -93,7 +92,8 @@ void checkFreeText(const QString& path, const QString& text) {
 }
 
 // An edit box's text, in the file's notation.
-void checkEditText(const QString& path, const QString& text, bool digitsOnly) {
+void checkEditText(const QString& path, const QString& text, Member::Characters characters) {
+    const bool digitsOnly = characters == Member::Characters::Digits;
     const QString& accepted = digitsOnly ? kDigitCharacters : kDecimalCharacters;
     if (text.size() > kMaxText)
         fail(QStringLiteral("текст поля %1 длиннее %2 знаков").arg(field(path)).arg(kMaxText));
@@ -108,14 +108,13 @@ void checkEditText(const QString& path, const QString& text, bool digitsOnly) {
 
 // An editable list box: its position is the position of its text among the items, none when
 // the text is no item.
-void checkListBox(const QString& path, const ListBoxState& box,
-                  std::span<const char16_t* const> items) {
+void checkListBox(const QString& path, const ListBoxState& box, const QStringList& items) {
     checkFreeText(path + QStringLiteral(".text"), box.text);
     const int count = static_cast<int>(items.size());
     if (box.position != -1)
         checkRange(path + QStringLiteral(".position"), box.position, 0, count - 1);
     if (box.position >= 0) {
-        const QString item = QString::fromUtf16(items[static_cast<std::size_t>(box.position)]);
+        const QString& item = items[box.position];
         if (item != box.text)
             fail(QStringLiteral("в поле %1 позиция %2 — это пункт %3, а не %4")
                      .arg(field(path))
@@ -124,7 +123,7 @@ void checkListBox(const QString& path, const ListBoxState& box,
         return;
     }
     for (int i = 0; i < count; ++i) {
-        if (QString::fromUtf16(items[static_cast<std::size_t>(i)]) == box.text)
+        if (items[i] == box.text)
             fail(QStringLiteral("в поле %1 текст %2 — это пункт списка с позицией %3, а позиция "
                                 "не указана")
                      .arg(field(path), quoted(box.text))
@@ -214,54 +213,6 @@ void checkZoneDialog(const QString& path, const ZoneDialogState& d, bool withTyp
                  .arg(field(path + QStringLiteral(".okEnabled"))));
 }
 
-std::vector<std::vector<double>> cellsOf(const UtilizationTable& table) {
-    return {table.rows.begin(), table.rows.end()};
-}
-
-std::vector<std::vector<double>> normalizedResistanceCells() {
-    std::vector<std::vector<double>> rows;
-    for (const auto& row : kNormalizedResistances)
-        rows.emplace_back(row.begin(), row.end());
-    return rows;
-}
-
-// The five display labels, by name, as numbers.
-struct Labels {
-    std::optional<double> Label29, Label28, Label27, Label16, Label26;
-};
-
-// Everything that is checked, on the design as the file holds it: the edit boxes in the file's
-// notation, the labels as numbers.
-void checkDesign(const DesignSnapshot& s, const Labels& labels) {
-    const WizardState& w = s.wizard;
-    std::vector<const char16_t*> soils;
-    for (const Soil& soil : kSoils)
-        soils.push_back(soil.item);
-    checkListBox(QStringLiteral("wizard.upperSoil"), w.upperSoil, soils);
-    checkListBox(QStringLiteral("wizard.lowerSoil"), w.lowerSoil, soils);
-    checkListBox(QStringLiteral("wizard.arrangement"), w.arrangement, kArrangementItems);
-    checkListBox(QStringLiteral("wizard.material"), w.material, kMaterialItems);
-    checkEditText(QStringLiteral("wizard.Edit5"), w.Edit5, false);
-    checkEditText(QStringLiteral("wizard.Edit6"), w.Edit6, false);
-    checkEditText(QStringLiteral("wizard.Edit8"), w.Edit8, true);
-    checkEditText(QStringLiteral("wizard.Edit9"), w.Edit9, false);
-    checkEditText(QStringLiteral("wizard.Edit10"), w.Edit10, true);
-    checkEditText(QStringLiteral("wizard.Edit11"), w.Edit11, false);
-    checkLabel(QStringLiteral("wizard.Label29"), labels.Label29, false);
-    checkLabel(QStringLiteral("wizard.Label28"), labels.Label28, false);
-    checkLabel(QStringLiteral("wizard.Label27"), labels.Label27, true);
-    checkLabel(QStringLiteral("wizard.Label16"), labels.Label16, false);
-    checkLabel(QStringLiteral("wizard.Label26"), labels.Label26, false);
-    checkRange(QStringLiteral("wizard.page"), w.page, 0, 2);
-    checkTwoList(QStringLiteral("dialogs.Form2"), s.Form2, cellsOf(kVerticalRowTable));
-    checkTwoList(QStringLiteral("dialogs.Form3"), s.Form3, cellsOf(kStripRowTable));
-    checkTwoList(QStringLiteral("dialogs.Form4"), s.Form4, cellsOf(kVerticalContourTable));
-    checkTwoList(QStringLiteral("dialogs.Form5"), s.Form5, cellsOf(kStripContourTable));
-    checkTwoList(QStringLiteral("dialogs.Form6"), s.Form6, normalizedResistanceCells());
-    checkZoneDialog(QStringLiteral("dialogs.Form7"), s.Form7, true);
-    checkZoneDialog(QStringLiteral("dialogs.Form8"), s.Form8, false);
-}
-
 // ---- Writing
 
 class JsonWriter {
@@ -343,38 +294,9 @@ private:
     bool m_first = true;
 };
 
-void writeListBox(JsonWriter& out, const char* key, const ListBoxState& box) {
-    out.begin(key);
-    out.whole("position", box.position >= 0 ? std::optional<int>(box.position) : std::nullopt);
-    out.string("text", box.text);
-    out.end();
-}
-
-void writeTwoList(JsonWriter& out, const char* key, const TwoListDialogState& d) {
-    out.begin(key);
-    out.string("firstText", d.firstText);
-    out.string("secondText", d.secondText);
-    out.whole("rememberedRow", d.rememberedRow);
-    out.number("value", d.value);
-    out.boolean("okEnabled", d.okEnabled);
-    out.end();
-}
-
-void writeZoneDialog(JsonWriter& out, const char* key, const ZoneDialogState& d, bool withType) {
-    out.begin(key);
-    out.whole("selectedZone", d.selectedZone);
-    if (withType)
-        out.string("typeText", d.typeText);
-    out.whole("rememberedZone", d.rememberedZone);
-    if (withType)
-        out.number("vertical", d.vertical);
-    out.number("horizontal", d.horizontal);
-    out.boolean("okEnabled", d.okEnabled);
-    out.end();
-}
-
 // A label's text as the number a dialog wrote; none when empty.
-std::optional<double> labelValue(const char* name, const QString& text, const NumberText& numbers) {
+std::optional<double> labelValue(const QString& path, const QString& text,
+                                 const NumberText& numbers) {
     if (text.isEmpty())
         return std::nullopt;
     std::optional<double> value;
@@ -383,8 +305,8 @@ std::optional<double> labelValue(const char* name, const QString& text, const Nu
     } catch (const ConversionError&) {
     }
     if (!value || numbers.general(*value) != text)
-        fail(QStringLiteral("надпись %1 содержит %2, а не число, записанное окном справочника")
-                 .arg(QString::fromLatin1(name), quoted(text)));
+        fail(QStringLiteral("поле %1 содержит %2, а не число, записанное окном справочника")
+                 .arg(field(path), quoted(text)));
     return value;
 }
 
@@ -392,47 +314,46 @@ std::optional<double> labelValue(const char* name, const QString& text, const Nu
 
 class JsonReader {
 public:
-    JsonReader(const QJsonObject& object, QString path, std::initializer_list<const char*> keys)
-        : m_object(object), m_path(std::move(path)) {
-        QStringList known;
-        for (const char* key : keys)
-            known << QString::fromLatin1(key);
+    // spelling: how the file spells the paths of members that a migration renamed.
+    JsonReader(const QJsonObject& object, QString path, const QStringList& keys,
+               const DesignFileMigration& spelling)
+        : m_object(object), m_path(std::move(path)), m_spelling(spelling) {
         for (auto it = object.begin(); it != object.end(); ++it) {
-            if (!known.contains(it.key()))
-                fail(QStringLiteral("в файле есть неизвестное поле %1")
-                         .arg(field(pathOf(it.key()))));
+            if (!keys.contains(it.key()))
+                throw DesignFileError::unknownMember(pathOf(it.key()));
         }
     }
 
     QString pathOf(const QString& key) const {
-        return m_path.isEmpty() ? key : m_path + u'.' + key;
+        return m_spelling.spelled(m_path.isEmpty() ? key : m_path + u'.' + key);
     }
+    bool has(const QString& key) const { return m_object.contains(key); }
 
-    JsonReader object(const char* key, std::initializer_list<const char*> keys) const {
+    JsonReader object(const QString& key, const QStringList& keys) const {
         const QJsonValue v = value(key);
         if (!v.isObject())
             wrongType(key, QStringLiteral("объектом"));
-        return JsonReader(v.toObject(), pathOf(QString::fromLatin1(key)), keys);
+        return JsonReader(v.toObject(), pathOf(key), keys, m_spelling);
     }
-    QString string(const char* key) const {
+    QString string(const QString& key) const {
         const QJsonValue v = value(key);
         if (!v.isString())
             wrongType(key, QStringLiteral("строкой"));
         return v.toString();
     }
-    bool boolean(const char* key) const {
+    bool boolean(const QString& key) const {
         const QJsonValue v = value(key);
         if (!v.isBool())
             wrongType(key, QStringLiteral("логическим значением (true или false)"));
         return v.toBool();
     }
-    double number(const char* key) const {
+    double number(const QString& key) const {
         const QJsonValue v = value(key);
         if (!v.isDouble())
             wrongType(key, QStringLiteral("числом"));
-        return v.toDouble();
+        return v.toDouble() + 0.0; // no negative zero
     }
-    std::optional<double> optionalNumber(const char* key) const {
+    std::optional<double> optionalNumber(const QString& key) const {
         const QJsonValue v = value(key);
         if (v.isNull())
             return std::nullopt;
@@ -441,75 +362,36 @@ public:
         return v.toDouble();
     }
     // A whole number from lowest to highest, or none for null.
-    std::optional<int> optionalWhole(const char* key, int lowest, int highest) const {
+    std::optional<int> optionalWhole(const QString& key, int lowest, int highest) const {
         const QJsonValue v = value(key);
         if (v.isNull())
             return std::nullopt;
         return whole(key, lowest, highest);
     }
-    int whole(const char* key, int lowest, int highest) const {
+    int whole(const QString& key, int lowest, int highest) const {
         const QJsonValue v = value(key);
         const double d = v.toDouble();
         if (!v.isDouble() || d != std::floor(d))
             wrongType(key, QStringLiteral("целым числом"));
-        checkRange(pathOf(QString::fromLatin1(key)), d, lowest, highest);
+        checkRange(pathOf(key), d, lowest, highest);
         return static_cast<int>(d);
     }
 
 private:
-    QJsonValue value(const char* key) const {
-        const QJsonValue v = m_object.value(QLatin1String(key));
+    QJsonValue value(const QString& key) const {
+        const QJsonValue v = m_object.value(key);
         if (v.isUndefined())
-            fail(
-                QStringLiteral("в файле нет поля %1").arg(field(pathOf(QString::fromLatin1(key)))));
+            fail(QStringLiteral("в файле нет поля %1").arg(field(pathOf(key))));
         return v;
     }
-    [[noreturn]] void wrongType(const char* key, const QString& kind) const {
-        fail(QStringLiteral("поле %1 должно быть %2")
-                 .arg(field(pathOf(QString::fromLatin1(key))), kind));
+    [[noreturn]] void wrongType(const QString& key, const QString& kind) const {
+        fail(QStringLiteral("поле %1 должно быть %2").arg(field(pathOf(key)), kind));
     }
 
     QJsonObject m_object;
     QString m_path;
+    const DesignFileMigration& m_spelling;
 };
-
-ListBoxState readListBox(const JsonReader& parent, const char* key, int items) {
-    const JsonReader r = parent.object(key, {"position", "text"});
-    ListBoxState box;
-    box.position = r.optionalWhole("position", 0, items - 1).value_or(-1);
-    box.text = r.string("text");
-    return box;
-}
-
-TwoListDialogState readTwoList(const JsonReader& parent, const char* key, int rows) {
-    const JsonReader r =
-        parent.object(key, {"firstText", "secondText", "rememberedRow", "value", "okEnabled"});
-    TwoListDialogState d;
-    d.firstText = r.string("firstText");
-    d.secondText = r.string("secondText");
-    d.rememberedRow = r.optionalWhole("rememberedRow", 0, rows - 1);
-    d.value = r.number("value") + 0.0; // no negative zero
-    d.okEnabled = r.boolean("okEnabled");
-    return d;
-}
-
-ZoneDialogState readZoneDialog(const JsonReader& parent, const char* key, bool withType) {
-    const JsonReader r =
-        withType
-            ? parent.object(key, {"selectedZone", "typeText", "rememberedZone", "vertical",
-                                  "horizontal", "okEnabled"})
-            : parent.object(key, {"selectedZone", "rememberedZone", "horizontal", "okEnabled"});
-    ZoneDialogState d;
-    d.selectedZone = r.optionalWhole("selectedZone", 0, kZones - 1);
-    if (withType)
-        d.typeText = r.string("typeText");
-    d.rememberedZone = r.optionalWhole("rememberedZone", 0, kZones - 1);
-    if (withType)
-        d.vertical = r.number("vertical") + 0.0;
-    d.horizontal = r.number("horizontal") + 0.0;
-    d.okEnabled = r.boolean("okEnabled");
-    return d;
-}
 
 QString parseFailure(const QByteArray& document, const QJsonParseError& error) {
     const qsizetype offset = std::clamp<qsizetype>(error.offset, 0, document.size());
@@ -521,63 +403,216 @@ QString parseFailure(const QByteArray& document, const QJsonParseError& error) {
         .arg(column);
 }
 
+// Whether bytes are a text in UTF-8: no byte that is foreign to it, no letter cut short.
+bool isUtf8(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder.decode(bytes); // decoding the whole text sets the error
+    return !decoder.hasError();
+}
+
+// ---- The kinds of members: each written and read with its check. A member is checked in the
+// file's notation, before it is written and before it is stored.
+
+// Where a member is written: its key in its group, and its path in the document for faults.
+struct Writing {
+    JsonWriter& out;
+    const NumberText& numbers;
+    const char* key;
+    QString path;
+};
+
+// Where a member is read from: its group, its key there and its path as the file spells it.
+struct Reading {
+    const JsonReader& in;
+    const NumberText& numbers;
+    QString key;
+    QString path;
+};
+
+void writeMember(const Member::ListBox& m, DesignSnapshot& s, const Writing& w) {
+    const ListBoxState& box = m.at(s);
+    checkListBox(w.path, box, m.items());
+    w.out.begin(w.key);
+    w.out.whole("position", box.position >= 0 ? std::optional<int>(box.position) : std::nullopt);
+    w.out.string("text", box.text);
+    w.out.end();
+}
+
+void readMember(const Member::ListBox& m, DesignSnapshot& s, const Reading& r) {
+    const QStringList items = m.items();
+    const JsonReader in = r.in.object(r.key, {"position", "text"});
+    ListBoxState box;
+    box.position = in.optionalWhole("position", 0, static_cast<int>(items.size()) - 1).value_or(-1);
+    box.text = in.string("text");
+    checkListBox(r.path, box, items);
+    m.at(s) = box;
+}
+
+void writeMember(const Member::EditText& m, DesignSnapshot& s, const Writing& w) {
+    const bool decimal = m.characters == Member::Characters::Decimal;
+    const QString text = decimal ? toFileNotation(m.at(s), w.numbers.separator()) : m.at(s);
+    checkEditText(w.path, text, m.characters);
+    w.out.string(w.key, text);
+}
+
+void readMember(const Member::EditText& m, DesignSnapshot& s, const Reading& r) {
+    const bool decimal = m.characters == Member::Characters::Decimal;
+    const QString text = r.in.string(r.key);
+    checkEditText(r.path, text, m.characters);
+    m.at(s) = decimal ? toWindowNotation(text, r.numbers.separator()) : text;
+}
+
+void writeMember(const Member::DisplayNumber& m, DesignSnapshot& s, const Writing& w) {
+    const std::optional<double> value = labelValue(w.path, m.at(s), w.numbers);
+    checkLabel(w.path, value, m.whole);
+    w.out.number(w.key, value);
+}
+
+void readMember(const Member::DisplayNumber& m, DesignSnapshot& s, const Reading& r) {
+    const std::optional<double> value = r.in.optionalNumber(r.key);
+    checkLabel(r.path, value, m.whole);
+    // As a dialog would write it; a text that would not read back (a value so near the largest
+    // double that its 15 digits round beyond it) could not be saved again.
+    const QString text = value ? r.numbers.general(*value) : QString();
+    labelValue(r.path, text, r.numbers);
+    m.at(s) = text;
+}
+
+void writeMember(const Member::Flag& m, DesignSnapshot& s, const Writing& w) {
+    w.out.boolean(w.key, m.at(s));
+}
+
+void readMember(const Member::Flag& m, DesignSnapshot& s, const Reading& r) {
+    m.at(s) = r.in.boolean(r.key);
+}
+
+void writeMember(const Member::Page& m, DesignSnapshot& s, const Writing& w) {
+    checkRange(w.path, m.at(s), 0, m.pages - 1);
+    w.out.whole(w.key, m.at(s));
+}
+
+void readMember(const Member::Page& m, DesignSnapshot& s, const Reading& r) {
+    m.at(s) = r.in.whole(r.key, 0, m.pages - 1);
+}
+
+void writeMember(const Member::TwoListDialog& m, DesignSnapshot& s, const Writing& w) {
+    const TwoListDialogState& d = m.at(s);
+    checkTwoList(w.path, d, m.rows());
+    w.out.begin(w.key);
+    w.out.string("firstText", d.firstText);
+    w.out.string("secondText", d.secondText);
+    w.out.whole("rememberedRow", d.rememberedRow);
+    w.out.number("value", d.value);
+    w.out.boolean("okEnabled", d.okEnabled);
+    w.out.end();
+}
+
+void readMember(const Member::TwoListDialog& m, DesignSnapshot& s, const Reading& r) {
+    const std::vector<std::vector<double>> rows = m.rows();
+    const JsonReader in =
+        r.in.object(r.key, {"firstText", "secondText", "rememberedRow", "value", "okEnabled"});
+    TwoListDialogState d;
+    d.firstText = in.string("firstText");
+    d.secondText = in.string("secondText");
+    d.rememberedRow = in.optionalWhole("rememberedRow", 0, static_cast<int>(rows.size()) - 1);
+    d.value = in.number("value");
+    d.okEnabled = in.boolean("okEnabled");
+    checkTwoList(r.path, d, rows);
+    m.at(s) = d;
+}
+
+void writeMember(const Member::ZoneDialog& m, DesignSnapshot& s, const Writing& w) {
+    const ZoneDialogState& d = m.at(s);
+    checkZoneDialog(w.path, d, m.withType);
+    w.out.begin(w.key);
+    w.out.whole("selectedZone", d.selectedZone);
+    if (m.withType)
+        w.out.string("typeText", d.typeText);
+    w.out.whole("rememberedZone", d.rememberedZone);
+    if (m.withType)
+        w.out.number("vertical", d.vertical);
+    w.out.number("horizontal", d.horizontal);
+    w.out.boolean("okEnabled", d.okEnabled);
+    w.out.end();
+}
+
+void readMember(const Member::ZoneDialog& m, DesignSnapshot& s, const Reading& r) {
+    const JsonReader in =
+        m.withType
+            ? r.in.object(r.key, {"selectedZone", "typeText", "rememberedZone", "vertical",
+                                  "horizontal", "okEnabled"})
+            : r.in.object(r.key, {"selectedZone", "rememberedZone", "horizontal", "okEnabled"});
+    ZoneDialogState d;
+    d.selectedZone = in.optionalWhole("selectedZone", 0, kZones - 1);
+    if (m.withType)
+        d.typeText = in.string("typeText");
+    d.rememberedZone = in.optionalWhole("rememberedZone", 0, kZones - 1);
+    if (m.withType)
+        d.vertical = in.number("vertical");
+    d.horizontal = in.number("horizontal");
+    d.okEnabled = in.boolean("okEnabled");
+    checkZoneDialog(r.path, d, m.withType);
+    m.at(s) = d;
+}
+
+// Whether a member holds what it holds when the program starts.
+bool atStart(const Member& member, DesignSnapshot& s) {
+    return std::visit(
+        [&s](const auto& m) {
+            DesignSnapshot start;
+            return m.at(s) == m.at(start);
+        },
+        member.kind);
+}
+
+// The groups of the members, in the order of their first members.
+QStringList groupsOf(std::span<const Member> members) {
+    QStringList groups;
+    for (const Member& m : members) {
+        if (!groups.contains(QLatin1String(m.group)))
+            groups << QString::fromLatin1(m.group);
+    }
+    return groups;
+}
+
+bool inGroup(const Member& m, const QString& group) {
+    return group == QLatin1String(m.group);
+}
+
 } // namespace
 
-QByteArray DesignFile::toJson(const DesignSnapshot& design, const NumberText& numbers) {
-    const QChar sep = numbers.separator();
+QByteArray DesignFile::toJson(const DesignSnapshot& design, const NumberText& numbers,
+                              std::span<const DesignFileMember> members) {
     DesignSnapshot s = design;
-    WizardState& w = s.wizard;
-    for (QString* edit : {&w.Edit5, &w.Edit6, &w.Edit9, &w.Edit11})
-        *edit = toFileNotation(*edit, sep);
-    Labels labels;
-    labels.Label29 = labelValue("Label29", w.Label29, numbers);
-    labels.Label28 = labelValue("Label28", w.Label28, numbers);
-    labels.Label27 = labelValue("Label27", w.Label27, numbers);
-    labels.Label16 = labelValue("Label16", w.Label16, numbers);
-    labels.Label26 = labelValue("Label26", w.Label26, numbers);
-    checkDesign(s, labels);
-
     JsonWriter out;
     out.string("format", kFormat);
-    out.whole("version", kVersion);
-    out.begin("wizard");
-    writeListBox(out, "upperSoil", w.upperSoil);
-    writeListBox(out, "lowerSoil", w.lowerSoil);
-    out.number("Label29", labels.Label29);
-    out.number("Label28", labels.Label28);
-    out.string("Edit5", w.Edit5);
-    out.string("Edit6", w.Edit6);
-    out.number("Label27", labels.Label27);
-    out.boolean("button1Enabled", w.button1Enabled);
-    writeListBox(out, "arrangement", w.arrangement);
-    writeListBox(out, "material", w.material);
-    out.string("Edit8", w.Edit8);
-    out.string("Edit9", w.Edit9);
-    out.string("Edit10", w.Edit10);
-    out.string("Edit11", w.Edit11);
-    out.number("Label26", labels.Label26);
-    out.number("Label16", labels.Label16);
-    out.boolean("button3Enabled", w.button3Enabled);
-    out.whole("page", w.page);
-    out.end();
-    out.begin("dialogs");
-    writeTwoList(out, "Form2", s.Form2);
-    writeTwoList(out, "Form3", s.Form3);
-    writeTwoList(out, "Form4", s.Form4);
-    writeTwoList(out, "Form5", s.Form5);
-    writeTwoList(out, "Form6", s.Form6);
-    writeZoneDialog(out, "Form7", s.Form7, true);
-    writeZoneDialog(out, "Form8", s.Form8, false);
-    out.end();
+    out.whole("version", DesignFileMigration::kCurrentVersion);
+    for (const QString& group : groupsOf(members)) {
+        bool begun = false;
+        for (const Member& m : members) {
+            if (!inGroup(m, group) || (m.presence == Member::Presence::Optional && atStart(m, s)))
+                continue;
+            if (!begun)
+                out.begin(m.group);
+            begun = true;
+            const Writing w{out, numbers, m.key, group + u'.' + QLatin1String(m.key)};
+            std::visit([&](const auto& kind) { writeMember(kind, s, w); }, m.kind);
+        }
+        if (begun)
+            out.end();
+    }
     return out.finish();
 }
 
-DesignSnapshot DesignFile::fromJson(const QByteArray& document, const NumberText& numbers) {
+DesignSnapshot DesignFile::fromJson(const QByteArray& document, const NumberText& numbers,
+                                    std::span<const DesignFileMember> members) {
     QByteArray text = document;
     if (text.startsWith("\xEF\xBB\xBF"))
         text.remove(0, 3);
     if (text.trimmed().isEmpty())
         fail(QStringLiteral("файл пуст"));
+    if (!isUtf8(text))
+        fail(QStringLiteral("файл не в кодировке UTF-8"));
     QJsonParseError error{};
     const QJsonDocument json = QJsonDocument::fromJson(text, &error);
     if (error.error != QJsonParseError::NoError)
@@ -589,67 +624,38 @@ DesignSnapshot DesignFile::fromJson(const QByteArray& document, const NumberText
     if (!version.isDouble() || version.toDouble() != std::floor(version.toDouble()) ||
         version.toDouble() < 1)
         fail(QStringLiteral("поле «version» должно быть целым числом не меньше 1"));
-    if (version.toDouble() > kVersion)
+    if (version.toDouble() > DesignFileMigration::kCurrentVersion)
         fail(QStringLiteral("файл сохранён более новой версией программы (версия формата %1), а "
-                            "эта версия открывает только версию %2")
+                            "эта версия открывает версии не выше %2")
                  .arg(QString::number(version.toDouble(), 'g', 17))
-                 .arg(kVersion));
+                 .arg(DesignFileMigration::kCurrentVersion));
 
-    const JsonReader root(top, {}, {"format", "version", "wizard", "dialogs"});
-    const JsonReader wr = root.object(
-        "wizard", {"upperSoil", "lowerSoil", "Label29", "Label28", "Edit5", "Edit6", "Label27",
-                   "button1Enabled", "arrangement", "material", "Edit8", "Edit9", "Edit10",
-                   "Edit11", "Label26", "Label16", "button3Enabled", "page"});
+    const DesignFileMigration migrated(top, static_cast<int>(version.toDouble()));
+    const QStringList groups = groupsOf(members);
+    const JsonReader root(migrated.document(), {},
+                          QStringList{QStringLiteral("format"), QStringLiteral("version")} + groups,
+                          migrated);
     DesignSnapshot s;
-    WizardState& w = s.wizard;
-    const int soils = static_cast<int>(kSoils.size());
-    w.upperSoil = readListBox(wr, "upperSoil", soils);
-    w.lowerSoil = readListBox(wr, "lowerSoil", soils);
-    w.arrangement = readListBox(wr, "arrangement", static_cast<int>(kArrangementItems.size()));
-    w.material = readListBox(wr, "material", static_cast<int>(kMaterialItems.size()));
-    w.Edit5 = wr.string("Edit5");
-    w.Edit6 = wr.string("Edit6");
-    w.Edit8 = wr.string("Edit8");
-    w.Edit9 = wr.string("Edit9");
-    w.Edit10 = wr.string("Edit10");
-    w.Edit11 = wr.string("Edit11");
-    Labels labels;
-    labels.Label29 = wr.optionalNumber("Label29");
-    labels.Label28 = wr.optionalNumber("Label28");
-    labels.Label27 = wr.optionalNumber("Label27");
-    labels.Label16 = wr.optionalNumber("Label16");
-    labels.Label26 = wr.optionalNumber("Label26");
-    w.button1Enabled = wr.boolean("button1Enabled");
-    w.button3Enabled = wr.boolean("button3Enabled");
-    w.page = wr.whole("page", 0, 2);
-
-    const JsonReader dr =
-        root.object("dialogs", {"Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8"});
-    s.Form2 = readTwoList(dr, "Form2", static_cast<int>(kVerticalRowTable.rows.size()));
-    s.Form3 = readTwoList(dr, "Form3", static_cast<int>(kStripRowTable.rows.size()));
-    s.Form4 = readTwoList(dr, "Form4", static_cast<int>(kVerticalContourTable.rows.size()));
-    s.Form5 = readTwoList(dr, "Form5", static_cast<int>(kStripContourTable.rows.size()));
-    s.Form6 = readTwoList(dr, "Form6", static_cast<int>(kNormalizedResistances.size()));
-    s.Form7 = readZoneDialog(dr, "Form7", true);
-    s.Form8 = readZoneDialog(dr, "Form8", false);
-
-    checkDesign(s, labels);
-
-    const QChar sep = numbers.separator();
-    for (QString* edit : {&w.Edit5, &w.Edit6, &w.Edit9, &w.Edit11})
-        *edit = toWindowNotation(*edit, sep);
-    // As a dialog would write it; a text that would not read back (a value so near the largest
-    // double that its 15 digits round beyond it) could not be saved again.
-    auto labelText = [&numbers](const char* name, std::optional<double> v) {
-        const QString text = v ? numbers.general(*v) : QString();
-        labelValue(name, text, numbers);
-        return text;
-    };
-    w.Label29 = labelText("Label29", labels.Label29);
-    w.Label28 = labelText("Label28", labels.Label28);
-    w.Label27 = labelText("Label27", labels.Label27);
-    w.Label16 = labelText("Label16", labels.Label16);
-    w.Label26 = labelText("Label26", labels.Label26);
+    for (const QString& group : groups) {
+        QStringList keys;
+        bool required = false;
+        for (const Member& m : members) {
+            if (inGroup(m, group)) {
+                keys << QString::fromLatin1(m.key);
+                required = required || m.presence == Member::Presence::Required;
+            }
+        }
+        if (!required && !root.has(group))
+            continue;
+        const JsonReader in = root.object(group, keys);
+        for (const Member& m : members) {
+            const QString key = QString::fromLatin1(m.key);
+            if (!inGroup(m, group) || (m.presence == Member::Presence::Optional && !in.has(key)))
+                continue;
+            const Reading r{in, numbers, key, in.pathOf(key)};
+            std::visit([&](const auto& kind) { readMember(kind, s, r); }, m.kind);
+        }
+    }
     return s;
 }
 

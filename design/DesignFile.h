@@ -4,14 +4,20 @@
 
 #include "base/NumberText.h"
 #include "design/DesignFileError.h"
+#include "design/DesignFileMembers.h"
 #include "design/DesignSnapshot.h"
 
 #include <QByteArray>
 #include <QString>
+#include <span>
 
 // The document is an object whose first members are "format": "korvela-design" and
-// "version": 1, followed by "wizard" and "dialogs". Members are written in a fixed order, one a
+// "version": 2, followed by "wizard" and "dialogs". Their members are named for what they hold
+// and described once, in the table of DesignFileMembers.h; they are written in its order, one a
 // line, indented by four blanks, so that two saves of similar designs compare line by line.
+// Saving always writes the current version. A file of an earlier version is first brought up to
+// it by DesignFileMigration, then read as one of the current version; a file of a later version
+// is refused.
 //
 // Numbers in the edit boxes are kept as the texts that were typed, in a notation of their own:
 // "." stands for the decimal separator of the system that shows them and "," for the other of the
@@ -30,11 +36,15 @@ public:
     static constexpr qint64 kMaxFileSize = 1024 * 1024;
 
     // The document for a design. Throws DesignFileError (without a path) for a snapshot that no
-    // window could hold, e.g. a display label that holds no number.
-    static QByteArray toJson(const DesignSnapshot& design, const NumberText& numbers);
+    // window could hold, e.g. a display label that holds no number. members is the table that
+    // the document is written by; the design file's own unless a test gives another.
+    static QByteArray toJson(const DesignSnapshot& design, const NumberText& numbers,
+                             std::span<const DesignFileMember> members = designFileMembers());
     // The design of a document, with the edit boxes' texts in the separator of numbers. Throws
-    // DesignFileError (without a path) naming the first fault found.
-    static DesignSnapshot fromJson(const QByteArray& document, const NumberText& numbers);
+    // DesignFileError (without a path) naming the first fault found: a document that is not
+    // UTF-8, not JSON, not a design, of a later version, or holding what no window could hold.
+    static DesignSnapshot fromJson(const QByteArray& document, const NumberText& numbers,
+                                   std::span<const DesignFileMember> members = designFileMembers());
 
     // Opens the design file at path. Throws DesignFileError naming the path for a file that is
     // missing, no regular file, larger than kMaxFileSize, unreadable, or not a valid design.

@@ -1,3 +1,4 @@
+// The messages of the faults of design files.
 #include "design/DesignFileError.h"
 
 namespace {
@@ -18,3 +19,7 @@ DesignFileError::DesignFileError(QString reason)
 DesignFileError::DesignFileError(Action action, QString path, QString reason)
     : UserError(messageFor(action, path, reason)), m_action(action), m_path(std::move(path)),
       m_reason(std::move(reason)) {}
+
+DesignFileError DesignFileError::unknownMember(const QString& path) {
+    return DesignFileError(QStringLiteral("в файле есть неизвестное поле «%1»").arg(path));
+}

@@ -14,6 +14,8 @@ public:
     explicit DesignFileError(QString reason);
     // The same reason, or a reason of the file system, for the file at path.
     DesignFileError(Action action, QString path, QString reason);
+    // A member that the file's version does not have, at a path of keys such as "wizard.Edit7".
+    static DesignFileError unknownMember(const QString& path);
 
     Action action() const noexcept { return m_action; }
     const QString& path() const noexcept { return m_path; }

@@ -1,5 +1,6 @@
 // What the windows hold of a design, as plain data: the inputs and picks of the main window and
-// the state of every reference dialog. Saved designs are made of it and restore it.
+// the state of every reference dialog. Saved designs are made of it and restore it; each field
+// that is saved has its row, and its key in the file, in DesignFileMembers.cpp.
 #pragma once
 
 #include <QString>

@@ -266,14 +266,14 @@ private slots:
                                   << "[";
         QTest::newRow("other format") << "korvela-design"
                                       << "spreadsheet";
-        QTest::newRow("newer version") << "\"version\": 1"
-                                       << "\"version\": 2";
-        QTest::newRow("wrong type") << "\"button1Enabled\": true"
-                                    << "\"button1Enabled\": 1";
+        QTest::newRow("newer version") << "\"version\": 2"
+                                       << "\"version\": 3";
+        QTest::newRow("wrong type") << "\"siteNextEnabled\": true"
+                                    << "\"siteNextEnabled\": 1";
         QTest::newRow("position out of range") << "\"position\": \\d+"
                                                << "\"position\": 99";
-        QTest::newRow("text an edit box refuses") << "\"Edit8\": \"\\d+\""
-                                                  << "\"Edit8\": \"5x\"";
+        QTest::newRow("text an edit box refuses") << "\"electrodeSize\": \"\\d+\""
+                                                  << "\"electrodeSize\": \"5x\"";
         QTest::newRow("too large") << "\\}\\s*$" << QString(1100000, u' ') + u'}';
     }
     void badFileChangesNothing() {
@@ -496,8 +496,9 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         QString text = QString::fromUtf8(f.readAll());
         f.close();
-        QVERIFY(text.contains(QStringLiteral("\"Edit9\": \"2.5\"")));
-        text.replace(QStringLiteral("\"Edit9\": \"2.5\""), QStringLiteral("\"Edit9\": \"\""));
+        QVERIFY(text.contains(QStringLiteral("\"electrodeLength\": \"2.5\"")));
+        text.replace(QStringLiteral("\"electrodeLength\": \"2.5\""),
+                     QStringLiteral("\"electrodeLength\": \"\""));
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(text.toUtf8());
         f.close();

@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <csignal>
 #include <functional>
+#include <string_view>
 #include <sys/resource.h>
 
 namespace {
@@ -167,7 +168,8 @@ TEST(DesignFileFormat, AnotherSeparatorKeepsWhatReads) {
     s.wizard.Label26 = QStringLiteral("0٫75");
     const QByteArray file = DesignFile::toJson(s, arabic);
     for (const char* line :
-         {"\"Edit5\": \"2.5\"", "\"Edit6\": \"0,8\"", "\"Edit9\": \"2,5\"", "\"Label29\": 1.35"})
+         {"\"upperLayerThickness\": \"2.5\"", "\"horizontalDepth\": \"0,8\"",
+          "\"electrodeLength\": \"2,5\"", "\"climaticCoefficientVertical\": 1.35"})
         EXPECT_TRUE(file.contains(line)) << line;
     s.wizard.Edit6 = QStringLiteral("0,8");
     EXPECT_EQ(DesignFile::fromJson(file, arabic), s);
@@ -176,12 +178,13 @@ TEST(DesignFileFormat, AnotherSeparatorKeepsWhatReads) {
 
 TEST(DesignFileFormat, IsIndentedJsonWithPointsAndAFixedOrder) {
     const QByteArray file = DesignFile::toJson(unusual(u','), NumberText(u','));
-    EXPECT_TRUE(file.startsWith("{\n    \"format\": \"korvela-design\",\n    \"version\": 1,\n"
+    EXPECT_TRUE(file.startsWith("{\n    \"format\": \"korvela-design\",\n    \"version\": 2,\n"
                                 "    \"wizard\": {\n        \"upperSoil\": {\n"))
         << file.toStdString();
     EXPECT_TRUE(file.endsWith("\n    }\n}\n"));
     for (const char* line :
-         {"\"Edit5\": \"2,5\"", "\"Edit6\": \"..,\"", "\"Label26\": 2e-05", "\"Label16\": 1e+15",
+         {"\"upperLayerThickness\": \"2,5\"", "\"horizontalDepth\": \"..,\"",
+          "\"utilizationHorizontal\": 2e-05", "\"utilizationVertical\": 1e+15",
           "\"position\": null", "\"text\": \"моя \\\"глина\\\" \\\\ 🙂\"",
           "\"rememberedRow\": 2"})
         EXPECT_TRUE(file.contains(line)) << line;
@@ -192,6 +195,36 @@ TEST(DesignFileFormat, IsIndentedJsonWithPointsAndAFixedOrder) {
               (QStringList{"dialogs", "format", "version", "wizard"})); // sorted by QJsonObject
     EXPECT_EQ(DesignFile::toJson(rowOfAngles(u','), NumberText(u',')),
               DesignFile::toJson(rowOfAngles(u','), NumberText(u',')));
+}
+
+// A member that a later release adds is optional: a file without it opens with the member as
+// the program starts, and it is written only when it holds something else. Here the second
+// "Далее>>" and every dialog stand in for such members.
+TEST(DesignFileFormat, OptionalMembersMayBeLeftOut) {
+    std::vector<DesignFileMember> members(designFileMembers().begin(), designFileMembers().end());
+    for (DesignFileMember& m : members) {
+        if (m.key == std::string_view("electrodesNextEnabled") ||
+            m.group == std::string_view("dialogs"))
+            m.presence = DesignFileMember::Presence::Optional;
+    }
+    const NumberText numbers(u',');
+    DesignSnapshot plain;
+    plain.wizard = rowOfAngles(u',').wizard;
+    plain.wizard.button3Enabled = false;
+    const QByteArray withoutThem = DesignFile::toJson(plain, numbers, members);
+    EXPECT_FALSE(withoutThem.contains("electrodesNextEnabled"));
+    EXPECT_FALSE(withoutThem.contains("dialogs"));
+    EXPECT_EQ(DesignFile::fromJson(withoutThem, numbers, members), plain);
+    EXPECT_EQ(DesignFile::fromJson(DesignFile::toJson(plain, numbers), numbers, members), plain);
+    EXPECT_THROW(DesignFile::fromJson(withoutThem, numbers), DesignFileError);
+    // Those that hold something else are written.
+    const DesignSnapshot full = rowOfAngles(u',');
+    const QByteArray withThem = DesignFile::toJson(full, numbers, members);
+    EXPECT_TRUE(withThem.contains("\"electrodesNextEnabled\": true")) << withThem.toStdString();
+    EXPECT_TRUE(withThem.contains("\"climaticDialog\": {"));
+    EXPECT_FALSE(withThem.contains("utilizationVerticalContourDialog"));
+    EXPECT_EQ(DesignFile::fromJson(withThem, numbers, members), full);
+    EXPECT_EQ(DesignFile::fromJson(DesignFile::toJson(full, numbers), numbers, members), full);
 }
 
 // A bad file: made from a good one by one change at a path of member names.
@@ -226,6 +259,31 @@ std::function<QByteArray()> changed(const char* path, QJsonValue value) {
     };
 }
 
+// The same, made from the version-1 seed of the same design.
+std::function<QByteArray()> changedVersion1(const char* path, QJsonValue value) {
+    return [path, value] {
+        QFile f(QStringLiteral(KORVELA_DESIGN_SEEDS "/v1/row-of-angles.korvela"));
+        if (!f.open(QIODevice::ReadOnly))
+            return QByteArray();
+        const QJsonObject v1 = QJsonDocument::fromJson(f.readAll()).object();
+        return QJsonDocument(with(v1, QString::fromLatin1(path).split(u'.'), value)).toJson();
+    };
+}
+
+// A text in Windows-1251, as an editor of that encoding saves it (the letters of these files).
+QByteArray cp1251(const QByteArray& utf8) {
+    QByteArray out;
+    for (QChar c : QString::fromUtf8(utf8)) {
+        if (c.unicode() < 0x80)
+            out += static_cast<char>(c.unicode());
+        else if (c >= u'А' && c <= u'я')
+            out += static_cast<char>(0xC0 + (c.unicode() - u'А'));
+        else
+            ADD_FAILURE() << "no such letter in Windows-1251 here: " << int(c.unicode());
+    }
+    return out;
+}
+
 std::function<QByteArray()> raw(const char* text) {
     return [text] { return QByteArray(text); };
 }
@@ -239,19 +297,25 @@ TEST(DesignFileFormat, BadFilesAreRefusedWithTheirReason) {
         {"a list", raw("[1, 2]"), "это не файл проекта Корвелы"},
         {"another format", changed("format", "other"), "это не файл проекта Корвелы"},
         {"no format", changed("format", kMissing), "это не файл проекта Корвелы"},
-        {"newer version", changed("version", 2),
-         "более новой версией программы (версия формата 2)"},
+        {"newer version", changed("version", 3),
+         "более новой версией программы (версия формата 3), а эта версия открывает версии не "
+         "выше 2"},
+        {"saved in cp1251", [] { return cp1251(QJsonDocument(goodObject()).toJson()); },
+         "файл не в кодировке UTF-8"},
+        {"cut within a letter", raw("{\"format\": \"korvela-design\", \"x\": \"\xD0"),
+         "файл не в кодировке UTF-8"},
         {"version as text", changed("version", "1"), "поле «version» должно быть целым числом"},
-        {"missing member", changed("wizard.Edit5", kMissing), "в файле нет поля «wizard.Edit5»"},
+        {"missing member", changed("wizard.upperLayerThickness", kMissing),
+         "в файле нет поля «wizard.upperLayerThickness»"},
         {"unknown member", changed("wizard.Edit7", "1"), "неизвестное поле «wizard.Edit7»"},
-        {"unknown dialog member", changed("dialogs.Form8.typeText", ""),
-         "неизвестное поле «dialogs.Form8.typeText»"},
-        {"number for a text", changed("wizard.Edit5", 3),
-         "поле «wizard.Edit5» должно быть строкой"},
-        {"text for a flag", changed("wizard.button1Enabled", "да"),
-         "«wizard.button1Enabled» должно быть логическим значением"},
-        {"text for a label", changed("wizard.Label16", "0,745"),
-         "«wizard.Label16» должно быть числом или null"},
+        {"unknown dialog member", changed("dialogs.horizontalClimaticDialog.typeText", ""),
+         "неизвестное поле «dialogs.horizontalClimaticDialog.typeText»"},
+        {"number for a text", changed("wizard.upperLayerThickness", 3),
+         "поле «wizard.upperLayerThickness» должно быть строкой"},
+        {"text for a flag", changed("wizard.siteNextEnabled", "да"),
+         "«wizard.siteNextEnabled» должно быть логическим значением"},
+        {"text for a label", changed("wizard.utilizationVertical", "0,745"),
+         "«wizard.utilizationVertical» должно быть числом или null"},
         {"list for an object", changed("dialogs", QJsonArray()),
          "поле «dialogs» должно быть объектом"},
         {"soil beyond the list", changed("wizard.upperSoil.position", 18),
@@ -263,45 +327,65 @@ TEST(DesignFileFormat, BadFilesAreRefusedWithTheirReason) {
         {"material beyond the list", changed("wizard.material.position", 2),
          "«wizard.material.position» вне допустимых пределов: 2 (допустимо от 0 до 1)"},
         {"page beyond the wizard", changed("wizard.page", 3), "(допустимо от 0 до 2)"},
-        {"row beyond the table", changed("dialogs.Form2.rememberedRow", 3),
-         "«dialogs.Form2.rememberedRow» вне допустимых пределов: 3"},
-        {"zone beyond four", changed("dialogs.Form7.selectedZone", 4),
-         "«dialogs.Form7.selectedZone» вне допустимых пределов: 4 (допустимо от 0 до 3)"},
-        {"separator in a digits box", changed("wizard.Edit8", "6,0"),
-         "поле «wizard.Edit8» содержит «6,0», а в это поле вводятся только цифры"},
-        {"minus in a decimal box", changed("wizard.Edit9", "-2.5"),
-         "«wizard.Edit9» содержит «-2.5», а в это поле вводятся только цифры, «.» и «,»"},
-        {"blank in a decimal box", changed("wizard.Edit11", "5 "), "только цифры, «.» и «,»"},
-        {"text too long for its box", changed("wizard.Edit5", QString(32768, u'1')),
-         "текст поля «wizard.Edit5» длиннее 32767 знаков"},
+        {"row beyond the table", changed("dialogs.utilizationVerticalRowDialog.rememberedRow", 3),
+         "«dialogs.utilizationVerticalRowDialog.rememberedRow» вне допустимых пределов: 3"},
+        {"zone beyond four", changed("dialogs.climaticDialog.selectedZone", 4),
+         "«dialogs.climaticDialog.selectedZone» вне допустимых пределов: 4 (допустимо от 0 до 3)"},
+        {"separator in a digits box", changed("wizard.electrodeSize", "6,0"),
+         "поле «wizard.electrodeSize» содержит «6,0», а в это поле вводятся только цифры"},
+        {"minus in a decimal box", changed("wizard.electrodeLength", "-2.5"),
+         "«wizard.electrodeLength» содержит «-2.5», а в это поле вводятся только цифры, «.» и «,»"},
+        {"blank in a decimal box", changed("wizard.electrodeSpacing", "5 "),
+         "только цифры, «.» и «,»"},
+        {"text too long for its box", changed("wizard.upperLayerThickness", QString(32768, u'1')),
+         "текст поля «wizard.upperLayerThickness» длиннее 32767 знаков"},
         {"item text of another position", changed("wizard.upperSoil.text", "Суглинок-80"),
          "в поле «wizard.upperSoil» позиция 7 — это пункт «Садовая земля-40», а не «Суглинок-80»"},
         {"item text without its position", changed("wizard.arrangement.position", QJsonValue()),
          "текст «В ряд» — это пункт списка с позицией 1, а позиция не указана"},
-        {"control character in a list box", changed("dialogs.Form3.firstText", "2\n"),
-         "текст поля «dialogs.Form3.firstText» содержит управляющие знаки"},
-        {"label with a fraction of an ohm", changed("wizard.Label27", 4.5),
-         "«wizard.Label27» должно быть целым неотрицательным числом или null"},
-        {"negative label", changed("wizard.Label29", -1.35),
-         "«wizard.Label29» должно быть неотрицательным числом или null"},
-        {"label that would not read back", changed("wizard.Label16", 1.7976931348623157e308),
-         "надпись Label16 содержит «1,79769313486232E308», а не число"},
-        {"value from no table", changed("dialogs.Form2.value", 0.5),
-         "значения 0.5 поля «dialogs.Form2.value» нет в таблице этого окна"},
-        {"value of another dialog's table", changed("dialogs.Form6.value", 0.745),
-         "«dialogs.Form6.value» нет в таблице"},
-        {"value without a row", changed("dialogs.Form2.rememberedRow", QJsonValue()),
-         "поле «dialogs.Form2.value» не равно 0, а строка таблицы не запомнена"},
-        {"row without OK", changed("dialogs.Form3.okEnabled", false),
+        {"control character in a list box",
+         changed("dialogs.utilizationStripRowDialog.firstText", "2\n"),
+         "текст поля «dialogs.utilizationStripRowDialog.firstText» содержит управляющие знаки"},
+        {"label with a fraction of an ohm", changed("wizard.normalizedResistance", 4.5),
+         "«wizard.normalizedResistance» должно быть целым неотрицательным числом или null"},
+        {"negative label", changed("wizard.climaticCoefficientVertical", -1.35),
+         "«wizard.climaticCoefficientVertical» должно быть неотрицательным числом или null"},
+        {"label that would not read back",
+         changed("wizard.utilizationVertical", 1.7976931348623157e308),
+         "поле «wizard.utilizationVertical» содержит «1,79769313486232E308», а не число"},
+        {"value from no table", changed("dialogs.utilizationVerticalRowDialog.value", 0.5),
+         "значения 0.5 поля «dialogs.utilizationVerticalRowDialog.value» нет в таблице этого окна"},
+        {"value of another dialog's table",
+         changed("dialogs.normalizedResistanceDialog.value", 0.745),
+         "«dialogs.normalizedResistanceDialog.value» нет в таблице"},
+        {"value without a row",
+         changed("dialogs.utilizationVerticalRowDialog.rememberedRow", QJsonValue()),
+         "поле «dialogs.utilizationVerticalRowDialog.value» не равно 0, а строка таблицы не "
+         "запомнена"},
+        {"row without OK", changed("dialogs.utilizationStripRowDialog.okEnabled", false),
          "строка таблицы запомнена, а кнопка OK не разрешена"},
-        {"horizontal of another zone", changed("dialogs.Form7.horizontal", 4),
-         "«dialogs.Form7.horizontal» должно быть равно 5.75"},
-        {"vertical from no table", changed("dialogs.Form7.vertical", 1.2),
-         "«dialogs.Form7.vertical» нет в таблице"},
-        {"OK without a zone", changed("dialogs.Form7.selectedZone", QJsonValue()),
+        {"horizontal of another zone", changed("dialogs.climaticDialog.horizontal", 4),
+         "«dialogs.climaticDialog.horizontal» должно быть равно 5.75"},
+        {"vertical from no table", changed("dialogs.climaticDialog.vertical", 1.2),
+         "«dialogs.climaticDialog.vertical» нет в таблице"},
+        {"OK without a zone", changed("dialogs.climaticDialog.selectedZone", QJsonValue()),
          "кнопка OK разрешена, а зона не выбрана"},
-        {"zone without OK", changed("dialogs.Form7.okEnabled", false),
+        {"zone without OK", changed("dialogs.climaticDialog.okEnabled", false),
          "зона запомнена, а кнопка OK не разрешена"},
+        // A file of version 1 has its faults named as it spells its members.
+        {"version 1: number for a text", changedVersion1("wizard.Edit5", 3),
+         "поле «wizard.Edit5» должно быть строкой"},
+        {"version 1: row beyond the table", changedVersion1("dialogs.Form2.rememberedRow", 3),
+         "«dialogs.Form2.rememberedRow» вне допустимых пределов: 3"},
+        {"version 1: missing dialog", changedVersion1("dialogs.Form7", kMissing),
+         "в файле нет поля «dialogs.Form7»"},
+        {"version 1: label that would not read back",
+         changedVersion1("wizard.Label16", 1.7976931348623157e308),
+         "поле «wizard.Label16» содержит «1,79769313486232E308», а не число"},
+        {"version 1: a key of version 2", changedVersion1("wizard.upperLayerThickness", "3"),
+         "в файле есть неизвестное поле «wizard.upperLayerThickness»"},
+        {"version 1: unknown dialog", changedVersion1("dialogs.Form9", QJsonObject()),
+         "в файле есть неизвестное поле «dialogs.Form9»"},
     };
     const NumberText numbers(u',');
     for (const BadFile& c : cases) {
@@ -326,11 +410,11 @@ TEST(DesignFileFormat, SavingRefusesWhatCouldNotBeOpened) {
         std::function<void(DesignSnapshot&)> change;
         const char* reason;
     } cases[] = {
-        {"letter typed", [](DesignSnapshot& s) { s.wizard.Edit10 = "4a"; }, "«wizard.Edit10»"},
+        {"letter typed", [](DesignSnapshot& s) { s.wizard.Edit10 = "4a"; }, "«wizard.stripWidth»"},
         {"label that is no number", [](DesignSnapshot& s) { s.wizard.Label26 = "0,750"; },
-         "надпись Label26 содержит «0,750», а не число"},
+         "поле «wizard.utilizationHorizontal» содержит «0,750», а не число"},
         {"type in the horizontal dialog", [](DesignSnapshot& s) { s.Form8.typeText = "x"; },
-         "у окна «dialogs.Form8» нет типа электродов"},
+         "у окна «dialogs.horizontalClimaticDialog» нет типа электродов"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -464,6 +548,39 @@ TEST_F(DesignFileOnDisk, AFailedSaveLeavesThePreviousFileByteForByte) {
     EXPECT_EQ(contents(file), before);
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList{"design.korvela"});
+}
+
+// The seeds of the fuzzer are the designs above in the current version, and under v1/ the same
+// designs as version 1 wrote them, so that what each opens to is known apart from any reader.
+// A file of version 1 opens as it did before version 2, and saving it writes version 2.
+TEST(DesignFileSeeds, BothVersionsOpenToTheDesignsTheyHold) {
+    const std::pair<QString, Maker> seeds[] = {
+        {"contour-of-rounds.korvela", contourOfRounds},
+        {"empty.korvela", [](QChar) { return DesignSnapshot{}; }},
+        {"row-of-angles.korvela", rowOfAngles},
+        {"typed-texts.korvela", unusual}};
+    const QDir current(QStringLiteral(KORVELA_DESIGN_SEEDS));
+    const QDir version1(current.filePath(QStringLiteral("v1")));
+    QStringList names;
+    for (const auto& seed : seeds)
+        names << seed.first;
+    EXPECT_EQ(version1.entryList(QDir::Files), names) << "every file of version 1 is checked";
+    const auto bytes = [](const QDir& dir, const QString& name) {
+        QFile f(dir.filePath(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    for (const auto& [name, make] : seeds) {
+        SCOPED_TRACE(name.toStdString());
+        const QByteArray old = bytes(version1, name);
+        const QByteArray saved = bytes(current, name);
+        ASSERT_TRUE(old.contains("\"version\": 1,"));
+        for (QChar sep : {QChar(u','), QChar(u'.')}) {
+            const NumberText numbers(sep);
+            EXPECT_EQ(DesignFile::fromJson(old, numbers), make(sep));
+            EXPECT_EQ(DesignFile::fromJson(saved, numbers), make(sep));
+            EXPECT_EQ(DesignFile::toJson(DesignFile::fromJson(old, numbers), numbers), saved);
+        }
+    }
 }
 
 // Every seed of the design reader's fuzzer is a file this program writes, as it writes it.

@@ -1,5 +1,6 @@
 // Fuzzes the design reader: whatever it opens saves again, opens to the same design under either
 // decimal separator, and saves to the same bytes; whatever it refuses, it refuses with a reason.
+// The seeds under v1/ are files of version 1, which are brought up to the current version first.
 #include "design/DesignFile.h"
 #include "design/DesignFileError.h"
 

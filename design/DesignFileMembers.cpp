@@ -1,0 +1,102 @@
+// The table of the design file's members, version 2.
+#include "design/DesignFileMembers.h"
+
+#include "tables/ListItems.h"
+#include "tables/NormalizedResistanceTable.h"
+#include "tables/SoilTable.h"
+#include "tables/UtilizationTable.h"
+
+#include <array>
+
+namespace {
+
+using M = DesignFileMember;
+using enum DesignFileMember::Characters;
+using enum DesignFileMember::Presence;
+
+QStringList soilItems() {
+    QStringList items;
+    for (const Soil& soil : kSoils)
+        items << QString::fromUtf16(soil.item);
+    return items;
+}
+
+template <std::size_t N> QStringList itemsOf(const std::array<const char16_t*, N>& items) {
+    QStringList out;
+    for (const char16_t* item : items)
+        out << QString::fromUtf16(item);
+    return out;
+}
+
+QStringList arrangementItems() {
+    return itemsOf(kArrangementItems);
+}
+
+QStringList materialItems() {
+    return itemsOf(kMaterialItems);
+}
+
+template <const UtilizationTable& Table> std::vector<std::vector<double>> utilizationCells() {
+    return {Table.rows.begin(), Table.rows.end()};
+}
+
+std::vector<std::vector<double>> normalizedResistanceCells() {
+    std::vector<std::vector<double>> rows;
+    for (const auto& row : kNormalizedResistances)
+        rows.emplace_back(row.begin(), row.end());
+    return rows;
+}
+
+// A member that a later release adds is Optional: a file without it opens with the member as
+// the program starts, and the member is written only when it holds something else, so that files
+// without it stay as they were. Adding one takes its field in DesignSnapshot and one row here, in
+// the place where it is to stand in the file; a new group makes a new object of the document.
+// Keys are never renamed or taken away within a version: that takes a new version, and a step of
+// DesignFileMigration that brings the files of this one up to it.
+const M kMembers[] = {
+    {"wizard", "upperSoil", Required, M::ListBox{inWizard<&WizardState::upperSoil>, soilItems}},
+    {"wizard", "lowerSoil", Required, M::ListBox{inWizard<&WizardState::lowerSoil>, soilItems}},
+    {"wizard", "climaticCoefficientVertical", Required,
+     M::DisplayNumber{inWizard<&WizardState::Label29>, false}},
+    {"wizard", "climaticCoefficientHorizontal", Required,
+     M::DisplayNumber{inWizard<&WizardState::Label28>, false}},
+    {"wizard", "upperLayerThickness", Required,
+     M::EditText{inWizard<&WizardState::Edit5>, Decimal}},
+    {"wizard", "horizontalDepth", Required, M::EditText{inWizard<&WizardState::Edit6>, Decimal}},
+    {"wizard", "normalizedResistance", Required,
+     M::DisplayNumber{inWizard<&WizardState::Label27>, true}},
+    {"wizard", "siteNextEnabled", Required, M::Flag{inWizard<&WizardState::button1Enabled>}},
+    {"wizard", "arrangement", Required,
+     M::ListBox{inWizard<&WizardState::arrangement>, arrangementItems}},
+    {"wizard", "material", Required, M::ListBox{inWizard<&WizardState::material>, materialItems}},
+    {"wizard", "electrodeSize", Required, M::EditText{inWizard<&WizardState::Edit8>, Digits}},
+    {"wizard", "electrodeLength", Required, M::EditText{inWizard<&WizardState::Edit9>, Decimal}},
+    {"wizard", "stripWidth", Required, M::EditText{inWizard<&WizardState::Edit10>, Digits}},
+    {"wizard", "electrodeSpacing", Required, M::EditText{inWizard<&WizardState::Edit11>, Decimal}},
+    {"wizard", "utilizationHorizontal", Required,
+     M::DisplayNumber{inWizard<&WizardState::Label26>, false}},
+    {"wizard", "utilizationVertical", Required,
+     M::DisplayNumber{inWizard<&WizardState::Label16>, false}},
+    {"wizard", "electrodesNextEnabled", Required, M::Flag{inWizard<&WizardState::button3Enabled>}},
+    {"wizard", "page", Required, M::Page{inWizard<&WizardState::page>, 3}},
+    {"dialogs", "utilizationVerticalRowDialog", Required,
+     M::TwoListDialog{inSnapshot<&DesignSnapshot::Form2>, utilizationCells<kVerticalRowTable>}},
+    {"dialogs", "utilizationStripRowDialog", Required,
+     M::TwoListDialog{inSnapshot<&DesignSnapshot::Form3>, utilizationCells<kStripRowTable>}},
+    {"dialogs", "utilizationVerticalContourDialog", Required,
+     M::TwoListDialog{inSnapshot<&DesignSnapshot::Form4>, utilizationCells<kVerticalContourTable>}},
+    {"dialogs", "utilizationStripContourDialog", Required,
+     M::TwoListDialog{inSnapshot<&DesignSnapshot::Form5>, utilizationCells<kStripContourTable>}},
+    {"dialogs", "normalizedResistanceDialog", Required,
+     M::TwoListDialog{inSnapshot<&DesignSnapshot::Form6>, normalizedResistanceCells}},
+    {"dialogs", "climaticDialog", Required,
+     M::ZoneDialog{inSnapshot<&DesignSnapshot::Form7>, true}},
+    {"dialogs", "horizontalClimaticDialog", Required,
+     M::ZoneDialog{inSnapshot<&DesignSnapshot::Form8>, false}},
+};
+
+} // namespace
+
+std::span<const DesignFileMember> designFileMembers() {
+    return kMembers;
+}

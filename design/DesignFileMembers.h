@@ -1,0 +1,73 @@
+// The members of a design file, each described once: its key, where it lives in the snapshot,
+// its kind and what its kind checks. Writing, reading and checking a design go by this table.
+#pragma once
+
+#include "design/DesignSnapshot.h"
+
+#include <QStringList>
+#include <span>
+#include <variant>
+#include <vector>
+
+struct DesignFileMember {
+    // Where the value of a member lives in the snapshot (see inWizard and inSnapshot below).
+    template <class T> using At = T& (*)(DesignSnapshot&);
+
+    enum class Characters { Digits, Decimal };
+    enum class Presence { Required, Optional };
+
+    // An editable list box: its text, and the position of that text among items, none when the
+    // text is no item.
+    struct ListBox {
+        At<ListBoxState> at;
+        QStringList (*items)();
+    };
+    // An edit box's text as typed; only the characters that the box takes. The texts of decimal
+    // boxes are kept in the file's notation of separators (see DesignFile.h).
+    struct EditText {
+        At<QString> at;
+        Characters characters;
+    };
+    // A display label: empty (null in the file), or a number that a reference dialog wrote;
+    // whole for whole ohms.
+    struct DisplayNumber {
+        At<QString> at;
+        bool whole;
+    };
+    struct Flag {
+        At<bool> at;
+    };
+    // The wizard's page, 0 to pages - 1.
+    struct Page {
+        At<int> at;
+        int pages;
+    };
+    // A dialog that looks a value up by two lists, with the cells of its table row by row.
+    struct TwoListDialog {
+        At<TwoListDialogState> at;
+        std::vector<std::vector<double>> (*rows)();
+    };
+    // A climatic coefficient dialog; withType for the one that also picks the electrode type.
+    struct ZoneDialog {
+        At<ZoneDialogState> at;
+        bool withType;
+    };
+    using Kind =
+        std::variant<ListBox, EditText, DisplayNumber, Flag, Page, TwoListDialog, ZoneDialog>;
+
+    const char* group; // the object of the document that holds the member
+    const char* key;   // its key there, named for what it holds
+    Presence presence;
+    Kind kind;
+};
+
+// Accessors for DesignFileMember::At: a member of the wizard, or of the snapshot itself.
+template <auto Member> auto& inWizard(DesignSnapshot& s) {
+    return s.wizard.*Member;
+}
+template <auto Member> auto& inSnapshot(DesignSnapshot& s) {
+    return s.*Member;
+}
+
+// The members of the current version, in the order in which they are written.
+std::span<const DesignFileMember> designFileMembers();
