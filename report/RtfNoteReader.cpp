@@ -779,9 +779,10 @@ void Reader::endParagraph(bool cellEnds) {
     if (para.inTable || cellEnds) {
         if (!m_table) {
             QTextTableFormat table;
-            table.setBorder(m_rowHasBorders ? px(10) : 0);
-            table.setBorderCollapse(true);
+            table.setBorder(m_rowHasBorders ? px(8) : 0);
+            table.setBorderCollapse(false);
             table.setBorderBrush(Qt::black);
+            table.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
             table.setCellSpacing(0);
             table.setCellPadding(px(m_cellGap));
             QList<QTextLength> widths;

@@ -1,12 +1,11 @@
 // The note as PDF: the filled note of a row and of a contour, read back with poppler's tools, and
 // a write that fails.
 #include "report/NotePdf.h"
-#include "calc/ElectrodeStage.h"
 #include "report/DocumentEngine.h"
 #include "report/ReportRows.h"
 #include "report/RtfDocument.h"
-#include "tests/report/ReportTestSupport.h"
-#include "tests/report/WorkedExample.h"
+#include "report/RtfNoteReader.h"
+#include "tests/report/FilledNote.h"
 #include "tests/support/QtPrinters.h"
 
 #include <QDir>
@@ -15,33 +14,17 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 namespace {
 
+using reporttest::contourExample;
+using reporttest::filledNote;
 using reporttest::kTemplate;
 using reporttest::readAll;
 
 const NumberText kComma(QChar(','));
-
-// The worked design laid out along a contour, of round steel of 16 mm.
-DesignState contourExample() {
-    worked::Design d = worked::rowOfAngles();
-    d.state.ElectrodeArrangement = ElectrodeArrangement::Contour;
-    d.state.ElectrodeMaterial = ElectrodeMaterial::RoundSection;
-    d.in.electrodeSizeMm = QStringLiteral("16");
-    if (!runElectrodeStage(d.in, kComma, d.state))
-        throw std::logic_error("the contour did not compute");
-    return d.state;
-}
-
-// The template filled as the built-in engine fills it: each key from the start of the note.
-QByteArray filledNote(const DesignState& s) {
-    RtfDocument note(readAll(kTemplate));
-    for (const ReportRow& row : reportRows(s, kComma))
-        note.replaceFirst(row.key, row.text, 0);
-    return note.bytes();
-}
 
 // What a poppler tool prints for the file.
 QString poppler(const QString& tool, const QStringList& arguments) {
@@ -106,7 +89,14 @@ TEST_P(NotePdfOfDesign, SaysEveryValueInOrderInEmbeddedFontsOnA4) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString pdf = dir.filePath(QStringLiteral("Отчёт.pdf"));
-    NotePdf(filledNote(state)).save(pdf);
+    const QByteArray note = filledNote(state);
+    // The document printed holds the very text of the note.
+    QString noteText = RtfDocument(note).text();
+    while (noteText.endsWith(u'\n'))
+        noteText.chop(1);
+    EXPECT_EQ(RtfNoteReader::read(note)->toRawText().replace(QChar::ParagraphSeparator, u'\n'),
+              noteText);
+    NotePdf(note).save(pdf);
 
     const QString text = withoutBlanks(poppler(
         QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}));
