@@ -31,7 +31,7 @@ void BM_FilledNoteToPdfFile(benchmark::State& run) {
     run.counters["pdf_kB"] = double(kb);
     run.counters["first_ms"] = double(firstMs);
     run.SetLabel(
-        QStringLiteral("PDF %1 KB, first in the process %2 ms").arg(kb).arg(firstMs).toStdString());
+        QStringLiteral("PDF %1 KB; first in the process %2 ms").arg(kb).arg(firstMs).toStdString());
 }
 BENCHMARK(BM_FilledNoteToPdfFile)->Unit(benchmark::kMillisecond);
 
