@@ -13,6 +13,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QTextLayout>
 #include <cmath>
 #include <stdexcept>
@@ -110,6 +111,17 @@ void NotePdf::layOut() {
     // A4, at the layout's resolution.
     const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Inch) * m_dpi;
     m_pageHeight = a4.height();
+    // Margins made for larger paper that leave no room on A4: 2 cm each.
+    QTextFrameFormat page = m_doc->rootFrame()->frameFormat();
+    if (page.leftMargin() + page.rightMargin() > a4.width() - m_dpi ||
+        page.topMargin() + page.bottomMargin() > a4.height() - m_dpi) {
+        page.setMargin(m_dpi * 2 / 2.54);
+        page.setLeftMargin(page.margin());
+        page.setRightMargin(page.margin());
+        page.setTopMargin(page.margin());
+        page.setBottomMargin(page.margin());
+        m_doc->rootFrame()->setFrameFormat(page);
+    }
     m_doc->setUseDesignMetrics(true);
     m_doc->setPageSize(a4);
     keepWithNext();

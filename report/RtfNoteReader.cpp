@@ -161,6 +161,7 @@ private:
     static constexpr std::size_t kMaxDepth = 256;
     static constexpr int kMaxColumns = 64;
     static constexpr qsizetype kMaxPictureSide = 8192;
+    static constexpr long kMaxTwips = 31680; // 22 inches
 
     qreal px(long twips) const { return qreal(twips) * m_dpi / 1440.0; }
     Group& group() { return m_groups.back(); }
@@ -221,7 +222,6 @@ private:
     QByteArray m_pictureData;
     int m_pictureNibble = -1;
     QByteArray m_pictureFormat;
-    long m_pictureWidth = 0, m_pictureHeight = 0;      // \picw, \pich (pixels for bitmaps)
     long m_pictureGoalW = 0, m_pictureGoalH = 0;       // \picwgoal, \pichgoal (twips)
     long m_pictureScaleX = 100, m_pictureScaleY = 100; // \picscalex, \picscaley (percent)
     int m_pictures = 0;
@@ -350,6 +350,11 @@ void Reader::read(const QByteArray& rtf) {
     if (!m_runs.empty())
         endParagraph(false);
 
+    // Margins that leave no room for the text are damage: the defaults of RTF instead.
+    if (m_marginLeft + m_marginRight > m_paperWidth - 1440)
+        m_marginLeft = m_marginRight = std::min(1800L, (m_paperWidth - 1440) / 2);
+    if (m_marginTop + m_marginBottom > m_paperHeight - 1440)
+        m_marginTop = m_marginBottom = std::min(1440L, (m_paperHeight - 1440) / 2);
     QTextFrameFormat page = m_doc.rootFrame()->frameFormat();
     page.setLeftMargin(px(m_marginLeft));
     page.setRightMargin(px(m_marginRight));
@@ -407,10 +412,6 @@ void Reader::controlWord(std::string_view w, bool hasParameter, long v) {
             m_pictureFormat = "png";
         else if (w == "jpegblip")
             m_pictureFormat = "jpg";
-        else if (w == "picw")
-            m_pictureWidth = v;
-        else if (w == "pich")
-            m_pictureHeight = v;
         else if (w == "picwgoal")
             m_pictureGoalW = v;
         else if (w == "pichgoal")
@@ -423,6 +424,8 @@ void Reader::controlWord(std::string_view w, bool hasParameter, long v) {
     }
 
     const bool on = !hasParameter || v != 0;
+    // Lengths beyond the largest paper are damage, not layout.
+    v = std::clamp(v, -kMaxTwips, kMaxTwips);
     CharProps& c = g.chars;
     ParaProps& para = g.para;
     // The document.
@@ -431,9 +434,9 @@ void Reader::controlWord(std::string_view w, bool hasParameter, long v) {
             m_codePage = int(v);
     } else if (w == "deff" && hasParameter) {
         m_defaultFont = v;
-    } else if (w == "paperw" && v > 0) {
+    } else if (w == "paperw" && v >= 1440) {
         m_paperWidth = v;
-    } else if (w == "paperh" && v > 0) {
+    } else if (w == "paperh" && v >= 1440) {
         m_paperHeight = v;
     } else if (w == "margl" && v >= 0) {
         m_marginLeft = v;
@@ -531,7 +534,7 @@ void Reader::controlWord(std::string_view w, bool hasParameter, long v) {
     } else if (w == "nosupersub") {
         c.vertical = 0;
     } else if (w == "fs" && v > 0) {
-        c.halfPoints = int(std::min(v, 3276L));
+        c.halfPoints = int(std::min(v, 1000L));
     } else if (w == "f" && hasParameter) {
         c.font = v;
     } else if (const char16_t ch = characterOfWord(w)) {
@@ -660,7 +663,7 @@ void Reader::beginPicture() {
     m_pictureData.clear();
     m_pictureNibble = -1;
     m_pictureFormat.clear();
-    m_pictureWidth = m_pictureHeight = m_pictureGoalW = m_pictureGoalH = 0;
+    m_pictureGoalW = m_pictureGoalH = 0;
     m_pictureScaleX = m_pictureScaleY = 100;
 }
 
@@ -681,7 +684,7 @@ void Reader::endPicture() {
         return;
     // The size on the page: the goal in twips, else the picture's pixels at 96 per inch.
     const auto side = [&](long goal, long scale, int pixels) {
-        const qreal base = goal > 0 ? px(std::min(goal, 31680L)) : pixels * m_dpi / 96.0;
+        const qreal base = goal > 0 ? px(std::min(goal, kMaxTwips)) : pixels * m_dpi / 96.0;
         return base * std::clamp(scale, 1L, 1000L) / 100.0;
     };
     const QSizeF size(side(m_pictureGoalW, m_pictureScaleX, image.width()),
