@@ -1,6 +1,7 @@
 // The reader of the filled note: the text, looks, pictures and tables of small RTF documents.
 #include "report/RtfNoteReader.h"
 
+#include "report/NotePdf.h"
 #include "tests/support/QtPrinters.h"
 
 #include <QBuffer>
@@ -137,6 +138,12 @@ TEST(RtfNoteReader, ReadsPngPicturesAndTables) {
     EXPECT_TRUE(doc->toPlainText().startsWith(QStringLiteral("before")));
     EXPECT_TRUE(doc->toPlainText().endsWith(QStringLiteral("after")));
     EXPECT_EQ(QTextCursor(doc->lastBlock()).currentTable(), nullptr);
+
+    // The picture comes along into the PDF.
+    QBuffer pdf;
+    ASSERT_TRUE(pdf.open(QIODevice::WriteOnly));
+    NotePdf(*doc).write(pdf);
+    EXPECT_EQ(pdf.data().count("/Subtype /Image"), 1);
 }
 
 } // namespace
