@@ -1,7 +1,7 @@
 #include "report/NotePdf.h"
 
 #include "base/Messages.h"
-#include "report/DocumentEngine.h"
+#include "report/EngineFailure.h"
 #include "report/RtfNoteReader.h"
 
 #include <QAbstractTextDocumentLayout>

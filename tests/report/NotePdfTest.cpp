@@ -1,7 +1,7 @@
 // The note as PDF: the filled note of a row and of a contour, read back with poppler's tools, and
 // a write that fails.
 #include "report/NotePdf.h"
-#include "report/DocumentEngine.h"
+#include "report/EngineFailure.h"
 #include "report/ReportRows.h"
 #include "report/RtfDocument.h"
 #include "report/RtfNoteReader.h"
