@@ -87,7 +87,7 @@ std::vector<WennerReading> checked(const std::vector<RowReading>& rows, const Nu
 
 // A number of a pasted cell: "," or "." as the decimal mark, not both.
 std::optional<double> cellNumber(QStringView cell) {
-    static const NumberText point(QLatin1Char('.'));
+    const NumberText point(QLatin1Char('.'));
     if (cell.contains(QLatin1Char(',')) && cell.contains(QLatin1Char('.')))
         return std::nullopt;
     QString text = cell.toString();
@@ -201,8 +201,9 @@ std::vector<WennerReading> readReadingsText(const QString& text, const NumberTex
         if (std::exchange(first, false) && isHeader(cells))
             continue;
         if (cells.size() != 2)
-            fault(row, QStringLiteral("нужны два числа, разнос a и показание R, а значений %1")
-                           .arg(cells.size()));
+            fault(row,
+                  QStringLiteral("нужны два числа, разнос a и показание R (значений в строке: %1)")
+                      .arg(cells.size()));
         const auto read = [&](QStringView cell) {
             const std::optional<double> value = cellNumber(cell);
             if (!value)

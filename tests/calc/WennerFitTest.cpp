@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdint>
+#include <numbers>
 #include <random>
 
 namespace {
