@@ -26,7 +26,7 @@ namespace {
 QSpinBox* thicknessBox(const char* name, int value, QWidget* parent) {
     auto* box = new QSpinBox(parent);
     box->setObjectName(QString::fromLatin1(name));
-    box->setRange(1, 100);
+    box->setRange(SteelThickness::kThinnestMm, SteelThickness::kThickestMm);
     box->setValue(value);
     box->setSuffix(QStringLiteral(" мм"));
     return box;
