@@ -6,6 +6,7 @@
 #include "drawing/SchemeFiles.h"
 #include "tables/MinimumSizeTable.h"
 #include "widgets/SystemSchemeFileDialog.h"
+#include "widgets/Windows.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -161,16 +162,12 @@ void SchemeWindow::fillBill(const BillOfMaterials& bill) {
             m_bill->setItem(r, c, item);
         }
     }
-    QPalette palette = m_warnings->palette();
-    if (bill.sizeWarnings.isEmpty()) {
+    if (bill.sizeWarnings.isEmpty())
         m_warnings->setText(QStringLiteral("Размеры не меньше наименьших допустимых (") +
                             minimumSizeSource() + QLatin1Char(')'));
-        palette.setColor(QPalette::WindowText, this->palette().color(QPalette::WindowText));
-    } else {
+    else
         m_warnings->setText(bill.sizeWarnings.join(QLatin1Char('\n')));
-        palette.setColor(QPalette::WindowText, QColor(0xc0, 0x00, 0x00));
-    }
-    m_warnings->setPalette(palette);
+    showAsWarning(m_warnings, !bill.sizeWarnings.isEmpty());
 }
 
 bool SchemeWindow::saveScheme() {
