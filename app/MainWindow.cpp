@@ -4,6 +4,7 @@
 #include "base/Messages.h"
 #include "base/NumberText.h"
 #include "calc/ElectrodeStage.h"
+#include "calc/InstallationVerdict.h"
 #include "calc/ResultCheck.h"
 #include "calc/ResultLines.h"
 #include "calc/SiteStage.h"
@@ -101,6 +102,7 @@ TForm1::TForm1(DesignState& state, const NumberText& numbers, MessageSink& sink,
     connect(m_ui->BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
     connect(m_ui->OpenButton, &QPushButton::clicked, this, &TForm1::OpenButtonClick);
     connect(m_ui->SaveButton, &QPushButton::clicked, this, &TForm1::SaveButtonClick);
+    connect(m_ui->SchemeButton, &QPushButton::clicked, this, &TForm1::SchemeButtonClick);
 
     // Design files are opened and saved from every page.
     const auto shortcut = [this](QKeyCombination keys, void (TForm1::*request)()) {
@@ -181,6 +183,7 @@ void TForm1::restoreWizardState(const WizardState& s) {
         m_ui->Button1->setEnabled(true);
     if (s.button3Enabled)
         m_ui->Button3->setEnabled(true);
+    m_showsResults = false;
     Label26MouseMove();
     Edit8MouseMove();
     if (s.page >= 0 && s.page < m_ui->PageControl1->count())
@@ -307,10 +310,25 @@ bool TForm1::runElectrodePage() {
         m_ui->Label24->setText(lines.Label24);
         m_ui->Label25->setText(lines.Label25);
         m_ui->Label32->setText(lines.Label32);
+        showVerdict();
         showPage(2);
         opened = true;
     });
+    if (opened) {
+        m_showsResults = true;
+        emit resultsShown();
+    }
     return opened;
+}
+
+void TForm1::showVerdict() {
+    // One line in the font of the results where it fits, else two lines, smaller as need be.
+    const InstallationVerdict verdict = installationVerdict(m_state, m_numbers);
+    QLabel* label = m_ui->VerdictLabel;
+    label->setText(verdict.text);
+    label->setToolTip(verdict.toolTip);
+    showAsWarning(label, verdict.outcome != VerdictOutcome::Meets);
+    fitTextToLabel(label, m_ui->Label24->font(), 7);
 }
 
 void TForm1::Button4Click() {
@@ -335,6 +353,10 @@ void TForm1::OpenButtonClick() {
 
 void TForm1::SaveButtonClick() {
     emit saveRequested();
+}
+
+void TForm1::SchemeButtonClick() {
+    emit schemeRequested();
 }
 
 void TForm1::Label29Click() {

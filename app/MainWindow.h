@@ -38,6 +38,10 @@ public:
     // change by the engineer.
     void restoreWizardState(const WizardState& state);
 
+    // Whether page 3 shows the results of the design: since the last successful "Далее>>" of
+    // the electrode page, unless a wizard state was taken up after it.
+    bool showsResults() const { return m_showsResults; }
+
     // Runs the stages of the "Далее>>" presses that lead from the site page to `page` (1: the
     // site stage, 2: then the electrode stage), each with its messages and going on to the next
     // page when it succeeds, as the presses themselves do.
@@ -53,6 +57,7 @@ public:
     void BitBtn1Click();
     void OpenButtonClick();
     void SaveButtonClick();
+    void SchemeButtonClick();
     void Label16Click();
     void Label26Click();
     void Label27Click();
@@ -78,6 +83,10 @@ signals:
     void openRequested();
     void saveRequested();
     void saveAsRequested();
+    // Page 3 opened with the results of the design stored in the design state.
+    void resultsShown();
+    // "Схема…" was pressed.
+    void schemeRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -86,6 +95,8 @@ private:
     // The stages behind the two "Далее>>" buttons; each returns whether its next page opened.
     bool runSitePage();
     bool runElectrodePage();
+    // The check of the installed system, under the results.
+    void showVerdict();
     void showPage(int index);
     void enableWhenFilled(QWidget* button, std::initializer_list<const QWidget*> inputs);
     QLabel* displayLabel(DisplayLabel which) const;
@@ -95,4 +106,5 @@ private:
     const NumberText& m_numbers;
     MessageSink& m_sink;
     KeyFilter* m_keys;
+    bool m_showsResults = false;
 };

@@ -10,6 +10,7 @@
 #include "dialogs/HorizontalClimaticDialog.h"
 #include "dialogs/NormalizedResistanceDialog.h"
 #include "dialogs/ProgressWindow.h"
+#include "dialogs/SchemeWindow.h"
 #include "dialogs/StripContourDialog.h"
 #include "dialogs/StripRowDialog.h"
 #include "dialogs/VerticalContourDialog.h"
@@ -20,7 +21,10 @@
 WindowSet::WindowSet(const NumberText& numbers, MessageSink& sink)
     : m_numbers(numbers), m_sink(sink), m_form1(std::make_unique<TForm1>(m_state, numbers, sink)),
       m_dialogs(std::make_unique<ReferenceDialogs>(*m_form1, numbers)),
-      m_design(std::make_unique<WizardDesign>(m_state, *m_form1, *m_dialogs)) {
+      m_design(std::make_unique<WizardDesign>(
+          m_state, *m_form1, *m_dialogs,
+          WizardDesign::SchemeWindowAccess{[this] { return m_scheme.data(); },
+                                           [this] { return schemeWindow(); }})) {
     TForm1* main = m_form1.get();
     QObject::connect(main, &TForm1::displayLabelClicked, main,
                      [this](TForm1::DisplayLabel label) { m_dialogs->openFor(label); });
@@ -29,6 +33,13 @@ WindowSet::WindowSet(const NumberText& numbers, MessageSink& sink)
     QObject::connect(main, &TForm1::aboutRequested, main,
                      [this] { showOver(Form9(), m_form1.get()); });
     QObject::connect(main, &TForm1::reportRequested, main, [this] { report()->Button5Click(); });
+    QObject::connect(main, &TForm1::schemeRequested, main,
+                     [this] { showOver(schemeWindow(), m_form1.get()); });
+    // The scheme follows page 3 once it is made.
+    QObject::connect(main, &TForm1::resultsShown, main, [this] {
+        if (m_scheme)
+            m_scheme->showDesign(m_state);
+    });
 
     m_designFiles = std::make_unique<DesignFileController>(*m_design, *main, numbers, sink);
     DesignFileController* files = m_designFiles.get();
@@ -87,6 +98,17 @@ TForm11* WindowSet::Form11() const {
     if (!m_form11)
         m_form11 = new TForm11(m_numbers, m_sink, m_form1.get());
     return m_form11;
+}
+
+SchemeWindow* WindowSet::schemeWindow() const {
+    if (!m_scheme) {
+        m_scheme = new SchemeWindow(m_numbers, m_sink, m_form1.get());
+        QObject::connect(m_scheme, &SchemeWindow::stateEdited, m_designFiles.get(),
+                         &DesignFileController::noteChange);
+        if (m_form1->showsResults())
+            m_scheme->showDesign(m_state);
+    }
+    return m_scheme;
 }
 
 ReportGenerator* WindowSet::report() {

@@ -16,6 +16,7 @@ class NumberText;
 class ReferenceDialog;
 class ReferenceDialogs;
 class ReportGenerator;
+class SchemeWindow;
 class TForm1;
 class TForm2;
 class TForm3;
@@ -52,6 +53,8 @@ public:
     TForm9* Form9() const;
     TForm10* Form10() const;
     TForm11* Form11() const;
+    // The scheme of the earthing device; it shows the design of page 3 from when it is made.
+    SchemeWindow* schemeWindow() const;
     // Makes the report when "Отчёт" is pressed.
     ReportGenerator* report();
     // Opens and saves design files for the main window.
@@ -73,6 +76,7 @@ private:
     mutable QPointer<TForm9> m_form9;
     mutable QPointer<TForm10> m_form10;
     mutable QPointer<TForm11> m_form11;
+    mutable QPointer<SchemeWindow> m_scheme;
     QPointer<ReportGenerator> m_report;
     std::unique_ptr<DesignFileController> m_designFiles; // goes before the windows it follows
 };

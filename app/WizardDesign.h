@@ -1,16 +1,26 @@
-// The design that the wizard and its reference dialogs hold, as the design-file controller sees
-// it.
+// The design that the wizard, its reference dialogs and the scheme window hold, as the
+// design-file controller sees it.
 #pragma once
 
 #include "app/DesignWindows.h"
 #include "design/DesignState.h"
 
+#include <functional>
+
 class ReferenceDialogs;
+class SchemeWindow;
 class TForm1;
 
 class WizardDesign : public DesignWindows {
 public:
-    WizardDesign(DesignState& state, TForm1& main, const ReferenceDialogs& dialogs);
+    // How the design reaches the scheme window, which is made when it is first needed.
+    struct SchemeWindowAccess {
+        std::function<SchemeWindow*()> made; // the window, nullptr while it has not been made
+        std::function<SchemeWindow*()> make; // the window, made now if it has not been
+    };
+
+    WizardDesign(DesignState& state, TForm1& main, const ReferenceDialogs& dialogs,
+                 SchemeWindowAccess scheme);
 
     DesignSnapshot snapshot() const override;
     void restore(const DesignSnapshot& snapshot) override;
@@ -20,4 +30,5 @@ private:
     DesignState& m_state;
     TForm1& m_main;
     const ReferenceDialogs& m_dialogs;
+    SchemeWindowAccess m_scheme;
 };

@@ -6,6 +6,7 @@
 #include "tables/MinimumSizeTable.h"
 
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 using fp::Real;

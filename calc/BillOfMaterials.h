@@ -4,20 +4,13 @@
 #pragma once
 
 #include "base/NumberText.h"
+#include "design/DesignSnapshot.h"
 #include "design/DesignState.h"
 
 #include <QString>
 #include <QStringList>
-#include <cstdint>
 #include <optional>
 #include <vector>
-
-// The two thicknesses the calculation leaves open, whole millimetres.
-struct SteelThickness {
-    std::int32_t angleWallMm = 5;      // δ, the wall of an angle
-    std::int32_t stripThicknessMm = 4; // δп, the strip
-    bool operator==(const SteelThickness&) const = default;
-};
 
 // The density of steel, kg/m³.
 inline constexpr double kSteelDensity = 7850;

@@ -495,6 +495,15 @@ void readMember(const Member::Page& m, DesignSnapshot& s, const Reading& r) {
     m.at(s) = r.in.whole(r.key, 0, m.pages - 1);
 }
 
+void writeMember(const Member::Whole& m, DesignSnapshot& s, const Writing& w) {
+    checkRange(w.path, m.at(s), m.lowest, m.highest);
+    w.out.whole(w.key, m.at(s));
+}
+
+void readMember(const Member::Whole& m, DesignSnapshot& s, const Reading& r) {
+    m.at(s) = r.in.whole(r.key, m.lowest, m.highest);
+}
+
 void writeMember(const Member::TwoListDialog& m, DesignSnapshot& s, const Writing& w) {
     const TwoListDialogState& d = m.at(s);
     checkTwoList(w.path, d, m.rows());

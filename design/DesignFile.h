@@ -12,9 +12,10 @@
 #include <span>
 
 // The document is an object whose first members are "format": "korvela-design" and
-// "version": 2, followed by "wizard" and "dialogs". Their members are named for what they hold
-// and described once, in the table of DesignFileMembers.h; they are written in its order, one a
-// line, indented by four blanks, so that two saves of similar designs compare line by line.
+// "version": 2, followed by "wizard", "dialogs" and, when the scheme window's thicknesses are not
+// the ones it starts with, "scheme". Their members are named for what they hold and described
+// once, in the table of DesignFileMembers.h; they are written in its order, one a line, indented
+// by four blanks, so that two saves of similar designs compare line by line.
 // Saving always writes the current version. A file of an earlier version is first brought up to
 // it by DesignFileMigration, then read as one of the current version; a file of a later version
 // is refused.

@@ -93,6 +93,12 @@ const M kMembers[] = {
      M::ZoneDialog{inSnapshot<&DesignSnapshot::Form7>, true}},
     {"dialogs", "horizontalClimaticDialog", Required,
      M::ZoneDialog{inSnapshot<&DesignSnapshot::Form8>, false}},
+    {"scheme", "angleWallThickness", Optional,
+     M::Whole{inScheme<&SteelThickness::angleWallMm>, SteelThickness::kThinnestMm,
+              SteelThickness::kThickestMm}},
+    {"scheme", "stripThickness", Optional,
+     M::Whole{inScheme<&SteelThickness::stripThicknessMm>, SteelThickness::kThinnestMm,
+              SteelThickness::kThickestMm}},
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "design/DesignSnapshot.h"
 
 #include <QStringList>
+#include <cstdint>
 #include <span>
 #include <variant>
 #include <vector>
@@ -42,6 +43,12 @@ struct DesignFileMember {
         At<int> at;
         int pages;
     };
+    // A whole number from lowest to highest, such as a thickness in whole millimetres.
+    struct Whole {
+        At<std::int32_t> at;
+        std::int32_t lowest;
+        std::int32_t highest;
+    };
     // A dialog that looks a value up by two lists, with the cells of its table row by row.
     struct TwoListDialog {
         At<TwoListDialogState> at;
@@ -52,8 +59,8 @@ struct DesignFileMember {
         At<ZoneDialogState> at;
         bool withType;
     };
-    using Kind =
-        std::variant<ListBox, EditText, DisplayNumber, Flag, Page, TwoListDialog, ZoneDialog>;
+    using Kind = std::variant<ListBox, EditText, DisplayNumber, Flag, Page, Whole, TwoListDialog,
+                              ZoneDialog>;
 
     const char* group; // the object of the document that holds the member
     const char* key;   // its key there, named for what it holds
@@ -61,9 +68,13 @@ struct DesignFileMember {
     Kind kind;
 };
 
-// Accessors for DesignFileMember::At: a member of the wizard, or of the snapshot itself.
+// Accessors for DesignFileMember::At: a member of the wizard, of the scheme window, or of the
+// snapshot itself.
 template <auto Member> auto& inWizard(DesignSnapshot& s) {
     return s.wizard.*Member;
+}
+template <auto Member> auto& inScheme(DesignSnapshot& s) {
+    return s.scheme.*Member;
 }
 template <auto Member> auto& inSnapshot(DesignSnapshot& s) {
     return s.*Member;

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <array>
+#include <cstdint>
 #include <optional>
 
 // An editable drop-down box: the text in its edit field and the list position of that text, -1
@@ -59,6 +60,19 @@ struct ZoneDialogState {
     bool operator==(const ZoneDialogState&) const = default;
 };
 
+// The two thicknesses of steel that the calculation leaves open and the bill of materials needs,
+// whole millimetres; the scheme window holds them.
+struct SteelThickness {
+    // What the window takes for either.
+    static constexpr std::int32_t kThinnestMm = 1;
+    static constexpr std::int32_t kThickestMm = 100;
+
+    std::int32_t angleWallMm = 5;      // δ, the wall of an angle
+    std::int32_t stripThicknessMm = 4; // δп, the strip
+
+    bool operator==(const SteelThickness&) const = default;
+};
+
 struct DesignSnapshot {
     WizardState wizard;
     TwoListDialogState Form2; // utilization, vertical electrodes in a row
@@ -68,6 +82,7 @@ struct DesignSnapshot {
     TwoListDialogState Form6; // normalized resistance
     ZoneDialogState Form7;    // climatic coefficients, vertical and horizontal
     ZoneDialogState Form8;    // climatic coefficient, horizontal
+    SteelThickness scheme;    // the scheme window's δ and δп
 
     bool operator==(const DesignSnapshot&) const = default;
 };

@@ -6,6 +6,7 @@
 #include "drawing/SchemeFiles.h"
 #include "tables/MinimumSizeTable.h"
 #include "widgets/SystemSchemeFileDialog.h"
+#include "widgets/Windows.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -26,7 +27,7 @@ namespace {
 QSpinBox* thicknessBox(const char* name, int value, QWidget* parent) {
     auto* box = new QSpinBox(parent);
     box->setObjectName(QString::fromLatin1(name));
-    box->setRange(1, 100);
+    box->setRange(SteelThickness::kThinnestMm, SteelThickness::kThickestMm);
     box->setValue(value);
     box->setSuffix(QStringLiteral(" мм"));
     return box;
@@ -161,16 +162,12 @@ void SchemeWindow::fillBill(const BillOfMaterials& bill) {
             m_bill->setItem(r, c, item);
         }
     }
-    QPalette palette = m_warnings->palette();
-    if (bill.sizeWarnings.isEmpty()) {
+    if (bill.sizeWarnings.isEmpty())
         m_warnings->setText(QStringLiteral("Размеры не меньше наименьших допустимых (") +
                             minimumSizeSource() + QLatin1Char(')'));
-        palette.setColor(QPalette::WindowText, this->palette().color(QPalette::WindowText));
-    } else {
+    else
         m_warnings->setText(bill.sizeWarnings.join(QLatin1Char('\n')));
-        palette.setColor(QPalette::WindowText, QColor(0xc0, 0x00, 0x00));
-    }
-    m_warnings->setPalette(palette);
+    showAsWarning(m_warnings, !bill.sizeWarnings.isEmpty());
 }
 
 bool SchemeWindow::saveScheme() {

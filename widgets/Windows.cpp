@@ -2,7 +2,10 @@
 
 #include <QEvent>
 #include <QFont>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QObject>
+#include <QPalette>
 #include <QScreen>
 
 void substituteFormFont() {
@@ -69,4 +72,35 @@ public:
 void passMovesWhileDisabled(QWidget* button) {
     button->setAttribute(Qt::WA_TransparentForMouseEvents, !button->isEnabled());
     button->installEventFilter(new MovePassThrough(button));
+}
+
+void showAsWarning(QWidget* w, bool warning) {
+    // A palette that sets nothing gives the widget back the colours of its parent.
+    QPalette palette;
+    if (warning) {
+        palette = w->palette();
+        palette.setColor(QPalette::WindowText, QColor(0xc0, 0x00, 0x00));
+    }
+    w->setPalette(palette);
+}
+
+void fitTextToLabel(QLabel* label, QFont font, int smallest) {
+    const QRect room = label->contentsRect();
+    const int flags = static_cast<int>(label->alignment()) | Qt::TextWordWrap;
+    const auto fits = [&](const QFont& f) {
+        const QRect needed = QFontMetrics(f).boundingRect(
+            QRect(0, 0, room.width(), QWIDGETSIZE_MAX), flags, label->text());
+        return needed.width() <= room.width() && needed.height() <= room.height();
+    };
+    const bool bold = font.bold();
+    for (int size = font.pointSize(); size >= smallest; --size) {
+        font.setPointSize(size);
+        font.setBold(bold);
+        if (fits(font))
+            break;
+        font.setBold(false);
+        if (bold && fits(font))
+            break;
+    }
+    label->setFont(font);
 }

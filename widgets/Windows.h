@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QWidget>
 
+class QLabel;
+
 // The forms are drawn for "MS Sans Serif"; Liberation Sans has its metrics here.
 void substituteFormFont();
 // The list position of the item whose text is exactly the box text, -1 when the text is no item.
@@ -20,3 +22,9 @@ void showOver(QWidget* window, const QWidget* owner);
 Qt::WindowFlags dialogWithoutTitleButtons();
 // A push button that still lets mouse moves through to its window while it is disabled.
 void passMovesWhileDisabled(QWidget* button);
+// Shows the text of w in the colour of warnings, or, with warning false, in its usual colour.
+void showAsWarning(QWidget* w, bool warning);
+// Gives label the first font in which its text, wrapped at spaces, fits inside it: font, then
+// smaller point sizes down to smallest, each in the weight of font and then, when that is bold, in
+// the regular weight; the last of them when none fits.
+void fitTextToLabel(QLabel* label, QFont font, int smallest);

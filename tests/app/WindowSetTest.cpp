@@ -1,11 +1,13 @@
 // What the windows hold of a design, read as a snapshot and taken up by a fresh set of windows,
 // and the notice of changes that the engineer makes.
 #include "app/WindowSet.h"
+#include "app/DesignFileController.h"
 #include "app/MainWindow.h"
 #include "base/NumberText.h"
 #include "dialogs/ClimaticDialog.h"
 #include "dialogs/HorizontalClimaticDialog.h"
 #include "dialogs/NormalizedResistanceDialog.h"
+#include "dialogs/SchemeWindow.h"
 #include "dialogs/StripContourDialog.h"
 #include "dialogs/StripRowDialog.h"
 #include "dialogs/VerticalContourDialog.h"
@@ -20,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTest>
 
 #include <memory>
@@ -79,6 +82,7 @@ class WindowSetTest : public QObject {
         QVERIFY(a.Form6 == b.Form6);
         QVERIFY(a.Form7 == b.Form7);
         QVERIFY(a.Form8 == b.Form8);
+        QVERIFY(a.scheme == b.scheme);
     }
 
 private slots:
@@ -155,6 +159,21 @@ private slots:
         main->Button1Click();
         ws.restore(ws.snapshot());
         QCOMPARE(edited.count(), 4);
+    }
+
+    // δ and δп belong to the design: taken up without a change (the window made for them), and
+    // changed by the engineer as any input.
+    void schemeThicknessesAreTheDesigns() {
+        WindowSet ws(m_numbers, m_sink);
+        QCOMPARE(ws.snapshot().scheme, SteelThickness{});
+        DesignSnapshot saved = ws.snapshot();
+        saved.scheme = {6, 3};
+        ws.restore(saved);
+        QCOMPARE(ws.snapshot().scheme, (SteelThickness{6, 3}));
+        QVERIFY(!ws.designFiles()->isModified());
+        part<QSpinBox>(ws.schemeWindow(), "StripThickness")->setValue(5);
+        QVERIFY(ws.designFiles()->isModified());
+        QCOMPARE(ws.snapshot().scheme, (SteelThickness{6, 5}));
     }
 };
 

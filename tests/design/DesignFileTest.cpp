@@ -114,9 +114,18 @@ DesignSnapshot unusual(QChar sep) {
     return s;
 }
 
+// The row of angles with the scheme window's δ and δп changed.
+DesignSnapshot rowWithThicknesses(QChar sep) {
+    DesignSnapshot s = rowOfAngles(sep);
+    s.scheme = {6, 3};
+    return s;
+}
+
 using Maker = DesignSnapshot (*)(QChar);
-const std::pair<const char*, Maker> kDesigns[] = {
-    {"rowOfAngles", rowOfAngles}, {"contourOfRounds", contourOfRounds}, {"unusual", unusual}};
+const std::pair<const char*, Maker> kDesigns[] = {{"rowOfAngles", rowOfAngles},
+                                                  {"contourOfRounds", contourOfRounds},
+                                                  {"unusual", unusual},
+                                                  {"rowWithThicknesses", rowWithThicknesses}};
 
 class DesignFileTest : public ::testing::TestWithParam<char> {
 protected:
@@ -227,6 +236,31 @@ TEST(DesignFileFormat, OptionalMembersMayBeLeftOut) {
     EXPECT_EQ(DesignFile::fromJson(DesignFile::toJson(full, numbers), numbers, members), full);
 }
 
+// The scheme window's δ and δп are written only when they are not the ones the window starts
+// with, each on its own; a file without them opens to those.
+TEST(DesignFileFormat, ThicknessesAreWrittenWhenTheyDifferFromTheStart) {
+    const NumberText numbers(u',');
+    const struct {
+        SteelThickness thickness;
+        QJsonObject written; // the "scheme" object, none when empty
+    } cases[] = {
+        {{5, 4}, {}},
+        {{6, 4}, {{"angleWallThickness", 6}}},
+        {{5, 3}, {{"stripThickness", 3}}},
+        {{1, 100}, {{"angleWallThickness", 1}, {"stripThickness", 100}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.thickness.angleWallMm * 1000 + c.thickness.stripThicknessMm);
+        DesignSnapshot s = rowOfAngles(u',');
+        s.scheme = c.thickness;
+        const QByteArray file = DesignFile::toJson(s, numbers);
+        const QJsonObject document = QJsonDocument::fromJson(file).object();
+        EXPECT_EQ(document.contains(QStringLiteral("scheme")), !c.written.isEmpty());
+        EXPECT_EQ(document.value(QStringLiteral("scheme")).toObject(), c.written);
+        EXPECT_EQ(DesignFile::fromJson(file, numbers), s);
+    }
+}
+
 // A bad file: made from a good one by one change at a path of member names.
 struct BadFile {
     const char* what;
@@ -327,6 +361,10 @@ TEST(DesignFileFormat, BadFilesAreRefusedWithTheirReason) {
         {"material beyond the list", changed("wizard.material.position", 2),
          "«wizard.material.position» вне допустимых пределов: 2 (допустимо от 0 до 1)"},
         {"page beyond the wizard", changed("wizard.page", 3), "(допустимо от 0 до 2)"},
+        {"a wall of no thickness", changed("scheme.angleWallThickness", 0),
+         "«scheme.angleWallThickness» вне допустимых пределов: 0 (допустимо от 1 до 100)"},
+        {"a strip thickness with a fraction", changed("scheme.stripThickness", 4.5),
+         "«scheme.stripThickness» должно быть целым числом"},
         {"row beyond the table", changed("dialogs.utilizationVerticalRowDialog.rememberedRow", 3),
          "«dialogs.utilizationVerticalRowDialog.rememberedRow» вне допустимых пределов: 3"},
         {"zone beyond four", changed("dialogs.climaticDialog.selectedZone", 4),
@@ -415,6 +453,9 @@ TEST(DesignFileFormat, SavingRefusesWhatCouldNotBeOpened) {
          "поле «wizard.utilizationHorizontal» содержит «0,750», а не число"},
         {"type in the horizontal dialog", [](DesignSnapshot& s) { s.Form8.typeText = "x"; },
          "у окна «dialogs.horizontalClimaticDialog» нет типа электродов"},
+        {"a strip thicker than the window takes",
+         [](DesignSnapshot& s) { s.scheme.stripThicknessMm = 101; },
+         "«scheme.stripThickness» вне допустимых пределов: 101 (допустимо от 1 до 100)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 #include "app/WindowSet.h"
 #include "base/NumberText.h"
+#include "dialogs/SchemeWindow.h"
 #include "single/SingleElectrodeWindow.h"
 #include "tests/support/RecordingSink.h"
 #include "tests/support/WindowTest.h"
@@ -69,6 +70,30 @@ void saveSingleElectrode(TForm11* window, const QString& folder) {
     window->hide();
 }
 
+// The scheme window for the row of the worked design, then for a contour computed after it (the
+// window follows page 3), and the contour's bill of materials.
+void saveScheme(WindowSet& windows, const QString& folder) {
+    TForm1* main = windows.Form1();
+    SchemeWindow* window = windows.schemeWindow();
+    window->show();
+    QApplication::processEvents();
+    window->grab().save(QDir(folder).filePath(QStringLiteral("scheme-row.png")));
+    child<QComboBox>(main, "ComboBox2")->setCurrentIndex(0);
+    child<QLineEdit>(main, "Edit11")->setText(QStringLiteral("3"));
+    child<QLabel>(main, "Label26")->setText(QStringLiteral("0,45"));
+    child<QLabel>(main, "Label16")->setText(QStringLiteral("0,6"));
+    main->Label26MouseMove();
+    main->Button3Click();
+    QApplication::processEvents();
+    window->grab().save(QDir(folder).filePath(QStringLiteral("scheme-contour.png")));
+    auto* tabs = child<QTabWidget>(window, "Tabs");
+    tabs->setCurrentIndex(1);
+    QApplication::processEvents();
+    window->grab().save(QDir(folder).filePath(QStringLiteral("scheme-bill.png")));
+    tabs->setCurrentIndex(0);
+    window->hide();
+}
+
 void save(QWidget* w, const QString& folder, const QString& name) {
     w->show();
     QApplication::processEvents();
@@ -102,5 +127,6 @@ int main(int argc, char* argv[]) {
             save(w, folder, w->objectName().toLower());
     }
     saveSingleElectrode(windows.Form11(), folder);
+    saveScheme(windows, folder);
     return 0;
 }

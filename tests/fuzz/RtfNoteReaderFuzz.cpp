@@ -1,0 +1,50 @@
+// Fuzzes the reader of the filled note and the PDF of what it read: any bytes give a document,
+// which lays out and prints.
+#include "report/NotePdf.h"
+#include "report/RtfNoteReader.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QTextDocument>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+void check(bool ok) {
+    if (!ok)
+        std::abort();
+}
+} // namespace
+
+// Fontconfig keeps what Qt's font database loaded until the process ends.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication app(*argc, *argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray rtf(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const auto doc = RtfNoteReader::read(rtf);
+    // Nothing read becomes the structure of the document (frames, objects) but tables and
+    // pictures.
+    const QString text = doc->toRawText();
+    if (!rtf.contains("\\cell") && !rtf.contains("\\row") && !rtf.contains("\\intbl"))
+        check(!text.contains(QChar(0xFDD0)) && !text.contains(QChar(0xFDD1)));
+    if (!rtf.contains("pict"))
+        check(!text.contains(QChar::ObjectReplacementCharacter));
+    // Every document lays out; printing takes long, so one input in eight (by its size) is
+    // printed, when it has few pages.
+    const NotePdf pdf(*doc);
+    if (size % 8 == 0 && pdf.pageCount() <= 4) {
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
+        pdf.write(out);
+        check(out.data().startsWith("%PDF-"));
+    }
+    return 0;
+}

@@ -1,0 +1,176 @@
+// The note as PDF: the filled note of a row and of a contour, read back with poppler's tools, and
+// a write that fails.
+#include "report/NotePdf.h"
+#include "report/EngineFailure.h"
+#include "report/ReportRows.h"
+#include "report/RtfDocument.h"
+#include "report/RtfNoteReader.h"
+#include "tests/report/FilledNote.h"
+#include "tests/support/QtPrinters.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <gtest/gtest.h>
+
+namespace {
+
+using reporttest::contourExample;
+using reporttest::filledNote;
+using reporttest::kTemplate;
+using reporttest::readAll;
+
+const NumberText kComma(QChar(','));
+
+// What a poppler tool prints for the file.
+QString poppler(const QString& tool, const QStringList& arguments) {
+    QProcess p;
+    p.start(tool, arguments);
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QString withoutBlanks(QString s) {
+    return s.remove(QRegularExpression(QStringLiteral("\\s+")));
+}
+
+// The rows of the 38 values and the verdict, in the order of the note.
+std::vector<ReportRow> valuesInNoteOrder(const DesignState& s) {
+    const std::vector<ReportRow> all = reportRows(s, kComma);
+    std::vector<ReportRow> rows(all.begin(), all.begin() + 38);
+    for (const ReportRow& row : all)
+        if (row.key == QLatin1String("##resh&"))
+            rows.push_back(row);
+    const QString text = RtfDocument(readAll(kTemplate)).text();
+    std::sort(rows.begin(), rows.end(), [&](const ReportRow& a, const ReportRow& b) {
+        return text.indexOf(a.key) < text.indexOf(b.key);
+    });
+    return rows;
+}
+
+// The value of the "emb" column of every font pdffonts lists.
+QStringList embeddedColumn(const QString& listing) {
+    const QStringList lines = listing.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (lines.size() < 2)
+        return {};
+    // The second line underlines the columns: name, type, encoding, emb, ...
+    const QRegularExpression columns(QStringLiteral("-+"));
+    std::vector<std::pair<qsizetype, qsizetype>> spans;
+    for (auto it = columns.globalMatch(lines[1]); it.hasNext();) {
+        const auto m = it.next();
+        spans.emplace_back(m.capturedStart(), m.capturedLength());
+    }
+    if (spans.size() < 4)
+        return {};
+    QStringList emb;
+    for (qsizetype i = 2; i < lines.size(); ++i)
+        emb << lines[i].mid(spans[3].first, spans[3].second).trimmed();
+    return emb;
+}
+
+struct Design {
+    const char* name;
+    DesignState (*make)();
+};
+
+void PrintTo(const Design& d, std::ostream* os) {
+    *os << d.name;
+}
+
+class NotePdfOfDesign : public testing::TestWithParam<Design> {};
+
+TEST_P(NotePdfOfDesign, SaysEveryValueInOrderInEmbeddedFontsOnA4) {
+    const DesignState state = GetParam().make();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString pdf = dir.filePath(QStringLiteral("Отчёт.pdf"));
+    const QByteArray note = filledNote(state);
+    // The document printed holds the very text of the note.
+    QString noteText = RtfDocument(note).text();
+    while (noteText.endsWith(u'\n'))
+        noteText.chop(1);
+    EXPECT_EQ(RtfNoteReader::read(note)->toRawText().replace(QChar::ParagraphSeparator, u'\n'),
+              noteText);
+    NotePdf(note).save(pdf);
+
+    const QString text = withoutBlanks(poppler(
+        QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}));
+    ASSERT_FALSE(text.isEmpty()) << "pdftotext gave nothing";
+    qsizetype from = 0;
+    for (const ReportRow& row : valuesInNoteOrder(state)) {
+        const qsizetype at = text.indexOf(withoutBlanks(row.text), from);
+        ASSERT_GE(at, 0) << row.key.toStdString() << " = " << row.text.toStdString()
+                         << " is not found after " << text.mid(from - 40, 40).toStdString();
+        from = at + withoutBlanks(row.text).size();
+    }
+
+    const QStringList embedded = embeddedColumn(poppler(QStringLiteral("pdffonts"), {pdf}));
+    ASSERT_FALSE(embedded.isEmpty());
+    EXPECT_EQ(embedded.count(QStringLiteral("yes")), embedded.size())
+        << embedded.join(' ').toStdString();
+
+    const QString info = poppler(QStringLiteral("pdfinfo"), {pdf});
+    EXPECT_TRUE(info.contains(
+        QRegularExpression(QStringLiteral("Page size:\\s+595(\\.\\d+)? x 84[12](\\.\\d+)? pts"))))
+        << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title:\\s+") + kNotePdfTitle)));
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Creator:\\s+Корвела v\\d"))));
+}
+
+INSTANTIATE_TEST_SUITE_P(RowAndContour, NotePdfOfDesign,
+                         testing::Values(Design{"row", [] { return reporttest::workedExample(); }},
+                                         Design{"contour", contourExample}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A file that cannot be written: which file and why, and nothing left in the folder.
+TEST(NotePdf, FailedWriteSaysWhichFileAndWhyAndLeavesNothing) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile blocker(dir.filePath(QStringLiteral("файл")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("папка.pdf")));
+    struct Case {
+        QString file;
+        QString reason;
+    };
+    const Case cases[] = {
+        // The folder is a file: the temporary file cannot be made.
+        {dir.filePath(QStringLiteral("файл/Отчёт.pdf")), QStringLiteral("Not a directory")},
+        // The name is a folder's: the complete file cannot take its place.
+        {dir.filePath(QStringLiteral("папка.pdf")), {}},
+    };
+    const NotePdf note(filledNote(reporttest::workedExample()));
+    for (const Case& c : cases) {
+        try {
+            note.save(c.file);
+            ADD_FAILURE() << "written: " << c.file.toStdString();
+        } catch (const EngineFailure& e) {
+            EXPECT_EQ(e.kind(), EngineFailure::Kind::NotWritten);
+            EXPECT_EQ(e.file(), c.file);
+            EXPECT_FALSE(e.reason().isEmpty());
+            if (!c.reason.isEmpty()) {
+                EXPECT_EQ(e.reason(), c.reason);
+            }
+        }
+        EXPECT_EQ(
+            QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            (QStringList{QStringLiteral("папка.pdf"), QStringLiteral("файл")}));
+        EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("папка.pdf"))).isEmpty());
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
