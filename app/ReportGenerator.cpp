@@ -63,6 +63,8 @@ ReportGenerator::ReportGenerator(const DesignState& state, const NumberText& num
 
 void ReportGenerator::Button5Click() {
     WindowProgress progress(m_progressWindow, m_owner);
-    guarded(m_sink,
-            [&] { makeReport(m_session, m_state, m_numbers, m_templatePath, progress, m_sink); });
+    const SteelThickness thickness = m_thickness ? m_thickness() : SteelThickness{};
+    guarded(m_sink, [&] {
+        makeReport(m_session, m_state, m_numbers, m_templatePath, progress, m_sink, thickness);
+    });
 }

@@ -1,11 +1,14 @@
 // The handler of "Отчёт": runs the report under the progress window TForm10.
 #pragma once
 
+#include "calc/BillOfMaterials.h"
 #include "design/DesignState.h"
 #include "report/ReportSession.h"
 
 #include <QObject>
 #include <QString>
+#include <functional>
+#include <utility>
 
 class MessageSink;
 class NumberText;
@@ -25,6 +28,11 @@ public:
     ReportSession& session() { return m_session; }
     // The template that Button5Click fills; beside the program unless set otherwise.
     void setTemplatePath(const QString& path) { m_templatePath = path; }
+    // Where the note's scheme and bill of materials take the steel thicknesses δ and δп from:
+    // asked at each report. Without one (or an empty one), SteelThickness{}: 5 and 4 mm.
+    void setSteelThickness(std::function<SteelThickness()> source) {
+        m_thickness = std::move(source);
+    }
 
 public slots:
     void Button5Click();
@@ -36,5 +44,6 @@ private:
     TForm10* m_progressWindow;
     QWidget* m_owner;
     QString m_templatePath;
+    std::function<SteelThickness()> m_thickness;
     ReportSession m_session;
 };

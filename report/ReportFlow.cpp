@@ -2,6 +2,7 @@
 
 #include "base/Errors.h"
 #include "base/ProgramFacts.h"
+#include "report/NoteScheme.h"
 #include "report/ReportRows.h"
 #include "report/ReportSession.h"
 
@@ -18,14 +19,17 @@ QString reportTemplatePath(const QString& programDir) {
 }
 
 void makeReport(ReportSession& session, const DesignState& state, const NumberText& numbers,
-                const QString& templatePath, ReportProgress& progress, MessageSink& sink) {
+                const QString& templatePath, ReportProgress& progress, MessageSink& sink,
+                const SteelThickness& thickness) {
     progress.open();
     if (!session.start()) {
         progress.close();
         throw UserError(kEngineFailedMessage);
     }
     QStringList skipped;
-    if (!session.fill(templatePath, reportRows(state, numbers), progress, skipped)) {
+    const std::vector<ReportRow> rows =
+        reportRows(state, numbers, thickness, noteScheme(state, thickness, numbers));
+    if (!session.fill(templatePath, rows, progress, skipped)) {
         progress.close();
         throw UserError(kTemplateFailedMessage + templatePath);
     }

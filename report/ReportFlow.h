@@ -3,6 +3,7 @@
 
 #include "base/Messages.h"
 #include "base/NumberText.h"
+#include "calc/BillOfMaterials.h"
 #include "design/DesignState.h"
 #include "report/ReportProgress.h"
 
@@ -25,9 +26,12 @@ inline const QString kSavedMessage = QStringLiteral("Отчёт сохранён
 QString reportTemplatePath(const QString& programDir);
 
 // Fills the template at templatePath with the design's rows through the session's engine and
-// shows it. Throws UserError (after closing the progress) when no engine starts, the template
-// does not open or the filled document cannot be written or shown. A document written to file
-// that no application opens is named in a plain message. Placeholders that the engine did not
-// put in place are named in one plain message once the report is shown.
+// shows it; the note's scheme and bill of materials take the steel thicknesses given (the
+// scheme is drawn here: needs a QGuiApplication). Throws UserError (after closing the progress)
+// when no engine starts, the template does not open or the filled document cannot be written or
+// shown. A document written to file that no application opens is named in a plain message.
+// Placeholders that the engine did not put in place are named in one plain message once the report
+// is shown.
 void makeReport(ReportSession& session, const DesignState& state, const NumberText& numbers,
-                const QString& templatePath, ReportProgress& progress, MessageSink& sink);
+                const QString& templatePath, ReportProgress& progress, MessageSink& sink,
+                const SteelThickness& thickness = {});
