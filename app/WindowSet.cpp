@@ -112,8 +112,13 @@ SchemeWindow* WindowSet::schemeWindow() const {
 }
 
 ReportGenerator* WindowSet::report() {
-    if (!m_report)
+    if (!m_report) {
         m_report = new ReportGenerator(m_state, m_numbers, m_sink, Form10(), m_form1.get());
+        // The bill of the note takes the steel thicknesses of the scheme window; a design whose
+        // thicknesses are not the defaults has made that window when it was opened.
+        m_report->setSteelThickness(
+            [this] { return m_scheme ? m_scheme->dialogState() : SteelThickness{}; });
+    }
     return m_report;
 }
 

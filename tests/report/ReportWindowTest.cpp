@@ -4,6 +4,8 @@
 #include "app/WindowSet.h"
 #include "base/NumberText.h"
 #include "dialogs/ProgressWindow.h"
+#include "dialogs/SchemeWindow.h"
+#include "report/ReportRows.h"
 #include "tests/report/RecordingEngine.h"
 #include "tests/report/WorkedExample.h"
 #include "tests/support/RecordingSink.h"
@@ -95,6 +97,19 @@ private slots:
                  (QStringList{"create", "visible 0", "open /t/otchet.rtf"}));
         QVERIFY(script.calls.contains(QStringLiteral("replace ##nkonok&=6")));
         QVERIFY(!windows.Form10()->isVisible());
+
+        // The bill of the note counts with the steel thicknesses of the scheme window.
+        windows.schemeWindow()->restoreDialogState(SteelThickness{6, 5});
+        script.calls.clear();
+        windows.Form1()->Button5Click();
+        const auto billCall = [&](const SteelThickness& thickness) {
+            for (const ReportRow& row : reportRows(windows.state(), numbers, thickness))
+                if (row.table)
+                    return reporttest::callOf(row);
+            return QString();
+        };
+        QVERIFY(billCall(SteelThickness{6, 5}) != billCall(SteelThickness{}));
+        QVERIFY(script.calls.contains(billCall(SteelThickness{6, 5})));
     }
 };
 
