@@ -1,4 +1,5 @@
-// The handler of "Отчёт": runs the report under the progress window TForm10.
+// The handlers of "Отчёт", which runs the report under the progress window TForm10, and of
+// "Экспорт отчёта в PDF…".
 #pragma once
 
 #include "design/DesignState.h"
@@ -6,19 +7,25 @@
 
 #include <QObject>
 #include <QString>
+#include <memory>
 
 class MessageSink;
 class NumberText;
 class TForm10;
 class QWidget;
+class ReportFileDialog;
 
 class ReportGenerator : public QObject {
     Q_OBJECT
 public:
     // owner: the main window, over which the progress window is centred. The program's
-    // engines: Writer, then the built-in RTF engine writing into the user's documents folder.
+    // engines: Writer, then the note written as RTF and PDF into the user's documents folder.
     ReportGenerator(const DesignState& state, const NumberText& numbers, MessageSink& sink,
                     TForm10* progressWindow, QWidget* owner);
+    ~ReportGenerator() override;
+
+    // Replaces the system's file dialog of the export (tests).
+    void setFileDialog(std::unique_ptr<ReportFileDialog> dialog);
 
     // The engines of the reports, held until the program ends (the word processor and the
     // reports in it then stay open).
@@ -28,6 +35,10 @@ public:
 
 public slots:
     void Button5Click();
+    // Asks for a PDF file, beginning in the documents folder (".pdf" is added to a name without
+    // an extension), and writes the note of the design to it with the program's own filling,
+    // whether or not Writer makes "Отчёт"; a file that cannot be written gives the error box.
+    void exportPdf();
 
 private:
     const DesignState& m_state;
@@ -37,4 +48,5 @@ private:
     QWidget* m_owner;
     QString m_templatePath;
     ReportSession m_session;
+    std::unique_ptr<ReportFileDialog> m_fileDialog;
 };

@@ -2,11 +2,29 @@
 
 #include "base/Errors.h"
 #include "base/ProgramFacts.h"
+#include "report/NoteFilesEngine.h"
+#include "report/NotePdf.h"
 #include "report/ReportRows.h"
 #include "report/ReportSession.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QStringList>
+
+namespace {
+
+QString notWritten(const QString& file, const QString& reason) {
+    return kNotWrittenMessage + file + QStringLiteral(" (") + reason + QLatin1Char(')');
+}
+
+class NoProgress : public ReportProgress {
+public:
+    void open() override {}
+    void advance(int) override {}
+    void close() override {}
+};
+
+} // namespace
 
 QString reportTemplatePath(const QString& programDir) {
     const QString beside = programDir + QStringLiteral("/отчёт/otchet.rtf");
@@ -36,14 +54,37 @@ void makeReport(ReportSession& session, const DesignState& state, const NumberTe
         const ReportSession::Failure failure = session.lastFailure();
         switch (failure.kind) {
         case EngineFailure::Kind::NotWritten:
-            throw UserError(kNotWrittenMessage + failure.file + QStringLiteral(" (") +
-                            failure.reason + QLatin1Char(')'));
+            throw UserError(notWritten(failure.file, failure.reason));
         case EngineFailure::Kind::NotShown:
             sink.showMessage(kSavedMessage + failure.file);
             break;
         case EngineFailure::Kind::Other:
             throw UserError(kShowFailedMessage);
         }
+    }
+    if (!skipped.isEmpty())
+        sink.showMessage(kKeysMissingMessage + skipped.join(QStringLiteral(", ")));
+}
+
+void exportReportPdf(const DesignState& state, const NumberText& numbers,
+                     const QString& templatePath, const QString& fileName, MessageSink& sink) {
+    // Filled, never shown: the engine's folder and opener are not used.
+    NoteFilesEngine note({}, nullptr);
+    NoProgress progress;
+    QStringList skipped;
+    try {
+        note.start();
+        skipped = note.fill(templatePath, reportRows(state, numbers), progress);
+    } catch (const std::exception&) {
+        throw UserError(kTemplateFailedMessage + templatePath);
+    }
+    try {
+        NotePdf(note.filledRtf()).save(fileName);
+    } catch (const EngineFailure& e) {
+        throw UserError(notWritten(e.file(), e.reason()));
+    } catch (const std::exception& e) {
+        throw UserError(notWritten(QDir::cleanPath(QFileInfo(fileName).absoluteFilePath()),
+                                   QString::fromUtf8(e.what())));
     }
     if (!skipped.isEmpty())
         sink.showMessage(kKeysMissingMessage + skipped.join(QStringLiteral(", ")));
