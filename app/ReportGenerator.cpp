@@ -74,8 +74,13 @@ void ReportGenerator::setFileDialog(std::unique_ptr<ReportFileDialog> dialog) {
 
 void ReportGenerator::Button5Click() {
     WindowProgress progress(m_progressWindow, m_owner);
-    guarded(m_sink,
-            [&] { makeReport(m_session, m_state, m_numbers, m_templatePath, progress, m_sink); });
+    guarded(m_sink, [&] {
+        makeReport(m_session, m_state, m_numbers, m_templatePath, progress, m_sink, thickness());
+    });
+}
+
+SteelThickness ReportGenerator::thickness() const {
+    return m_thickness ? m_thickness() : SteelThickness{};
 }
 
 void ReportGenerator::exportPdf() {
@@ -84,5 +89,7 @@ void ReportGenerator::exportPdf() {
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
-    guarded(m_sink, [&] { exportReportPdf(m_state, m_numbers, m_templatePath, path, m_sink); });
+    guarded(m_sink, [&] {
+        exportReportPdf(m_state, m_numbers, m_templatePath, path, m_sink, thickness());
+    });
 }

@@ -2,12 +2,15 @@
 // "Экспорт отчёта в PDF…".
 #pragma once
 
+#include "calc/BillOfMaterials.h"
 #include "design/DesignState.h"
 #include "report/ReportSession.h"
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
+#include <utility>
 
 class MessageSink;
 class NumberText;
@@ -32,21 +35,30 @@ public:
     ReportSession& session() { return m_session; }
     // The template that Button5Click fills; beside the program unless set otherwise.
     void setTemplatePath(const QString& path) { m_templatePath = path; }
+    // Where the note's scheme and bill of materials take the steel thicknesses δ and δп from:
+    // asked at each report. Without one (or an empty one), SteelThickness{}: 5 and 4 mm.
+    void setSteelThickness(std::function<SteelThickness()> source) {
+        m_thickness = std::move(source);
+    }
 
 public slots:
     void Button5Click();
     // Asks for a PDF file, beginning in the documents folder (".pdf" is added to a name without
-    // an extension), and writes the note of the design to it with the program's own filling,
-    // whether or not Writer makes "Отчёт"; a file that cannot be written gives the error box.
+    // an extension), and writes the note of the design to it (the rows of "Отчёт") with the
+    // program's own filling, whether or not Writer makes "Отчёт"; a file that cannot be written
+    // gives the error box.
     void exportPdf();
 
 private:
+    SteelThickness thickness() const;
+
     const DesignState& m_state;
     const NumberText& m_numbers;
     MessageSink& m_sink;
     TForm10* m_progressWindow;
     QWidget* m_owner;
     QString m_templatePath;
+    std::function<SteelThickness()> m_thickness;
     ReportSession m_session;
     std::unique_ptr<ReportFileDialog> m_fileDialog;
 };

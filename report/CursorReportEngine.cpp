@@ -48,13 +48,21 @@ QStringList CursorReportEngine::fill(const QString& templatePath,
         });
         bool replaced = false;
         for (int attempt = 0; attempt < kReplaceAttempts && !replaced; ++attempt)
-            replaced = quietly([&] { return m_cursor->findReplace(row.key, row.text); });
+            replaced = quietly([&] { return replace(row); });
         if (!replaced)
             notFound << row.key;
         if (row.step != 0)
             progress.advance(row.step);
     }
     return notFound;
+}
+
+bool CursorReportEngine::replace(const ReportRow& row) {
+    if (row.picture)
+        return m_cursor->replaceWithPicture(row.key, *row.picture);
+    if (row.table)
+        return m_cursor->replaceWithTable(row.key, *row.table);
+    return m_cursor->findReplace(row.key, row.text);
 }
 
 void CursorReportEngine::show() {

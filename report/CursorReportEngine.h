@@ -25,13 +25,16 @@ public:
     // Creates the application.
     void start() override;
     // Hides the application and opens the template (only that failure is thrown); then, for each
-    // row, puts the insertion point at the start and replaces the row's key, up to
-    // kReplaceAttempts times. A failed call counts as a key not found.
+    // row, puts the insertion point at the start and replaces the row's key with its text,
+    // picture or table, up to kReplaceAttempts times. A failed call counts as a key not found.
     QStringList fill(const QString& templatePath, const std::vector<ReportRow>& rows,
                      ReportProgress& progress) override;
     // Shows the application with the filled document.
     void show() override;
 
 private:
+    // Puts the row's text, picture or table in place of its key; whether the key was found.
+    bool replace(const ReportRow& row);
+
     std::unique_ptr<DocumentEngine> m_cursor;
 };

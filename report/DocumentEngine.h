@@ -1,8 +1,9 @@
-// A word processor as the report sees it: five operations on one application and its document,
+// A word processor as the report sees it: seven operations on one application and its document,
 // driven through its insertion point.
 #pragma once
 
 #include "report/EngineFailure.h"
+#include "report/ReportContent.h"
 
 #include <QString>
 
@@ -23,4 +24,8 @@ public:
     // Replaces the first occurrence of key at or after the insertion point with value and puts
     // the insertion point after it. Returns whether key was found.
     virtual bool findReplace(const QString& key, const QString& value) = 0;
+    // As findReplace, with a picture or a table in place of key; the key stands alone in its
+    // paragraph. A picture without bytes or a table without columns leaves the place empty.
+    virtual bool replaceWithPicture(const QString& key, const ReportPicture& picture) = 0;
+    virtual bool replaceWithTable(const QString& key, const ReportTable& table) = 0;
 };

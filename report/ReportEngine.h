@@ -18,8 +18,9 @@ public:
 
     // Starts the engine (or takes over a running one of this program's own).
     virtual void start() = 0;
-    // Fills the template at templatePath with rows, in their order, and advances progress by a
-    // row's step once the row is done (a step of 0 is no advance). The template file itself is
+    // Fills the template at templatePath with rows, in their order (each key replaced by the row's
+    // text, picture or table), and advances progress by a row's step once the row is done (a
+    // step of 0 is no advance). The template file itself is
     // never written. Answers the keys that were not put in place, in the rows' order. Throws only
     // when the template cannot be opened or read, and then before any row.
     virtual QStringList fill(const QString& templatePath, const std::vector<ReportRow>& rows,

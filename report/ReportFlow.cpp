@@ -4,6 +4,7 @@
 #include "base/ProgramFacts.h"
 #include "report/NoteFilesEngine.h"
 #include "report/NotePdf.h"
+#include "report/NoteScheme.h"
 #include "report/ReportRows.h"
 #include "report/ReportSession.h"
 
@@ -15,6 +16,12 @@ namespace {
 
 QString notWritten(const QString& file, const QString& reason) {
     return kNotWrittenMessage + file + QStringLiteral(" (") + reason + QLatin1Char(')');
+}
+
+// The note's rows, its scheme drawn with the thicknesses given.
+std::vector<ReportRow> noteRows(const DesignState& state, const NumberText& numbers,
+                                const SteelThickness& thickness) {
+    return reportRows(state, numbers, thickness, noteScheme(state, thickness, numbers));
 }
 
 class NoProgress : public ReportProgress {
@@ -36,14 +43,15 @@ QString reportTemplatePath(const QString& programDir) {
 }
 
 void makeReport(ReportSession& session, const DesignState& state, const NumberText& numbers,
-                const QString& templatePath, ReportProgress& progress, MessageSink& sink) {
+                const QString& templatePath, ReportProgress& progress, MessageSink& sink,
+                const SteelThickness& thickness) {
     progress.open();
     if (!session.start()) {
         progress.close();
         throw UserError(kEngineFailedMessage);
     }
     QStringList skipped;
-    if (!session.fill(templatePath, reportRows(state, numbers), progress, skipped)) {
+    if (!session.fill(templatePath, noteRows(state, numbers, thickness), progress, skipped)) {
         progress.close();
         throw UserError(kTemplateFailedMessage + templatePath);
     }
@@ -67,14 +75,15 @@ void makeReport(ReportSession& session, const DesignState& state, const NumberTe
 }
 
 void exportReportPdf(const DesignState& state, const NumberText& numbers,
-                     const QString& templatePath, const QString& fileName, MessageSink& sink) {
+                     const QString& templatePath, const QString& fileName, MessageSink& sink,
+                     const SteelThickness& thickness) {
     // Filled, never shown: the engine's folder and opener are not used.
     NoteFilesEngine note({}, nullptr);
     NoProgress progress;
     QStringList skipped;
     try {
         note.start();
-        skipped = note.fill(templatePath, reportRows(state, numbers), progress);
+        skipped = note.fill(templatePath, noteRows(state, numbers, thickness), progress);
     } catch (const std::exception&) {
         throw UserError(kTemplateFailedMessage + templatePath);
     }

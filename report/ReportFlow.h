@@ -4,6 +4,7 @@
 
 #include "base/Messages.h"
 #include "base/NumberText.h"
+#include "calc/BillOfMaterials.h"
 #include "design/DesignState.h"
 #include "report/ReportProgress.h"
 
@@ -27,17 +28,21 @@ inline const QString kSavedMessage = QStringLiteral("Отчёт сохранён
 QString reportTemplatePath(const QString& programDir);
 
 // Fills the template at templatePath with the design's rows through the session's engine and
-// shows it. Throws UserError (after closing the progress) when no engine starts, the template
-// does not open or the filled document cannot be written or shown. A document written to file
-// that no application opens is named in a plain message. Placeholders that the engine did not
-// put in place are named in one plain message once the report is shown.
+// shows it; the note's scheme and bill of materials take the steel thicknesses given (the
+// scheme is drawn here: needs a QGuiApplication). Throws UserError (after closing the progress)
+// when no engine starts, the template does not open or the filled document cannot be written or
+// shown. A document written to file that no application opens is named in a plain message.
+// Placeholders that the engine did not put in place are named in one plain message once the report
+// is shown.
 void makeReport(ReportSession& session, const DesignState& state, const NumberText& numbers,
-                const QString& templatePath, ReportProgress& progress, MessageSink& sink);
+                const QString& templatePath, ReportProgress& progress, MessageSink& sink,
+                const SteelThickness& thickness = {});
 
-// Fills the template at templatePath with the design's rows as the program itself fills it
-// (whatever engine "Отчёт" uses) and writes the note as a PDF to fileName, replacing a file
-// there only once the new one is complete. Throws UserError when the template does not open or
-// the PDF cannot be written (the file and the reason); placeholders that were not put in place
+// Fills the template at templatePath with the same rows as makeReport, as the program itself
+// fills it (whatever engine "Отчёт" uses), and writes the note as a PDF to fileName, replacing a
+// file there only once the new one is complete. Throws UserError when the template does not open
+// or the PDF cannot be written (the file and the reason); placeholders that were not put in place
 // are named in one plain message once the PDF is written. Needs a QGuiApplication.
 void exportReportPdf(const DesignState& state, const NumberText& numbers,
-                     const QString& templatePath, const QString& fileName, MessageSink& sink);
+                     const QString& templatePath, const QString& fileName, MessageSink& sink,
+                     const SteelThickness& thickness = {});

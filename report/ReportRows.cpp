@@ -1,8 +1,32 @@
 #include "report/ReportRows.h"
 
 #include "report/NoteTexts.h"
+#include "tables/MinimumSizeTable.h"
 
-std::vector<ReportRow> reportRows(const DesignState& s, const NumberText& n) {
+#include <array>
+
+ReportTable billTable(const BillOfMaterials& bill, const NumberText& numbers) {
+    // Widths in mm, filling the text's width; the numbers are aligned right.
+    static constexpr std::array<double, 6> kWidths = {40, 43, 18, 20, 24, 20};
+    const QStringList titles = billColumns();
+    ReportTable table;
+    for (qsizetype c = 0; c < titles.size(); ++c)
+        table.columns.push_back({titles[c], kWidths.at(std::size_t(c)), c >= 2});
+    for (const BillRow& r : billRows(bill, numbers))
+        table.rows.push_back({r.name, r.profile, r.pieceLength, r.count, r.totalLength, r.mass});
+    return table;
+}
+
+QString sizeCheckText(const BillOfMaterials& bill) {
+    if (!bill.sizeWarnings.isEmpty())
+        return bill.sizeWarnings.join(QStringLiteral(".\n"));
+    return QStringLiteral(
+               "Размеры соответствуют требованиям к наименьшим размерам заземлителей (") +
+           minimumSizeSource() + QLatin1Char(')');
+}
+
+std::vector<ReportRow> reportRows(const DesignState& s, const NumberText& n,
+                                  const SteelThickness& thickness, const ReportPicture& scheme) {
     const QString m = QStringLiteral(" м");
     const QString mm = QStringLiteral(" мм");
     const QString ohmMetre = QStringLiteral(" Ом*м");
@@ -76,5 +100,11 @@ std::vector<ReportRow> reportRows(const DesignState& s, const NumberText& n) {
         {QStringLiteral("##resh&"), note.decision(), 1},
     };
     rows.insert(rows.end(), design.begin(), design.end());
+
+    // The picture last: the rows after it need not look through its bytes.
+    const BillOfMaterials bill = billOfMaterials(s, thickness);
+    rows.emplace_back(QStringLiteral("##vedomost&"), billTable(bill, n), 1);
+    rows.emplace_back(QStringLiteral("##razmery&"), sizeCheckText(bill), 1);
+    rows.emplace_back(QStringLiteral("##risunok&"), scheme, 1);
     return rows;
 }

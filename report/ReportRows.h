@@ -2,19 +2,43 @@
 #pragma once
 
 #include "base/NumberText.h"
+#include "calc/BillOfMaterials.h"
 #include "design/DesignState.h"
+#include "report/ReportContent.h"
 
 #include <QString>
+#include <optional>
+#include <utility>
 #include <vector>
 
+// A placeholder and what is put in its place: a text, a picture or a table.
 struct ReportRow {
-    QString key;  // the placeholder in the template
-    QString text; // what is put in its place
-    int step = 0; // advance of the progress bar after the row
+    ReportRow(QString key, QString text, int step)
+        : key(std::move(key)), text(std::move(text)), step(step) {}
+    ReportRow(QString key, ReportPicture picture, int step)
+        : key(std::move(key)), step(step), picture(std::move(picture)) {}
+    ReportRow(QString key, ReportTable table, int step)
+        : key(std::move(key)), step(step), table(std::move(table)) {}
+
+    QString key;                          // the placeholder in the template
+    QString text;                         // what is put in its place, for a text row
+    int step = 0;                         // advance of the progress bar after the row
+    std::optional<ReportPicture> picture; // a picture row
+    std::optional<ReportTable> table;     // a table row
 };
 
 // The rows for the design: the 38 rows of the values when the material is angle or round section,
 // otherwise 35 (the three rows of the electrode size are left out, with their steps); then the
 // 12 rows of the note's wording that follows the design (soils, arrangement, material, the
-// formulas used, the check of the installed system and the decision).
-std::vector<ReportRow> reportRows(const DesignState& state, const NumberText& numbers);
+// formulas used, the check of the installed system and the decision); then the 3 rows of the
+// scheme and the bill of materials: the bill as a table (the steel thicknesses as given), the
+// check of its sizes as a text, and the scheme as a picture (given ready, drawn elsewhere).
+std::vector<ReportRow> reportRows(const DesignState& state, const NumberText& numbers,
+                                  const SteelThickness& thickness = {},
+                                  const ReportPicture& scheme = {});
+
+// The bill of materials as the note's table.
+ReportTable billTable(const BillOfMaterials& bill, const NumberText& numbers);
+// The check of the bill's sizes as the note says it: each size below its minimum, one a line
+// (the note ends each with a full stop), or that the sizes meet the minimums.
+QString sizeCheckText(const BillOfMaterials& bill);

@@ -331,47 +331,60 @@ QByteArray RtfDocument::encode(const QString& text, int uc, const QByteArray& co
     return out;
 }
 
-qsizetype RtfDocument::replaceFirst(const QString& key, const QString& value, qsizetype from) {
+qsizetype RtfDocument::find(const QString& key, qsizetype from) const {
     parse();
     if (key.isEmpty())
         return -1;
     const auto first =
         std::lower_bound(m_pieces.begin(), m_pieces.end(), from,
                          [](const Piece& piece, qsizetype offset) { return piece.begin < offset; });
-    const qsizetype start = first - m_pieces.begin();
-    const qsizetype at = m_text.indexOf(key, start, Qt::CaseSensitive);
-    if (at < 0)
-        return -1;
+    return m_text.indexOf(key, first - m_pieces.begin(), Qt::CaseSensitive);
+}
 
-    const QByteArray original = m_bytes;
-    // The key's own pieces: parsing again (below) replaces m_pieces.
-    const std::vector<Piece> pieces(m_pieces.begin() + at, m_pieces.begin() + at + key.size());
-    const QString expected = m_text.left(at) + value + m_text.mid(at + key.size());
-
+qsizetype RtfDocument::replacePieces(const std::vector<Piece>& pieces, const QByteArray& original,
+                                     QByteArray replacement, bool ownGroup) {
     // Take the key's characters out from the last to the first, so that offsets stay valid; a
     // blank keeps a control word that ended right before a character from running into what
     // follows, unless that control word is the key's previous character and goes too. In a
     // group of its own the value cannot run into anything (a damaged word before it, say).
-    const auto replace = [&](bool ownGroup) {
-        m_bytes = original;
-        for (std::size_t i = pieces.size() - 1; i > 0; --i) {
-            const Piece& piece = pieces[i];
-            const bool wordStays = pieces[i - 1].end != piece.begin;
-            m_bytes.replace(piece.begin, piece.end - piece.begin,
-                            piece.afterBareWord && wordStays ? QByteArray(" ") : QByteArray());
-        }
-        const Piece& head = pieces.front();
-        QByteArray replacement = encode(value, head.uc, m_codePage);
-        if (ownGroup)
-            replacement = '{' + replacement + '}';
-        else if (head.afterBareWord)
-            replacement.prepend(' ');
-        m_bytes.replace(head.begin, head.end - head.begin, replacement);
-        m_parsed = false;
-        return head.begin + replacement.size();
-    };
-    qsizetype after = replace(false);
+    m_bytes = original;
+    for (std::size_t i = pieces.size() - 1; i > 0; --i) {
+        const Piece& piece = pieces[i];
+        const bool wordStays = pieces[i - 1].end != piece.begin;
+        m_bytes.replace(piece.begin, piece.end - piece.begin,
+                        piece.afterBareWord && wordStays ? QByteArray(" ") : QByteArray());
+    }
+    const Piece& head = pieces.front();
+    if (ownGroup)
+        replacement = '{' + replacement + '}';
+    else if (head.afterBareWord)
+        replacement.prepend(' ');
+    m_bytes.replace(head.begin, head.end - head.begin, replacement);
+    m_parsed = false;
+    return head.begin + replacement.size();
+}
+
+qsizetype RtfDocument::replaceFirst(const QString& key, const QString& value, qsizetype from) {
+    const qsizetype at = find(key, from);
+    if (at < 0)
+        return -1;
+    const QByteArray original = m_bytes;
+    // The key's own pieces: parsing again (below) replaces m_pieces.
+    const std::vector<Piece> pieces(m_pieces.begin() + at, m_pieces.begin() + at + key.size());
+    const QString expected = m_text.left(at) + value + m_text.mid(at + key.size());
+    const QByteArray encoded = encode(value, pieces.front().uc, m_codePage);
+    qsizetype after = replacePieces(pieces, original, encoded, false);
     if (text() != expected)
-        after = replace(true);
+        after = replacePieces(pieces, original, encoded, true);
     return after;
+}
+
+qsizetype RtfDocument::replaceFirstWithRtf(const QString& key, const RtfWriter& rtf,
+                                           qsizetype from) {
+    const qsizetype at = find(key, from);
+    if (at < 0)
+        return -1;
+    const QByteArray original = m_bytes;
+    const std::vector<Piece> pieces(m_pieces.begin() + at, m_pieces.begin() + at + key.size());
+    return replacePieces(pieces, original, rtf(pieces.front().uc, m_codePage), false);
 }

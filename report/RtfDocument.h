@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <array>
+#include <functional>
 #include <vector>
 
 class RtfDocument {
@@ -24,6 +25,12 @@ public:
     // characters stay as they were. Returns the offset just after the replacement, -1 when the key
     // is not found (the document is then unchanged).
     qsizetype replaceFirst(const QString& key, const QString& value, qsizetype from);
+    // Writes RTF for a place: a text there is encoded with uc fallback characters and codePage.
+    using RtfWriter = std::function<QByteArray(int uc, const QByteArray& codePage)>;
+    // As replaceFirst, with the RTF that rtf writes for the key's place (a picture, a table) in
+    // place of the key. That RTF must be whole: its groups closed, ending with a blank or the end
+    // of a group.
+    qsizetype replaceFirstWithRtf(const QString& key, const RtfWriter& rtf, qsizetype from);
 
     // One character beyond ASCII as RTF: \uN followed by uc fallback characters, the first in the
     // code page when it has the character (uc 0: a blank ends the control word instead).
@@ -41,6 +48,13 @@ private:
     };
 
     void parse() const;
+    // The text position of the first occurrence of key whose first character begins at or after
+    // byte offset from; -1 when there is none.
+    qsizetype find(const QString& key, qsizetype from) const;
+    // Puts replacement (bytes) in place of the pieces of a key in original, which becomes the
+    // document; the offset just after it.
+    qsizetype replacePieces(const std::vector<Piece>& pieces, const QByteArray& original,
+                            QByteArray replacement, bool ownGroup);
 
     QByteArray m_bytes;
     mutable bool m_parsed = false;

@@ -1,5 +1,7 @@
 #include "report/RtfEngine.h"
 
+#include "report/RtfContent.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -43,7 +45,21 @@ void RtfEngine::goToStart() {
 }
 
 bool RtfEngine::findReplace(const QString& key, const QString& value) {
-    const qsizetype after = active().replaceFirst(key, value, m_position);
+    return replaced(active().replaceFirst(key, value, m_position));
+}
+
+bool RtfEngine::replaceWithPicture(const QString& key, const ReportPicture& picture) {
+    return replaced(active().replaceFirstWithRtf(
+        key, [&](int, const QByteArray&) { return rtfPicture(picture); }, m_position));
+}
+
+bool RtfEngine::replaceWithTable(const QString& key, const ReportTable& table) {
+    return replaced(active().replaceFirstWithRtf(
+        key, [&](int uc, const QByteArray& codePage) { return rtfTable(table, uc, codePage); },
+        m_position));
+}
+
+bool RtfEngine::replaced(qsizetype after) {
     if (after < 0)
         return false;
     m_position = after;

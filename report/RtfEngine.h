@@ -25,12 +25,17 @@ public:
     void openDocument(const QString& fileName) override;
     void goToStart() override;
     bool findReplace(const QString& key, const QString& value) override;
+    // The picture as PNG inside the document, the table as RTF rows (see RtfContent).
+    bool replaceWithPicture(const QString& key, const ReportPicture& picture) override;
+    bool replaceWithTable(const QString& key, const ReportTable& table) override;
 
     // The active document; throws when none is open.
     const RtfDocument& document() const;
 
 private:
     RtfDocument& active();
+    // Moves the insertion point after a replacement that ends at offset after; whether it was made.
+    bool replaced(qsizetype after);
     QString writeNewFile() const;
 
     QString m_outputDir;

@@ -3,23 +3,46 @@
 #include "report/WriterOffice.h"
 
 #include <QFileInfo>
+#include <com/sun/star/awt/FontWeight.hpp>
+#include <com/sun/star/awt/Size.hpp>
 #include <com/sun/star/awt/XWindow.hpp>
 #include <com/sun/star/beans/PropertyValue.hpp>
 #include <com/sun/star/beans/XPropertySet.hpp>
+#include <com/sun/star/container/XIndexAccess.hpp>
+#include <com/sun/star/container/XNameAccess.hpp>
 #include <com/sun/star/frame/XComponentLoader.hpp>
 #include <com/sun/star/frame/XController.hpp>
 #include <com/sun/star/frame/XFrame.hpp>
 #include <com/sun/star/frame/XModel.hpp>
 #include <com/sun/star/frame/XStorable.hpp>
+#include <com/sun/star/graphic/GraphicProvider.hpp>
+#include <com/sun/star/graphic/XGraphic.hpp>
+#include <com/sun/star/graphic/XGraphicProvider.hpp>
+#include <com/sun/star/io/SequenceInputStream.hpp>
+#include <com/sun/star/io/XInputStream.hpp>
 #include <com/sun/star/lang/XComponent.hpp>
+#include <com/sun/star/lang/XMultiServiceFactory.hpp>
+#include <com/sun/star/sheet/XCellRangeData.hpp>
+#include <com/sun/star/style/ParagraphAdjust.hpp>
+#include <com/sun/star/table/XCell.hpp>
+#include <com/sun/star/table/XCellRange.hpp>
+#include <com/sun/star/table/XTableColumns.hpp>
+#include <com/sun/star/table/XTableRows.hpp>
+#include <com/sun/star/text/TableColumnSeparator.hpp>
+#include <com/sun/star/text/TextContentAnchorType.hpp>
 #include <com/sun/star/text/XText.hpp>
+#include <com/sun/star/text/XTextContent.hpp>
 #include <com/sun/star/text/XTextDocument.hpp>
+#include <com/sun/star/text/XTextGraphicObjectsSupplier.hpp>
 #include <com/sun/star/text/XTextRange.hpp>
+#include <com/sun/star/text/XTextTable.hpp>
+#include <com/sun/star/text/XTextTablesSupplier.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
 #include <com/sun/star/util/XSearchDescriptor.hpp>
 #include <com/sun/star/util/XSearchable.hpp>
 #include <osl/file.hxx>
 
+#include <cmath>
 #include <initializer_list>
 #include <stdexcept>
 #include <string>
@@ -59,6 +82,114 @@ template <class F> auto withReadableFailure(F&& f) {
     } catch (const uno::Exception& e) {
         const rtl::OString message = rtl::OUStringToOString(e.Message, RTL_TEXTENCODING_UTF8);
         throw std::runtime_error("Writer: " + std::string(message.getStr(), message.getLength()));
+    }
+}
+
+// A length in mm as UNO measures it, in 1/100 mm.
+sal_Int32 hundredthsOfMm(double mm) {
+    return sal_Int32(std::lround(mm * 100));
+}
+
+// The name of a table cell: column letter(s), then the row counted from 1.
+OUString cellName(int column, int row) {
+    QString name;
+    for (int c = column + 1; c > 0; c = (c - 1) / 26)
+        name.prepend(QChar(u'A' + (c - 1) % 26));
+    return toOUString(name + QString::number(row + 1));
+}
+
+void setProperty(const uno::Reference<uno::XInterface>& object, const char* name,
+                 const uno::Any& value) {
+    const uno::Reference<beans::XPropertySet> properties(object, uno::UNO_QUERY_THROW);
+    properties->setPropertyValue(OUString::createFromAscii(name), value);
+}
+
+// A graphic object of the PNG, anchored as a character, in place of the text of place.
+void putPicture(const uno::Reference<text::XTextRange>& place,
+                const uno::Reference<lang::XMultiServiceFactory>& factory,
+                const uno::Reference<uno::XComponentContext>& office,
+                const ReportPicture& picture) {
+    // The bytes go to the office once, as a stream of its own.
+    const uno::Sequence<sal_Int8> bytes(reinterpret_cast<const sal_Int8*>(picture.png.constData()),
+                                        sal_Int32(picture.png.size()));
+    const uno::Reference<io::XInputStream> stream(
+        io::SequenceInputStream::createStreamFromSequence(office, bytes), uno::UNO_QUERY_THROW);
+    const uno::Reference<graphic::XGraphic> graphic =
+        graphic::GraphicProvider::create(office)->queryGraphic(
+            properties({{"InputStream", uno::Any(stream)}}));
+    if (!graphic.is())
+        throw std::runtime_error("Writer does not read the picture");
+    const uno::Reference<text::XTextContent> object(
+        factory->createInstance(OUString("com.sun.star.text.TextGraphicObject")),
+        uno::UNO_QUERY_THROW);
+    setProperty(object, "AnchorType", uno::Any(text::TextContentAnchorType_AS_CHARACTER));
+    setProperty(object, "Graphic", uno::Any(graphic));
+    setProperty(object, "Size",
+                uno::Any(awt::Size(hundredthsOfMm(picture.sizeMm.width()),
+                                   hundredthsOfMm(picture.sizeMm.height()))));
+    place->getText()->insertTextContent(place, object, true);
+}
+
+// A text table of the columns and rows in place of the text of place.
+void putTable(const uno::Reference<text::XTextRange>& place,
+              const uno::Reference<lang::XMultiServiceFactory>& factory, const ReportTable& table) {
+    const auto columns = int(table.columns.size());
+    const auto rows = int(table.rows.size()) + 1;
+    const uno::Reference<text::XTextTable> made(
+        factory->createInstance(OUString("com.sun.star.text.TextTable")), uno::UNO_QUERY_THROW);
+    made->initialize(rows, columns);
+    place->getText()->insertTextContent(
+        place, uno::Reference<text::XTextContent>(made, uno::UNO_QUERY_THROW), true);
+
+    // Every cell in one call.
+    uno::Sequence<uno::Sequence<uno::Any>> data(rows);
+    uno::Sequence<uno::Any>* row = data.getArray();
+    const auto fillRow = [&](const auto& cellText) {
+        uno::Sequence<uno::Any> cells(columns);
+        uno::Any* cell = cells.getArray();
+        for (int c = 0; c < columns; ++c)
+            cell[c] <<= toOUString(cellText(c));
+        *row++ = cells;
+    };
+    fillRow([&](int c) { return table.columns[std::size_t(c)].title; });
+    for (const QStringList& cells : table.rows)
+        fillRow([&](int c) { return c < cells.size() ? cells[c] : QString(); });
+    const uno::Reference<sheet::XCellRangeData> all(made, uno::UNO_QUERY_THROW);
+    all->setDataArray(data);
+
+    const uno::Reference<table::XCellRange> range(made, uno::UNO_QUERY_THROW);
+    const auto cellsOf = [&](int firstColumn, int firstRow, int lastColumn, int lastRow) {
+        return range->getCellRangeByName(cellName(firstColumn, firstRow) + ":" +
+                                         cellName(lastColumn, lastRow));
+    };
+    setProperty(cellsOf(0, 0, columns - 1, rows - 1), "CharHeight", uno::Any(float(10)));
+    const uno::Reference<uno::XInterface> heading = cellsOf(0, 0, columns - 1, 0);
+    setProperty(heading, "CharWeight", uno::Any(awt::FontWeight::BOLD));
+    setProperty(heading, "ParaAdjust", uno::Any(sal_Int16(style::ParagraphAdjust_CENTER)));
+    for (int c = 0; c < columns && rows > 1; ++c)
+        if (table.columns[std::size_t(c)].alignRight)
+            setProperty(cellsOf(c, 1, c, rows - 1), "ParaAdjust",
+                        uno::Any(sal_Int16(style::ParagraphAdjust_RIGHT)));
+    setProperty(made, "RepeatHeadline", uno::Any(true));
+
+    // The columns' widths, as shares of the table's width.
+    const uno::Reference<beans::XPropertySet> tableProperties(made, uno::UNO_QUERY_THROW);
+    double total = 0;
+    for (const ReportColumn& column : table.columns)
+        total += column.widthMm;
+    uno::Sequence<text::TableColumnSeparator> separators;
+    if (total > 0 &&
+        (tableProperties->getPropertyValue(OUString("TableColumnSeparators")) >>= separators) &&
+        separators.getLength() == columns - 1) {
+        sal_Int16 sum = 0;
+        tableProperties->getPropertyValue(OUString("TableColumnRelativeSum")) >>= sum;
+        text::TableColumnSeparator* separator = separators.getArray();
+        double edge = 0;
+        for (int c = 0; c + 1 < columns; ++c) {
+            edge += table.columns[std::size_t(c)].widthMm;
+            separator[c].Position = sal_Int16(std::lround(edge / total * sum));
+        }
+        tableProperties->setPropertyValue(OUString("TableColumnSeparators"), uno::Any(separators));
     }
 }
 
@@ -138,18 +269,85 @@ void WriterEngine::goToStart() {
     m_document->insertionPoint = m_document->body->getStart();
 }
 
-bool WriterEngine::findReplace(const QString& key, const QString& value) {
+template <class Put> bool WriterEngine::replaceFound(const QString& key, Put&& put) {
     if (!m_document)
         throw std::runtime_error("no document is open");
-    m_document->search->setSearchString(toOUString(key));
-    const uno::Reference<text::XTextRange> found(
-        m_document->searchable->findNext(m_document->insertionPoint, m_document->search),
-        uno::UNO_QUERY);
-    if (!found.is())
-        return false;
-    found->setString(toOUString(value));
-    m_document->insertionPoint = found->getEnd();
-    return true;
+    return withReadableFailure([&] {
+        m_document->search->setSearchString(toOUString(key));
+        const uno::Reference<text::XTextRange> found(
+            m_document->searchable->findNext(m_document->insertionPoint, m_document->search),
+            uno::UNO_QUERY);
+        if (!found.is())
+            return false;
+        put(found);
+        m_document->insertionPoint = found->getEnd();
+        return true;
+    });
+}
+
+bool WriterEngine::findReplace(const QString& key, const QString& value) {
+    return replaceFound(key, [&](const uno::Reference<text::XTextRange>& found) {
+        found->setString(toOUString(value));
+    });
+}
+
+bool WriterEngine::replaceWithPicture(const QString& key, const ReportPicture& picture) {
+    return replaceFound(key, [&](const uno::Reference<text::XTextRange>& found) {
+        if (picture.png.isEmpty()) {
+            found->setString(OUString());
+            return;
+        }
+        const uno::Reference<lang::XMultiServiceFactory> factory(m_document->text,
+                                                                 uno::UNO_QUERY_THROW);
+        putPicture(found, factory, m_office->context(), picture);
+    });
+}
+
+bool WriterEngine::replaceWithTable(const QString& key, const ReportTable& table) {
+    return replaceFound(key, [&](const uno::Reference<text::XTextRange>& found) {
+        if (table.columns.empty()) {
+            found->setString(OUString());
+            return;
+        }
+        const uno::Reference<lang::XMultiServiceFactory> factory(m_document->text,
+                                                                 uno::UNO_QUERY_THROW);
+        putTable(found, factory, table);
+    });
+}
+
+int WriterEngine::graphicCount() const {
+    if (!m_document)
+        throw std::runtime_error("no document is open");
+    const uno::Reference<text::XTextGraphicObjectsSupplier> supplier(m_document->text,
+                                                                     uno::UNO_QUERY_THROW);
+    return int(supplier->getGraphicObjects()->getElementNames().getLength());
+}
+
+std::vector<std::vector<QStringList>> WriterEngine::tables() const {
+    if (!m_document)
+        throw std::runtime_error("no document is open");
+    const uno::Reference<text::XTextTablesSupplier> supplier(m_document->text,
+                                                             uno::UNO_QUERY_THROW);
+    const uno::Reference<container::XIndexAccess> all(supplier->getTextTables(),
+                                                      uno::UNO_QUERY_THROW);
+    std::vector<std::vector<QStringList>> result;
+    for (sal_Int32 t = 0; t < all->getCount(); ++t) {
+        const uno::Reference<text::XTextTable> table(all->getByIndex(t), uno::UNO_QUERY_THROW);
+        const sal_Int32 rows = table->getRows()->getCount();
+        const sal_Int32 columns = table->getColumns()->getCount();
+        std::vector<QStringList>& cells = result.emplace_back();
+        for (sal_Int32 r = 0; r < rows; ++r) {
+            QStringList& row = cells.emplace_back();
+            for (sal_Int32 c = 0; c < columns; ++c) {
+                const uno::Reference<text::XText> cell(table->getCellByName(cellName(c, r)),
+                                                       uno::UNO_QUERY_THROW);
+                const rtl::OString utf8 =
+                    rtl::OUStringToOString(cell->getString(), RTL_TEXTENCODING_UTF8);
+                row << QString::fromUtf8(utf8.getStr(), utf8.getLength());
+            }
+        }
+    }
+    return result;
 }
 
 void WriterEngine::storeAsText(const QString& fileName) const {

@@ -4,7 +4,9 @@
 #include "report/DocumentEngine.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
+#include <vector>
 
 class WriterOffice;
 
@@ -23,9 +25,17 @@ public:
     void goToStart() override;
     // Case-sensitive, no regular expressions.
     bool findReplace(const QString& key, const QString& value) override;
+    // The picture as a graphic object anchored as a character, at its size; the table as a text
+    // table across the text's width, its heading row bold and repeated on each page.
+    bool replaceWithPicture(const QString& key, const ReportPicture& picture) override;
+    bool replaceWithTable(const QString& key, const ReportTable& table) override;
 
     // Writes the document as UTF-8 text to fileName (the document itself stays untitled).
     void storeAsText(const QString& fileName) const;
+    // What the document holds besides its text, for checks: how many graphic objects, and the
+    // texts of each table's cells, row by row.
+    int graphicCount() const;
+    std::vector<std::vector<QStringList>> tables() const;
     // Closes the document without saving it. The report never does this; checks do.
     void closeDocument();
 
@@ -33,6 +43,9 @@ private:
     struct Document;
 
     void load(const QString& fileName);
+    // Finds key from the insertion point; when found, has put replace it (given its range) and
+    // moves the insertion point after it.
+    template <class Put> bool replaceFound(const QString& key, Put&& put);
 
     std::shared_ptr<WriterOffice> m_office;
     std::unique_ptr<Document> m_document;

@@ -195,6 +195,11 @@ uno::Reference<frame::XDesktop2> WriterOffice::desktop() {
     return m_desktop;
 }
 
+uno::Reference<uno::XComponentContext> WriterOffice::context() {
+    desktop();
+    return m_context;
+}
+
 QString WriterOffice::freeProfileDir() const {
     for (int n = 1;; ++n) {
         const QString dir = m_options.profileRoot + QStringLiteral("/profile-%1").arg(n);
@@ -209,6 +214,7 @@ QString WriterOffice::freeProfileDir() const {
 
 void WriterOffice::start() {
     m_desktop.clear();
+    m_context.clear();
     if (m_pid > 0)
         killProcess(); // gone or not answering: make room for a new one
     const QString soffice = sofficePath();
@@ -287,6 +293,7 @@ void WriterOffice::start() {
             const uno::Reference<uno::XComponentContext> remote(resolver->resolve(url),
                                                                 uno::UNO_QUERY_THROW);
             m_desktop = frame::Desktop::create(remote);
+            m_context = remote;
             return;
         } catch (const connection::NoConnectException&) {
         }
@@ -320,6 +327,7 @@ void WriterOffice::shutDown() {
     } catch (...) {
     }
     m_desktop.clear();
+    m_context.clear();
     for (int i = 0; i < 100; ++i) {
         if (::waitpid(m_pid, nullptr, WNOHANG) != 0) {
             m_pid = -1;

@@ -37,6 +37,8 @@ public:
     // The desktop of the running instance; starts a new instance when there is none or the one
     // started before has gone. Throws when it cannot be started or connected within the limit.
     css::uno::Reference<css::frame::XDesktop2> desktop();
+    // The component context of the running instance, for its services (starts one as desktop()).
+    css::uno::Reference<css::uno::XComponentContext> context();
     // Whether the instance started before is still running and answering.
     bool alive();
     // The process started (the launcher; Writer itself runs as its child); -1 when none.
@@ -55,4 +57,5 @@ private:
     pid_t m_pid = -1;
     QString m_profileDir;
     css::uno::Reference<css::frame::XDesktop2> m_desktop;
+    css::uno::Reference<css::uno::XComponentContext> m_context;
 };

@@ -1,6 +1,7 @@
 // Times "Отчёт" in the program's own windows under a real X display (Xvfb), as a user sees it:
 //   korvela_report_probe first|cold|warm <profile folder>   click → Writer's window with the note
-//   korvela_report_probe builtin <output folder>            click → report file written
+//   korvela_report_probe builtin <output folder>            click → report file written (the
+//                                                           note with its scheme and bill)
 // first: no profile yet; cold: a profile, no Writer running; warm: this program's Writer already
 // running (a first click, not timed, starts it). Prints "ms <milliseconds>". Not a test.
 #include "app/MainWindow.h"

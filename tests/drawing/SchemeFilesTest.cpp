@@ -1,7 +1,6 @@
 // The scheme as files: an SVG that parses, a PNG that loads, a PDF, for any design.
 #include "drawing/SchemeFiles.h"
 
-#include <QGuiApplication>
 #include <QSvgRenderer>
 #include <gtest/gtest.h>
 
@@ -51,10 +50,3 @@ TEST(SchemeFiles, FormatByExtension) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

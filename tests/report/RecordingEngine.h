@@ -4,6 +4,7 @@
 #include "report/CursorReportEngine.h"
 #include "report/DocumentEngine.h"
 #include "report/EngineRecord.h"
+#include "report/ReportRows.h"
 
 #include <QMap>
 #include <QSet>
@@ -22,7 +23,9 @@ struct EngineScript {
     bool showFails = false;
     QSet<QString> missingKeys;   // never found
     QMap<QString, int> lateKeys; // found only after this many failed tries
-    QStringList calls;           // "create", "visible 0", "open <path>", "start", "replace k=v"
+    // "create", "visible 0", "open <path>", "start", "replace k=v", "picture k=png" (or "=none"),
+    // "table k=<tableText>"
+    QStringList calls;
     std::function<void(const QString& call)> onCall; // sees each call as it is made
 };
 
@@ -48,6 +51,32 @@ public:
     void goToStart() override { record(QStringLiteral("start")); }
     bool findReplace(const QString& key, const QString& value) override {
         record(QStringLiteral("replace ") + key + QLatin1Char('=') + value);
+        return found(key);
+    }
+    bool replaceWithPicture(const QString& key, const ReportPicture& picture) override {
+        record(
+            QStringLiteral("picture ") + key + QLatin1Char('=') +
+            (picture.png.startsWith("\x89PNG") ? QStringLiteral("png") : QStringLiteral("none")));
+        return found(key);
+    }
+    bool replaceWithTable(const QString& key, const ReportTable& table) override {
+        record(QStringLiteral("table ") + key + QLatin1Char('=') + tableText(table));
+        return found(key);
+    }
+
+    // A table as one line: the titles, then each row, cells split by "|", rows by "/".
+    static QString tableText(const ReportTable& table) {
+        QStringList rows, titles;
+        for (const ReportColumn& column : table.columns)
+            titles << column.title;
+        rows << titles.join(QLatin1Char('|'));
+        for (const QStringList& row : table.rows)
+            rows << row.join(QLatin1Char('|'));
+        return rows.join(QLatin1Char('/'));
+    }
+
+private:
+    bool found(const QString& key) {
         if (m_script.missingKeys.contains(key))
             return false;
         if (m_script.lateKeys.value(key) > 0) {
@@ -57,7 +86,6 @@ public:
         return true;
     }
 
-private:
     void record(const QString& call) {
         m_script.calls << call;
         if (m_script.onCall)
@@ -66,6 +94,16 @@ private:
 
     EngineScript& m_script;
 };
+
+// The call that a row of a report made by makeReport comes to (its scheme drawn as PNG).
+inline QString callOf(const ReportRow& row) {
+    if (row.picture)
+        return QStringLiteral("picture ") + row.key + QStringLiteral("=png");
+    if (row.table)
+        return QStringLiteral("table ") + row.key + QLatin1Char('=') +
+               RecordingEngine::tableText(*row.table);
+    return QStringLiteral("replace ") + row.key + QLatin1Char('=') + row.text;
+}
 
 // The engines of a session whose one word processor records on script.
 inline std::vector<EngineRecord> recordingEngines(EngineScript& script) {

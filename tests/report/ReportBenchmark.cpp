@@ -1,7 +1,9 @@
 // How long a whole report takes with each engine (not a test):
 //   build/korvela_report_bench   (scripts/bench prints it with the other figures)
-// Writer is timed including its start; the built-in RTF engine from reading the template.
+// Writer is timed including its start; the built-in RTF engine from reading the template to the
+// written file, the note with its scheme (drawn as PNG) and bill of materials (goal: 80 ms).
 #include "report/CursorReportEngine.h"
+#include "report/NoteScheme.h"
 #include "report/ReportFlow.h"
 #include "report/ReportSession.h"
 #include "report/RtfEngine.h"
@@ -12,6 +14,7 @@
 #include "report/WriterOffice.h"
 #endif
 
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <optional>
@@ -60,6 +63,15 @@ void BM_ReportWithRtfEngine(benchmark::State& run) {
 }
 BENCHMARK(BM_ReportWithRtfEngine)->Unit(benchmark::kMillisecond);
 
+// The part of it that draws the scheme and makes its PNG.
+void BM_NoteScheme(benchmark::State& run) {
+    const DesignState state = reporttest::workedExample();
+    const NumberText numbers(QChar(','));
+    for (auto _ : run)
+        benchmark::DoNotOptimize(noteScheme(state, {}, numbers));
+}
+BENCHMARK(BM_NoteScheme)->Unit(benchmark::kMillisecond);
+
 #ifdef KORVELA_WITH_WRITER
 // Every iteration starts a new headless Writer and fills the template in it.
 void BM_ReportWithWriterIncludingItsStart(benchmark::State& run) {
@@ -82,4 +94,12 @@ BENCHMARK(BM_ReportWithWriterIncludingItsStart)->Unit(benchmark::kMillisecond)->
 
 } // namespace
 
-BENCHMARK_MAIN();
+// The scheme is drawn with QtGui.
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

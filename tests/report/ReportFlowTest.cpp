@@ -8,8 +8,10 @@
 #include "tests/support/QtPrinters.h"
 #include "tests/support/RecordingSink.h"
 
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
+using reporttest::callOf;
 using reporttest::EngineScript;
 using reporttest::RecordingEngine;
 using reporttest::recordingEngines;
@@ -57,8 +59,7 @@ TEST(ReportFlow, CallsTheWordProcessorInOrderAndShowsTheFilledDocument) {
     QStringList expected = {"create", "visible 0", "open " + kTemplate};
     QStringList advances = {"open"};
     for (const ReportRow& row : reportRows(state, kComma)) {
-        expected << "start"
-                 << "replace " + row.key + "=" + row.text;
+        expected << "start" << callOf(row);
         if (row.step)
             advances << QStringLiteral("advance %1").arg(row.step);
     }
@@ -66,19 +67,39 @@ TEST(ReportFlow, CallsTheWordProcessorInOrderAndShowsTheFilledDocument) {
     advances << "close";
     EXPECT_EQ(script.calls, expected);
     EXPECT_EQ(run.progress.events, advances);
-    EXPECT_EQ(run.progress.value, 120);
+    EXPECT_EQ(run.progress.value, 123);
     EXPECT_TRUE(run.completed);
     EXPECT_TRUE(run.sink.errors.isEmpty());
     EXPECT_TRUE(run.sink.messages.isEmpty());
+}
+
+// The steel thicknesses given to the report reach the note's bill of materials.
+TEST(ReportFlow, TheBillTakesTheThicknessesGiven) {
+    EngineScript script;
+    Outcome run(script);
+    run.completed = guarded(run.sink, [&] {
+        makeReport(run.session, reporttest::workedExample(), kComma, kTemplate, run.progress,
+                   run.sink, SteelThickness{6, 3});
+    });
+    ASSERT_TRUE(run.completed);
+    const QStringList table = script.calls.filter(QStringLiteral("table ##vedomost&="));
+    ASSERT_EQ(table.size(), 1);
+    EXPECT_TRUE(table.first().contains(QStringLiteral("|Уголок стальной 60×60×6|")));
+    EXPECT_TRUE(table.first().contains(QStringLiteral("|Полоса стальная 40×3|")));
+    EXPECT_EQ(
+        script.calls.filter(QStringLiteral("replace ##razmery&=Толщина полосы δп = 3 мм")).size(),
+        1);
 }
 
 TEST(ReportFlow, WithoutMaterialTheSizeRowsAreLeftOut) {
     EngineScript script;
     Outcome run(script);
     press(run, reporttest::workedExample(ElectrodeMaterial::None));
-    EXPECT_EQ(script.calls.filter(QStringLiteral("replace ")).size(), 47);
+    EXPECT_EQ(
+        script.calls.filter(QRegularExpression(QStringLiteral("^(replace|picture|table) "))).size(),
+        50);
     EXPECT_EQ(script.calls.filter(QStringLiteral("##db&")).size(), 0);
-    EXPECT_EQ(run.progress.value, 111);
+    EXPECT_EQ(run.progress.value, 114);
     EXPECT_TRUE(run.sink.messages.isEmpty());
 }
 
@@ -114,9 +135,9 @@ TEST(ReportFlow, KeysNotFoundAreTriedThreeTimesThenSkippedAndNamedOnce) {
         for (auto it = c.late.begin(); it != c.late.end(); ++it)
             EXPECT_EQ(script.calls.filter("replace " + it.key() + "=").size(),
                       std::min(it.value() + 1, 3));
-        EXPECT_EQ(script.calls.filter(QStringLiteral("start")).size(), 50);
+        EXPECT_EQ(script.calls.filter(QStringLiteral("start")).size(), 53);
         EXPECT_EQ(script.calls.last(), QStringLiteral("visible 1"));
-        EXPECT_EQ(run.progress.value, 120);
+        EXPECT_EQ(run.progress.value, 123);
         EXPECT_EQ(run.progress.events.last(), QStringLiteral("close"));
         EXPECT_EQ(run.sink.messages, c.messages);
         EXPECT_TRUE(run.sink.errors.isEmpty());
@@ -199,9 +220,9 @@ TEST(ReportFlow, TheFirstAvailableEngineThatStartsMakesTheReport) {
     EXPECT_EQ(run.session.engineName(), QStringLiteral("filling"));
     EXPECT_TRUE(absent.calls.isEmpty());
     EXPECT_EQ(failing.calls, QStringList{"create"});
-    EXPECT_EQ(filling, (QStringList{"start", "fill " + kTemplate + " with 50 rows", "show"}));
+    EXPECT_EQ(filling, (QStringList{"start", "fill " + kTemplate + " with 53 rows", "show"}));
     EXPECT_TRUE(after.calls.isEmpty());
-    EXPECT_EQ(run.progress.value, 120);
+    EXPECT_EQ(run.progress.value, 123);
     EXPECT_TRUE(run.sink.errors.isEmpty());
     EXPECT_TRUE(run.sink.messages.isEmpty());
 }

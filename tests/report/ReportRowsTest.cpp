@@ -80,6 +80,11 @@ const Expected kWorkedExample[] = {
      1},
     {u"##kazh&", u" каждый, соединённых стальной полосой общей длиной 25 м", 1},
     {u"##resh&", u"R = 3,52 Ом ≤ Rн = 4 Ом: требование выполняется", 1},
+    // The scheme and the bill: a table, a text, a picture.
+    {u"##vedomost&", u"", 1},
+    {u"##razmery&",
+     u"Размеры соответствуют требованиям к наименьшим размерам заземлителей (ПУЭ, табл. 1.7.4)", 1},
+    {u"##risunok&", u"", 1},
 };
 
 int total(const std::vector<ReportRow>& rows) {
@@ -100,7 +105,58 @@ TEST(ReportRows, WorkedExampleWithAngleGivesEveryRowInOrder) {
         EXPECT_EQ(rows[i].text, QString::fromUtf16(kWorkedExample[i].text));
         EXPECT_EQ(rows[i].step, kWorkedExample[i].step);
     }
-    EXPECT_EQ(total(rows), 120);
+    EXPECT_EQ(total(rows), 123);
+}
+
+// The bill as a table in the note, for the thicknesses given; the check of sizes below it; the
+// scheme as given. Angle 60×60×δ: δ·(120 − δ) mm²; strip 40×δп; 6 electrodes of 2,5 m, 25 m of
+// strip, 7850 kg/m³.
+TEST(ReportRows, TheBillAndTheSchemeFollowTheThicknessesGiven) {
+    struct Case {
+        SteelThickness thickness;
+        QStringList vertical, strip, total, joints;
+        QString sizes;
+    };
+    const QString mm = QStringLiteral(" (ПУЭ, табл. 1.7.4)");
+    const Case cases[] = {
+        // 575 mm²: 0,000575·7850·15 = 67,71 kg; 160 mm²: 0,00016·7850·25 = 31,40 kg.
+        {{5, 4},
+         {"Вертикальные заземлители", "Уголок стальной 60×60×5", "2,5", "6", "15", "67,71"},
+         {"Соединительная полоса", "Полоса стальная 40×4", "25", "1", "25", "31,40"},
+         {"Итого масса", "", "", "", "", "99,11"},
+         {"Сварные соединения", "", "", "6", "", ""},
+         "Размеры соответствуют требованиям к наименьшим размерам заземлителей" + mm},
+        // 351 mm²: 41,33 kg; 80 mm²: 15,70 kg.
+        {{3, 2},
+         {"Вертикальные заземлители", "Уголок стальной 60×60×3", "2,5", "6", "15", "41,33"},
+         {"Соединительная полоса", "Полоса стальная 40×2", "25", "1", "25", "15,70"},
+         {"Итого масса", "", "", "", "", "57,03"},
+         {"Сварные соединения", "", "", "6", "", ""},
+         "Толщина стенки уголка δ = 3 мм меньше наименьшей допустимой 4 мм" + mm +
+             ".\nСечение полосы 40×2 = 80 мм² меньше наименьшего допустимого 100 мм²" + mm +
+             ".\nТолщина полосы δп = 2 мм меньше наименьшей допустимой 4 мм" + mm},
+    };
+    const ReportPicture scheme{QByteArray("\x89PNG…"), QSizeF(165, 103.125)};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.thickness.angleWallMm);
+        const std::vector<ReportRow> rows =
+            reportRows(reporttest::workedExample(), kComma, c.thickness, scheme);
+        ASSERT_EQ(rows.size(), 53u);
+        const ReportRow& bill = rows[50];
+        ASSERT_TRUE(bill.table);
+        ASSERT_EQ(bill.table->columns.size(), 6u);
+        double width = 0;
+        for (const ReportColumn& column : bill.table->columns)
+            width += column.widthMm;
+        EXPECT_DOUBLE_EQ(width, kNoteTextWidthMm);
+        EXPECT_EQ(bill.table->columns[0].title, QStringLiteral("Наименование"));
+        EXPECT_EQ(bill.table->rows,
+                  (std::vector<QStringList>{c.vertical, c.strip, c.total, c.joints}));
+        EXPECT_EQ(rows[51].text, c.sizes);
+        ASSERT_TRUE(rows[52].picture);
+        EXPECT_EQ(rows[52].picture->png, scheme.png);
+        EXPECT_EQ(rows[52].picture->sizeMm, scheme.sizeMm);
+    }
 }
 
 TEST(ReportRows, MaterialDecidesTheElectrodeSizeRows) {
@@ -111,9 +167,9 @@ TEST(ReportRows, MaterialDecidesTheElectrodeSizeRows) {
         QStringList sizeTexts; // rows 8 to 10
     };
     const Case cases[] = {
-        {ElectrodeMaterial::Angle, 50, 120, {"b", "Ширина полки уголка", "60"}},
-        {ElectrodeMaterial::RoundSection, 50, 120, {"d", "Диаметр электрода", "16"}},
-        {ElectrodeMaterial::None, 47, 111, {}},
+        {ElectrodeMaterial::Angle, 53, 123, {"b", "Ширина полки уголка", "60"}},
+        {ElectrodeMaterial::RoundSection, 53, 123, {"d", "Диаметр электрода", "16"}},
+        {ElectrodeMaterial::None, 50, 114, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(int(c.material));
@@ -167,7 +223,8 @@ TEST(ReportRows, DecimalSeparatorComesFromTheNumberText) {
     EXPECT_EQ(rows[3].text, QStringLiteral("2.5"));
     EXPECT_EQ(rows[6].text, QStringLiteral("51.8"));
     EXPECT_EQ(rows[37].text, QStringLiteral("25 м"));
-    EXPECT_EQ(rows.back().text, QStringLiteral("R = 3.52 Ом ≤ Rн = 4 Ом: требование выполняется"));
+    EXPECT_EQ(rows[49].text, QStringLiteral("R = 3.52 Ом ≤ Rн = 4 Ом: требование выполняется"));
+    EXPECT_EQ(rows[50].table->rows.front().last(), QStringLiteral("67.71"));
 }
 
 } // namespace

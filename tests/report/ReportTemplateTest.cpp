@@ -1,5 +1,6 @@
 // The report template the build puts beside the program, and a whole report with the RTF engine.
 #include "calc/InstallationCheck.h"
+#include "drawing/SchemeDrawing.h"
 #include "report/CursorReportEngine.h"
 #include "report/ReportFlow.h"
 #include "report/ReportRows.h"
@@ -13,6 +14,7 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QImage>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -22,6 +24,33 @@ namespace {
 using reporttest::kTemplate;
 using reporttest::NoProgress;
 using reporttest::readAll;
+
+// What a reader sees of a row put in place: its text; a table's cells, each ended by a tab, each
+// row by a line end; nothing of a picture.
+QString visibleText(const ReportRow& row) {
+    if (row.picture)
+        return {};
+    if (!row.table)
+        return row.text;
+    QString text;
+    for (const ReportColumn& column : row.table->columns)
+        text += column.title + QLatin1Char('\t');
+    text += QLatin1Char('\n');
+    for (const QStringList& cells : row.table->rows)
+        text += cells.join(QLatin1Char('\t')) + QStringLiteral("\t\n");
+    return text;
+}
+
+// The pictures of an RTF document: the bytes of each \pngblip picture.
+QList<QByteArray> pngPictures(const QByteArray& rtf) {
+    QList<QByteArray> pictures;
+    for (qsizetype at = rtf.indexOf("\\pngblip"); at >= 0; at = rtf.indexOf("\\pngblip", at + 1)) {
+        const qsizetype start = rtf.indexOf('\n', at);
+        const qsizetype end = rtf.indexOf('}', at);
+        pictures << QByteArray::fromHex(rtf.mid(start, end - start));
+    }
+    return pictures;
+}
 
 TEST(ReportTemplate, HoldsEachKeyExactlyOnceAndNoOtherMark) {
     const QByteArray bytes = readAll(kTemplate);
@@ -37,7 +66,8 @@ TEST(ReportTemplate, HoldsEachKeyExactlyOnceAndNoOtherMark) {
     EXPECT_EQ(text.count(QLatin1Char('#')), marks);
     // A real report: title, data, calculation, decision.
     for (const char* heading :
-         {"РАСЧЁТ ЗАЩИТНОГО ЗАЗЕМЛЕНИЯ", "Исходные данные", "Расчёт", "Результаты и решение"})
+         {"РАСЧЁТ ЗАЩИТНОГО ЗАЗЕМЛЕНИЯ", "Исходные данные", "Расчёт", "Результаты и решение",
+          "Схема заземляющего устройства", "Ведомость материалов"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(heading))) << heading;
     // Plain ASCII, as RTF is meant to be.
     for (const char c : bytes)
@@ -66,16 +96,26 @@ TEST(ReportTemplate, WholeReportWithTheRtfEngineFillsEveryValue) {
     EXPECT_TRUE(sink.messages.isEmpty()) << sink.messages.join(' ').toStdString();
     ASSERT_EQ(opened.size(), 1);
 
-    const QString filled = RtfDocument(readAll(opened.first())).text();
+    const QByteArray written = readAll(opened.first());
+    const QString filled = RtfDocument(written).text();
     EXPECT_FALSE(filled.contains(QLatin1Char('#')));
-    // The template's text with each key put in its place, one after the other.
+    // The template's text with each key put in its place, one after the other; the bill as a
+    // table of its rows.
     QString expected = RtfDocument(readAll(kTemplate)).text();
     for (const ReportRow& row : reportRows(state, numbers)) {
         const qsizetype at = expected.indexOf(row.key);
         ASSERT_GE(at, 0) << row.key.toStdString();
-        expected.replace(at, row.key.size(), row.text);
+        expected.replace(at, row.key.size(), visibleText(row));
     }
     EXPECT_EQ(filled, expected);
+    EXPECT_TRUE(filled.contains(QStringLiteral(
+        "Вертикальные заземлители\tУголок стальной 60×60×5\t2,5\t6\t15\t67,71\t\n")));
+    EXPECT_EQ(written.count("\\trowd"), 5);
+    // The scheme: one PNG inside the document, the drawing's own.
+    const QList<QByteArray> pictures = pngPictures(written);
+    ASSERT_EQ(pictures.size(), 1);
+    EXPECT_EQ(QImage::fromData(pictures.first(), "PNG").size(),
+              SchemeDrawing::canvasSize().toSize());
     EXPECT_TRUE(
         filled.contains(QStringLiteral("Принимаем к установке 6 вертикальных заземлителей")));
     EXPECT_TRUE(

@@ -1,4 +1,5 @@
-// LibreOffice Writer over UNO, headless: the real template filled, stored as text and compared.
+// LibreOffice Writer over UNO, headless: the real template filled, stored as text and compared,
+// with the note's scheme as a graphic and its bill as a table.
 // One Writer start serves every check of this program.
 #include "report/WriterEngine.h"
 
@@ -83,13 +84,28 @@ TEST_F(WriterEngineTest, FillsTheTemplateWithEveryValueAndLeavesTheTemplateAsItW
     QString expected = storedText(*m_writer);
     m_writer->closeDocument();
 
+    // Each key replaced by its text; a table as its cells, each on a line of its own, before the
+    // paragraph of its key; a picture leaves no text.
     const DesignState state = reporttest::workedExample();
     const NumberText numbers(QChar(','));
-    for (const ReportRow& row : reportRows(state, numbers)) {
+    const std::vector<ReportRow> rows = reportRows(state, numbers);
+    std::vector<QStringList> bill;
+    for (const ReportRow& row : rows) {
         const qsizetype at = expected.indexOf(row.key);
         ASSERT_GE(at, 0) << row.key.toStdString();
-        expected.replace(at, row.key.size(), row.text);
+        QString text = row.text;
+        if (row.table) {
+            QStringList titles;
+            for (const ReportColumn& column : row.table->columns)
+                titles << column.title;
+            bill.push_back(titles);
+            bill.insert(bill.end(), row.table->rows.begin(), row.table->rows.end());
+            for (const QStringList& cells : bill)
+                text += cells.join(QLatin1Char('\n')) + QLatin1Char('\n');
+        }
+        expected.replace(at, row.key.size(), text);
     }
+    ASSERT_EQ(bill.size(), 5u);
 
     RecordingSink sink;
     NoProgress progress;
@@ -99,6 +115,9 @@ TEST_F(WriterEngineTest, FillsTheTemplateWithEveryValueAndLeavesTheTemplateAsItW
     EXPECT_TRUE(sink.messages.isEmpty()) << sink.messages.join(' ').toStdString();
     ASSERT_NE(m_session.engine(), nullptr);
     EXPECT_EQ(storedText(*m_reportWriter), expected);
+    // The scheme as one graphic, the bill as one table.
+    EXPECT_EQ(m_reportWriter->graphicCount(), 1);
+    EXPECT_EQ(m_reportWriter->tables(), std::vector<std::vector<QStringList>>{bill});
     EXPECT_EQ(QCryptographicHash::hash(readAll(kTemplate), QCryptographicHash::Sha256), hashBefore);
 }
 

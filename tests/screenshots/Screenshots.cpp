@@ -122,8 +122,14 @@ int main(int argc, char* argv[]) {
         QApplication::processEvents();
         main->grab().save(QDir(folder).filePath(QStringLiteral("main-page%1.png").arg(page + 1)));
     }
+    // The other windows are made when first needed: every one is asked for here.
+    for (std::size_t i = 0; i < windows.referenceDialogs().size(); ++i)
+        windows.referenceDialog(i);
+    windows.Form9();
+    windows.Form10();
+    windows.Form11();
     for (QWidget* w : main->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (w->isWindow())
+        if (w->isWindow() && w->objectName().startsWith(QLatin1String("TForm")))
             save(w, folder, w->objectName().toLower());
     }
     saveSingleElectrode(windows.Form11(), folder);

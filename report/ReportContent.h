@@ -1,0 +1,31 @@
+// What the note holds besides text: a picture and a table, each put in place of one placeholder.
+#pragma once
+
+#include <QByteArray>
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// The width of the template's text: A4 less its margins of 30 and 15 mm.
+inline constexpr double kNoteTextWidthMm = 165;
+
+// A picture: PNG bytes, shown at sizeMm. No bytes: the place is left empty.
+struct ReportPicture {
+    QByteArray png;
+    QSizeF sizeMm;
+};
+
+// A table column: its heading, its width and how its cells are aligned (the heading is centred).
+struct ReportColumn {
+    QString title;
+    double widthMm = 0;
+    bool alignRight = false;
+};
+
+// A table: a heading row of the columns' titles, then the rows, each with one cell per column.
+// No columns: the place is left empty.
+struct ReportTable {
+    std::vector<ReportColumn> columns;
+    std::vector<QStringList> rows;
+};
