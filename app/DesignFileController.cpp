@@ -1,14 +1,13 @@
 #include "app/DesignFileController.h"
 
 #include "app/DesignWindows.h"
+#include "base/DocumentsFolder.h"
 #include "base/Messages.h"
 #include "design/DesignFile.h"
 #include "design/DesignFileDialogs.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QWidget>
 
 namespace {
@@ -30,9 +29,7 @@ void DesignFileController::setDialogs(std::unique_ptr<DesignFileDialogs> dialogs
 QString DesignFileController::startFolder() const {
     if (!m_lastFolder.isEmpty())
         return m_lastFolder;
-    // A documents folder that is not there would be typed into the dialog as a file's name.
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+    return documentsFolder();
 }
 
 bool DesignFileController::openFile(const QString& path) {

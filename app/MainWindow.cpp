@@ -111,6 +111,17 @@ TForm1::TForm1(DesignState& state, const NumberText& numbers, MessageSink& sink,
     shortcut(Qt::CTRL | Qt::Key_O, &TForm1::openRequested);
     shortcut(Qt::CTRL | Qt::Key_S, &TForm1::saveRequested);
     shortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_S, &TForm1::saveAsRequested);
+
+    // "Экспорт отчёта в PDF…": the report is there only on page 3, after a calculation.
+    auto* exportPdf = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
+    exportPdf->setObjectName(QStringLiteral("ExportPdfShortcut"));
+    exportPdf->setWhatsThis(QStringLiteral("Экспорт отчёта в PDF…"));
+    connect(exportPdf, &QShortcut::activated, this, &TForm1::reportPdfRequested);
+    const auto followPage = [exportPdf, this] {
+        exportPdf->setEnabled(m_ui->PageControl1->currentWidget() == m_ui->TabSheet3);
+    };
+    connect(m_ui->PageControl1, &QTabWidget::currentChanged, this, followPage);
+    followPage();
 }
 
 TForm1::~TForm1() = default;

@@ -76,6 +76,8 @@ signals:
     void aboutRequested();
     // "Отчёт" was pressed.
     void reportRequested();
+    // "Экспорт отчёта в PDF…" (Ctrl+E) was asked for on page 3, the only page with a report.
+    void reportPdfRequested();
     // The engineer changed an input, a pick or a display label.
     void designEdited();
     // A design file is to be opened ("Открыть…", Ctrl+O), the design saved to its file

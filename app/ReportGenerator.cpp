@@ -1,18 +1,22 @@
 #include "app/ReportGenerator.h"
 
+#include "base/DocumentsFolder.h"
 #include "base/Messages.h"
 #include "dialogs/ProgressWindow.h"
 #include "report/EngineChoice.h"
 #include "report/ReportFlow.h"
 #include "report/ReportProgress.h"
+#include "widgets/SystemReportFileDialog.h"
 #include "widgets/Windows.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QProgressBar>
 #include <QStandardPaths>
 #include <QUrl>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -57,14 +61,35 @@ ReportGenerator::ReportGenerator(const DesignState& state, const NumberText& num
       m_progressWindow(progressWindow), m_owner(owner),
       m_templatePath(reportTemplatePath(QCoreApplication::applicationDirPath())),
       m_session(standardEngines(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-                                openWithDesktop)) {
+                                openWithDesktop)),
+      m_fileDialog(std::make_unique<SystemReportFileDialog>()) {
     setObjectName(QStringLiteral("ReportGenerator"));
+}
+
+ReportGenerator::~ReportGenerator() = default;
+
+void ReportGenerator::setFileDialog(std::unique_ptr<ReportFileDialog> dialog) {
+    m_fileDialog = std::move(dialog);
 }
 
 void ReportGenerator::Button5Click() {
     WindowProgress progress(m_progressWindow, m_owner);
-    const SteelThickness thickness = m_thickness ? m_thickness() : SteelThickness{};
     guarded(m_sink, [&] {
-        makeReport(m_session, m_state, m_numbers, m_templatePath, progress, m_sink, thickness);
+        makeReport(m_session, m_state, m_numbers, m_templatePath, progress, m_sink, thickness());
+    });
+}
+
+SteelThickness ReportGenerator::thickness() const {
+    return m_thickness ? m_thickness() : SteelThickness{};
+}
+
+void ReportGenerator::exportPdf() {
+    QString path = m_fileDialog->fileToSave(m_owner, documentsFolder());
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+    guarded(m_sink, [&] {
+        exportReportPdf(m_state, m_numbers, m_templatePath, path, m_sink, thickness());
     });
 }

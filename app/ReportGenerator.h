@@ -1,4 +1,5 @@
-// The handler of "Отчёт": runs the report under the progress window TForm10.
+// The handlers of "Отчёт", which runs the report under the progress window TForm10, and of
+// "Экспорт отчёта в PDF…".
 #pragma once
 
 #include "calc/BillOfMaterials.h"
@@ -8,20 +9,26 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <utility>
 
 class MessageSink;
 class NumberText;
 class TForm10;
 class QWidget;
+class ReportFileDialog;
 
 class ReportGenerator : public QObject {
     Q_OBJECT
 public:
     // owner: the main window, over which the progress window is centred. The program's
-    // engines: Writer, then the built-in RTF engine writing into the user's documents folder.
+    // engines: Writer, then the note written as RTF and PDF into the user's documents folder.
     ReportGenerator(const DesignState& state, const NumberText& numbers, MessageSink& sink,
                     TForm10* progressWindow, QWidget* owner);
+    ~ReportGenerator() override;
+
+    // Replaces the system's file dialog of the export (tests).
+    void setFileDialog(std::unique_ptr<ReportFileDialog> dialog);
 
     // The engines of the reports, held until the program ends (the word processor and the
     // reports in it then stay open).
@@ -36,8 +43,15 @@ public:
 
 public slots:
     void Button5Click();
+    // Asks for a PDF file, beginning in the documents folder (".pdf" is added to a name without
+    // an extension), and writes the note of the design to it (the rows of "Отчёт") with the
+    // program's own filling, whether or not Writer makes "Отчёт"; a file that cannot be written
+    // gives the error box.
+    void exportPdf();
 
 private:
+    SteelThickness thickness() const;
+
     const DesignState& m_state;
     const NumberText& m_numbers;
     MessageSink& m_sink;
@@ -46,4 +60,5 @@ private:
     QString m_templatePath;
     std::function<SteelThickness()> m_thickness;
     ReportSession m_session;
+    std::unique_ptr<ReportFileDialog> m_fileDialog;
 };

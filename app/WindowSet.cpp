@@ -33,6 +33,7 @@ WindowSet::WindowSet(const NumberText& numbers, MessageSink& sink)
     QObject::connect(main, &TForm1::aboutRequested, main,
                      [this] { showOver(Form9(), m_form1.get()); });
     QObject::connect(main, &TForm1::reportRequested, main, [this] { report()->Button5Click(); });
+    QObject::connect(main, &TForm1::reportPdfRequested, main, [this] { report()->exportPdf(); });
     QObject::connect(main, &TForm1::schemeRequested, main,
                      [this] { showOver(schemeWindow(), m_form1.get()); });
     // The scheme follows page 3 once it is made.

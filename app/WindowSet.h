@@ -55,7 +55,7 @@ public:
     TForm11* Form11() const;
     // The scheme of the earthing device; it shows the design of page 3 from when it is made.
     SchemeWindow* schemeWindow() const;
-    // Makes the report when "Отчёт" is pressed.
+    // Makes the report when "Отчёт" is pressed, and exports it as a PDF on Ctrl+E.
     ReportGenerator* report();
     // Opens and saves design files for the main window.
     DesignFileController* designFiles() const { return m_designFiles.get(); }

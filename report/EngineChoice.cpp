@@ -2,6 +2,7 @@
 #include "report/EngineChoice.h"
 
 #include "report/CursorReportEngine.h"
+#include "report/NoteFilesEngine.h"
 
 #ifdef KORVELA_WITH_WRITER
 #include "report/WriterEngine.h"
@@ -9,6 +10,7 @@
 #endif
 
 #include <memory>
+#include <utility>
 
 std::vector<EngineRecord> standardEngines(const QString& outputDir, RtfEngine::Opener opener) {
     std::vector<EngineRecord> engines;
@@ -19,9 +21,6 @@ std::vector<EngineRecord> standardEngines(const QString& outputDir, RtfEngine::O
         QStringLiteral("LibreOffice Writer"), [] { return !WriterOffice::sofficePath().isEmpty(); },
         [office] { return std::make_unique<WriterEngine>(office); }));
 #endif
-    engines.push_back(
-        CursorReportEngine::record(QStringLiteral("RTF"), nullptr, [outputDir, opener] {
-            return std::make_unique<RtfEngine>(outputDir, opener);
-        }));
+    engines.push_back(NoteFilesEngine::record(outputDir, std::move(opener)));
     return engines;
 }

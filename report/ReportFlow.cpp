@@ -2,12 +2,36 @@
 
 #include "base/Errors.h"
 #include "base/ProgramFacts.h"
+#include "report/NoteFilesEngine.h"
+#include "report/NotePdf.h"
 #include "report/NoteScheme.h"
 #include "report/ReportRows.h"
 #include "report/ReportSession.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QStringList>
+
+namespace {
+
+QString notWritten(const QString& file, const QString& reason) {
+    return kNotWrittenMessage + file + QStringLiteral(" (") + reason + QLatin1Char(')');
+}
+
+// The note's rows, its scheme drawn with the thicknesses given.
+std::vector<ReportRow> noteRows(const DesignState& state, const NumberText& numbers,
+                                const SteelThickness& thickness) {
+    return reportRows(state, numbers, thickness, noteScheme(state, thickness, numbers));
+}
+
+class NoProgress : public ReportProgress {
+public:
+    void open() override {}
+    void advance(int) override {}
+    void close() override {}
+};
+
+} // namespace
 
 QString reportTemplatePath(const QString& programDir) {
     const QString beside = programDir + QStringLiteral("/отчёт/otchet.rtf");
@@ -27,9 +51,7 @@ void makeReport(ReportSession& session, const DesignState& state, const NumberTe
         throw UserError(kEngineFailedMessage);
     }
     QStringList skipped;
-    const std::vector<ReportRow> rows =
-        reportRows(state, numbers, thickness, noteScheme(state, thickness, numbers));
-    if (!session.fill(templatePath, rows, progress, skipped)) {
+    if (!session.fill(templatePath, noteRows(state, numbers, thickness), progress, skipped)) {
         progress.close();
         throw UserError(kTemplateFailedMessage + templatePath);
     }
@@ -40,14 +62,38 @@ void makeReport(ReportSession& session, const DesignState& state, const NumberTe
         const ReportSession::Failure failure = session.lastFailure();
         switch (failure.kind) {
         case EngineFailure::Kind::NotWritten:
-            throw UserError(kNotWrittenMessage + failure.file + QStringLiteral(" (") +
-                            failure.reason + QLatin1Char(')'));
+            throw UserError(notWritten(failure.file, failure.reason));
         case EngineFailure::Kind::NotShown:
             sink.showMessage(kSavedMessage + failure.file);
             break;
         case EngineFailure::Kind::Other:
             throw UserError(kShowFailedMessage);
         }
+    }
+    if (!skipped.isEmpty())
+        sink.showMessage(kKeysMissingMessage + skipped.join(QStringLiteral(", ")));
+}
+
+void exportReportPdf(const DesignState& state, const NumberText& numbers,
+                     const QString& templatePath, const QString& fileName, MessageSink& sink,
+                     const SteelThickness& thickness) {
+    // Filled, never shown: the engine's folder and opener are not used.
+    NoteFilesEngine note({}, nullptr);
+    NoProgress progress;
+    QStringList skipped;
+    try {
+        note.start();
+        skipped = note.fill(templatePath, noteRows(state, numbers, thickness), progress);
+    } catch (const std::exception&) {
+        throw UserError(kTemplateFailedMessage + templatePath);
+    }
+    try {
+        NotePdf(note.filledRtf()).save(fileName);
+    } catch (const EngineFailure& e) {
+        throw UserError(notWritten(e.file(), e.reason()));
+    } catch (const std::exception& e) {
+        throw UserError(notWritten(QDir::cleanPath(QFileInfo(fileName).absoluteFilePath()),
+                                   QString::fromUtf8(e.what())));
     }
     if (!skipped.isEmpty())
         sink.showMessage(kKeysMissingMessage + skipped.join(QStringLiteral(", ")));

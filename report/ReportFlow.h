@@ -1,4 +1,5 @@
-// The making of the report behind "Отчёт": the template filled by the session's engine.
+// The making of the report behind "Отчёт": the template filled by the session's engine; and its
+// export as a PDF file ("Экспорт отчёта в PDF…").
 #pragma once
 
 #include "base/Messages.h"
@@ -16,8 +17,9 @@ inline const QString kEngineFailedMessage =
 inline const QString kTemplateFailedMessage = QStringLiteral("Не удалось открыть шаблон отчёта: ");
 inline const QString kShowFailedMessage = QStringLiteral("Не удалось показать отчёт");
 inline const QString kKeysMissingMessage = QStringLiteral("В шаблоне отчёта не найдены метки: ");
-// The built-in engine: a report that could not be written (+ the file and the system's reason),
-// and one that was written but that no application opened (+ the file; a plain message).
+// The built-in engine and the export: a report that could not be written (+ the file and the
+// system's reason), and one that was written but that no application opened (+ its files; a
+// plain message).
 inline const QString kNotWrittenMessage = QStringLiteral("Не удалось записать отчёт: ");
 inline const QString kSavedMessage = QStringLiteral("Отчёт сохранён: ");
 
@@ -35,3 +37,12 @@ QString reportTemplatePath(const QString& programDir);
 void makeReport(ReportSession& session, const DesignState& state, const NumberText& numbers,
                 const QString& templatePath, ReportProgress& progress, MessageSink& sink,
                 const SteelThickness& thickness = {});
+
+// Fills the template at templatePath with the same rows as makeReport, as the program itself
+// fills it (whatever engine "Отчёт" uses), and writes the note as a PDF to fileName, replacing a
+// file there only once the new one is complete. Throws UserError when the template does not open
+// or the PDF cannot be written (the file and the reason); placeholders that were not put in place
+// are named in one plain message once the PDF is written. Needs a QGuiApplication.
+void exportReportPdf(const DesignState& state, const NumberText& numbers,
+                     const QString& templatePath, const QString& fileName, MessageSink& sink,
+                     const SteelThickness& thickness = {});

@@ -105,18 +105,19 @@ TEST(EngineChoice, WriterComesFirstWhereTheSdkWasFound) {
     QStringList names;
     for (const EngineRecord& record : standardEngines(QStringLiteral("/tmp"), nullptr))
         names << record.name;
-    const QStringList expected =
-        KORVELA_EXPECT_WRITER ? QStringList{"LibreOffice Writer", "RTF"} : QStringList{"RTF"};
+    const QStringList expected = KORVELA_EXPECT_WRITER
+                                     ? QStringList{"LibreOffice Writer", "RTF и PDF"}
+                                     : QStringList{"RTF и PDF"};
     EXPECT_EQ(names, expected);
 }
 
 TEST(EngineChoice, TheBuiltInEngineIsAlwaysThereToFallBackOn) {
-    // With no soffice on PATH only the RTF engine can start, and it always does.
+    // With no soffice on PATH only the note's files can be made, and they always start.
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", "/nonexistent");
     ReportSession session(standardEngines(QStringLiteral("/tmp"), nullptr));
     EXPECT_TRUE(session.start());
-    EXPECT_EQ(session.engineName(), QStringLiteral("RTF"));
+    EXPECT_EQ(session.engineName(), QStringLiteral("RTF и PDF"));
     qputenv("PATH", path);
 }
 

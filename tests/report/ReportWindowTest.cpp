@@ -1,21 +1,50 @@
-// "Отчёт" with the progress window TForm10, over a recording word processor.
+// "Отчёт" with the progress window TForm10, over a recording word processor; and Ctrl+E, the
+// report exported as a PDF file.
 #include "app/MainWindow.h"
 #include "app/ReportGenerator.h"
 #include "app/WindowSet.h"
+#include "base/DocumentsFolder.h"
 #include "base/NumberText.h"
 #include "dialogs/ProgressWindow.h"
 #include "dialogs/SchemeWindow.h"
 #include "report/ReportRows.h"
 #include "tests/report/RecordingEngine.h"
+#include "tests/report/ReportTestSupport.h"
 #include "tests/report/WorkedExample.h"
+#include "tests/support/DesignEntry.h"
 #include "tests/support/RecordingSink.h"
 #include "tests/support/WindowTest.h"
+#include "widgets/ReportFileDialog.h"
 
+#include <QDir>
 #include <QProgressBar>
+#include <QTemporaryDir>
 #include <QTest>
+#include <memory>
+#include <utility>
 
 using reporttest::EngineScript;
 using reporttest::recordingEngines;
+
+namespace {
+
+// A file dialog that answers with a file set beforehand (empty: cancelled) and records where it
+// began.
+class AnsweringDialog : public ReportFileDialog {
+public:
+    AnsweringDialog(QStringList& starts, QString answer)
+        : m_starts(starts), m_answer(std::move(answer)) {}
+    QString fileToSave(QWidget*, const QString& start) override {
+        m_starts << start;
+        return m_answer;
+    }
+
+private:
+    QStringList& m_starts;
+    QString m_answer;
+};
+
+} // namespace
 
 class ReportWindowTest : public QObject {
     Q_OBJECT
@@ -110,6 +139,58 @@ private slots:
         };
         QVERIFY(billCall(SteelThickness{6, 5}) != billCall(SteelThickness{}));
         QVERIFY(script.calls.contains(billCall(SteelThickness{6, 5})));
+    }
+
+    // Ctrl+E asks for a file only on page 3 and writes the note's PDF there; a cancel writes
+    // nothing, a file that cannot be written is named with the reason.
+    void ctrlEExportsTheNoteAsPdf_data() {
+        QTest::addColumn<QString>("answer");  // relative to the folder; empty: cancelled
+        QTest::addColumn<QString>("written"); // the one file then in the folder, if any
+        QTest::addColumn<bool>("fails");
+        QTest::newRow("typed without extension") << "записка"
+                                                 << "записка.pdf" << false;
+        QTest::newRow("with extension") << "note.PDF"
+                                        << "note.PDF" << false;
+        QTest::newRow("cancelled") << ""
+                                   << "" << false;
+        QTest::newRow("no such folder") << "нет/note.pdf"
+                                        << "" << true;
+    }
+    void ctrlEExportsTheNoteAsPdf() {
+        QFETCH(QString, answer);
+        QFETCH(QString, written);
+        QFETCH(bool, fails);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const NumberText numbers(QChar(','));
+        RecordingSink sink;
+        WindowSet windows(numbers, sink);
+        TForm1* main = windows.Form1();
+        main->show();
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        QStringList starts;
+        windows.report()->setFileDialog(std::make_unique<AnsweringDialog>(
+            starts, answer.isEmpty() ? answer : dir.filePath(answer)));
+        windows.report()->setTemplatePath(reporttest::kTemplate);
+
+        QTest::keyClick(main, Qt::Key_E, Qt::ControlModifier); // on the site page
+        QVERIFY(starts.isEmpty());
+        designentry::rowOfAnglesOnResults(windows);
+        QTest::keyClick(main, Qt::Key_E, Qt::ControlModifier);
+
+        QCOMPARE(starts, QStringList{documentsFolder()});
+        const QStringList files =
+            QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        QCOMPARE(files, written.isEmpty() ? QStringList{} : QStringList{written});
+        if (!written.isEmpty())
+            QVERIFY(reporttest::readAll(dir.filePath(written)).startsWith("%PDF-"));
+        QCOMPARE(sink.errors.size(), fails ? 1 : 0);
+        if (fails)
+            QVERIFY2(sink.errors.first().startsWith(QStringLiteral("Не удалось записать отчёт: ") +
+                                                    dir.filePath(answer) + QStringLiteral(" (")),
+                     qPrintable(sink.errors.first()));
+        QVERIFY2(sink.messages.isEmpty(), qPrintable(sink.messages.join('\n')));
     }
 };
 
