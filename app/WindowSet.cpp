@@ -11,20 +11,25 @@
 #include "dialogs/NormalizedResistanceDialog.h"
 #include "dialogs/ProgressWindow.h"
 #include "dialogs/SchemeWindow.h"
+#include "dialogs/SoilMeasurementDialog.h"
 #include "dialogs/StripContourDialog.h"
 #include "dialogs/StripRowDialog.h"
+#include "dialogs/SystemSoilFileDialogs.h"
 #include "dialogs/VerticalContourDialog.h"
 #include "dialogs/VerticalRowDialog.h"
 #include "single/SingleElectrodeWindow.h"
 #include "widgets/Windows.h"
 
 WindowSet::WindowSet(const NumberText& numbers, MessageSink& sink)
-    : m_numbers(numbers), m_sink(sink), m_form1(std::make_unique<TForm1>(m_state, numbers, sink)),
+    : m_numbers(numbers), m_sink(sink), m_soilFiles(std::make_unique<SystemSoilFileDialogs>()),
+      m_form1(std::make_unique<TForm1>(m_state, numbers, sink)),
       m_dialogs(std::make_unique<ReferenceDialogs>(*m_form1, numbers)),
       m_design(std::make_unique<WizardDesign>(
           m_state, *m_form1, *m_dialogs,
           WizardDesign::SchemeWindowAccess{[this] { return m_scheme.data(); },
-                                           [this] { return schemeWindow(); }})) {
+                                           [this] { return schemeWindow(); }},
+          WizardDesign::SoilWindowAccess{[this] { return m_soil.data(); },
+                                         [this] { return soilWindow(); }})) {
     TForm1* main = m_form1.get();
     QObject::connect(main, &TForm1::displayLabelClicked, main,
                      [this](TForm1::DisplayLabel label) { m_dialogs->openFor(label); });
@@ -35,6 +40,8 @@ WindowSet::WindowSet(const NumberText& numbers, MessageSink& sink)
     QObject::connect(main, &TForm1::reportRequested, main, [this] { report()->Button5Click(); });
     QObject::connect(main, &TForm1::schemeRequested, main,
                      [this] { showOver(schemeWindow(), m_form1.get()); });
+    QObject::connect(main, &TForm1::soilMeasurementsRequested, main,
+                     [this] { showOver(soilWindow(), m_form1.get()); });
     // The scheme follows page 3 once it is made.
     QObject::connect(main, &TForm1::resultsShown, main, [this] {
         if (m_scheme)
@@ -109,6 +116,15 @@ SchemeWindow* WindowSet::schemeWindow() const {
             m_scheme->showDesign(m_state);
     }
     return m_scheme;
+}
+
+SoilMeasurementDialog* WindowSet::soilWindow() const {
+    if (!m_soil) {
+        m_soil = new SoilMeasurementDialog(m_numbers, m_sink, *m_soilFiles, m_form1.get());
+        QObject::connect(m_soil, &SoilMeasurementDialog::soilApplied, m_form1.get(),
+                         &TForm1::applyMeasuredSoil);
+    }
+    return m_soil;
 }
 
 ReportGenerator* WindowSet::report() {
