@@ -497,14 +497,21 @@ void readMember(const Member::ListBox& m, DesignSnapshot& s, const Reading& r) {
     // The items that other members add are known once they are read: the position is checked
     // against the items then.
     const JsonReader in = r.in.object(r.key, {"position", "text"});
+    const std::optional<int> position = in.optionalWhole(
+        "position", std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     ListBoxState box;
-    box.position = in.optionalWhole("position", 0, std::numeric_limits<int>::max()).value_or(-1);
+    box.position = position.value_or(-1);
     box.text = in.string("text");
     m.at(s) = box;
-    r.afterwards.push_back([m, path = r.path](const DesignSnapshot& all) {
-        DesignSnapshot copy = all;
-        checkListBox(path, m.at(copy), m.items(all));
-    });
+    r.afterwards.push_back(
+        [m, position, path = r.path,
+         positionPath = in.pathOf(QStringLiteral("position"))](const DesignSnapshot& all) {
+            const QStringList items = m.items(all);
+            if (position)
+                checkRange(positionPath, *position, 0, static_cast<int>(items.size()) - 1);
+            DesignSnapshot copy = all;
+            checkListBox(path, m.at(copy), items);
+        });
 }
 
 void writeMember(const Member::EditText& m, DesignSnapshot& s, const Writing& w) {

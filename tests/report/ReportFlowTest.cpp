@@ -76,7 +76,7 @@ TEST(ReportFlow, WithoutMaterialTheSizeRowsAreLeftOut) {
     EngineScript script;
     Outcome run(script);
     press(run, reporttest::workedExample(ElectrodeMaterial::None));
-    EXPECT_EQ(script.calls.filter(QStringLiteral("replace ")).size(), 47);
+    EXPECT_EQ(script.calls.filter(QStringLiteral("replace ")).size(), 49);
     EXPECT_EQ(script.calls.filter(QStringLiteral("##db&")).size(), 0);
     EXPECT_EQ(run.progress.value, 111);
     EXPECT_TRUE(run.sink.messages.isEmpty());
@@ -114,7 +114,7 @@ TEST(ReportFlow, KeysNotFoundAreTriedThreeTimesThenSkippedAndNamedOnce) {
         for (auto it = c.late.begin(); it != c.late.end(); ++it)
             EXPECT_EQ(script.calls.filter("replace " + it.key() + "=").size(),
                       std::min(it.value() + 1, 3));
-        EXPECT_EQ(script.calls.filter(QStringLiteral("start")).size(), 50);
+        EXPECT_EQ(script.calls.filter(QStringLiteral("start")).size(), 52);
         EXPECT_EQ(script.calls.last(), QStringLiteral("visible 1"));
         EXPECT_EQ(run.progress.value, 120);
         EXPECT_EQ(run.progress.events.last(), QStringLiteral("close"));
@@ -199,7 +199,7 @@ TEST(ReportFlow, TheFirstAvailableEngineThatStartsMakesTheReport) {
     EXPECT_EQ(run.session.engineName(), QStringLiteral("filling"));
     EXPECT_TRUE(absent.calls.isEmpty());
     EXPECT_EQ(failing.calls, QStringList{"create"});
-    EXPECT_EQ(filling, (QStringList{"start", "fill " + kTemplate + " with 50 rows", "show"}));
+    EXPECT_EQ(filling, (QStringList{"start", "fill " + kTemplate + " with 52 rows", "show"}));
     EXPECT_TRUE(after.calls.isEmpty());
     EXPECT_EQ(run.progress.value, 120);
     EXPECT_TRUE(run.sink.errors.isEmpty());
