@@ -2,6 +2,7 @@
 
 #include "calc/HighResistivityNorm.h"
 #include "calc/InstallationCheck.h"
+#include "design/MeasuredSoilItems.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -169,12 +170,14 @@ QString NoteTexts::soilSource() const {
     const QString misfit = QStringLiteral("; среднеквадратичное относительное расхождение с "
                                           "замерами ") +
                            m_n.fixed1(soil.misfit) + QStringLiteral(" %. ");
+    // The model's values as the soil lists and the thickness box took them.
+    const MeasuredSoilItems taken = measuredSoilItems(soil, m_n);
     if (soil.model == SoilModel::TwoLayer)
-        text += QStringLiteral("Принята модель двухслойного грунта: ρ1 = ") + G(soil.upper) +
-                ohmMetre + QStringLiteral(", ρ2 = ") + G(soil.lower) + ohmMetre +
-                QStringLiteral(", H = ") + G(soil.thickness) + QStringLiteral(" м") + misfit;
+        text += QStringLiteral("Принята модель двухслойного грунта: ρ1 = ") + G(taken.upper) +
+                ohmMetre + QStringLiteral(", ρ2 = ") + G(taken.lower) + ohmMetre +
+                QStringLiteral(", H = ") + taken.thicknessText + QStringLiteral(" м") + misfit;
     else
-        text += QStringLiteral("Принята модель однородного грунта: ρ = ") + G(soil.upper) +
+        text += QStringLiteral("Принята модель однородного грунта: ρ = ") + G(taken.upper) +
                 ohmMetre + misfit;
     return text + QStringLiteral("Замеры: ") + readings.join(QStringLiteral("; ")) +
            QLatin1Char('.');
