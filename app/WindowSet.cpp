@@ -11,17 +11,35 @@
 #include "dialogs/NormalizedResistanceDialog.h"
 #include "dialogs/ProgressWindow.h"
 #include "dialogs/SchemeWindow.h"
+#include "dialogs/SoilFileDialogs.h"
 #include "dialogs/SoilMeasurementDialog.h"
 #include "dialogs/StripContourDialog.h"
 #include "dialogs/StripRowDialog.h"
-#include "dialogs/SystemSoilFileDialogs.h"
 #include "dialogs/VerticalContourDialog.h"
 #include "dialogs/VerticalRowDialog.h"
 #include "single/SingleElectrodeWindow.h"
 #include "widgets/Windows.h"
 
+namespace {
+// Hands the soil window's questions on to the file dialogs set, or cancels while there are none.
+class ForwardedSoilFileDialogs : public SoilFileDialogs {
+public:
+    explicit ForwardedSoilFileDialogs(const std::unique_ptr<SoilFileDialogs>& to) : m_to(to) {}
+    QString readingsToImport(QWidget* parent) override {
+        return m_to ? m_to->readingsToImport(parent) : QString();
+    }
+    QString plotToSave(QWidget* parent) override {
+        return m_to ? m_to->plotToSave(parent) : QString();
+    }
+
+private:
+    const std::unique_ptr<SoilFileDialogs>& m_to;
+};
+} // namespace
+
 WindowSet::WindowSet(const NumberText& numbers, MessageSink& sink)
-    : m_numbers(numbers), m_sink(sink), m_soilFiles(std::make_unique<SystemSoilFileDialogs>()),
+    : m_numbers(numbers), m_sink(sink),
+      m_soilFilesForwarder(std::make_unique<ForwardedSoilFileDialogs>(m_soilFiles)),
       m_form1(std::make_unique<TForm1>(m_state, numbers, sink)),
       m_dialogs(std::make_unique<ReferenceDialogs>(*m_form1, numbers)),
       m_design(std::make_unique<WizardDesign>(
@@ -120,11 +138,15 @@ SchemeWindow* WindowSet::schemeWindow() const {
 
 SoilMeasurementDialog* WindowSet::soilWindow() const {
     if (!m_soil) {
-        m_soil = new SoilMeasurementDialog(m_numbers, m_sink, *m_soilFiles, m_form1.get());
+        m_soil = new SoilMeasurementDialog(m_numbers, m_sink, *m_soilFilesForwarder, m_form1.get());
         QObject::connect(m_soil, &SoilMeasurementDialog::soilApplied, m_form1.get(),
                          &TForm1::applyMeasuredSoil);
     }
     return m_soil;
+}
+
+void WindowSet::setSoilFileDialogs(std::unique_ptr<SoilFileDialogs> dialogs) {
+    m_soilFiles = std::move(dialogs);
 }
 
 ReportGenerator* WindowSet::report() {

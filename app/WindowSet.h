@@ -18,7 +18,7 @@ class ReferenceDialogs;
 class ReportGenerator;
 class SchemeWindow;
 class SoilMeasurementDialog;
-class SystemSoilFileDialogs;
+class SoilFileDialogs;
 class TForm1;
 class TForm2;
 class TForm3;
@@ -59,6 +59,8 @@ public:
     SchemeWindow* schemeWindow() const;
     // The soil measured on the site; "Применить" puts it into page 1.
     SoilMeasurementDialog* soilWindow() const;
+    // The file dialogs in which the soil window picks its files.
+    void setSoilFileDialogs(std::unique_ptr<SoilFileDialogs> dialogs);
     // Makes the report when "Отчёт" is pressed.
     ReportGenerator* report();
     // Opens and saves design files for the main window.
@@ -74,7 +76,10 @@ private:
     const NumberText& m_numbers;
     MessageSink& m_sink;
     DesignState m_state;
-    std::unique_ptr<SystemSoilFileDialogs> m_soilFiles; // goes after the windows that use it
+    // The file dialogs of the soil window: none (as if cancelled) until set; the window asks
+    // them through the forwarder, which goes after the windows that use it.
+    std::unique_ptr<SoilFileDialogs> m_soilFiles;
+    std::unique_ptr<SoilFileDialogs> m_soilFilesForwarder;
     std::unique_ptr<TForm1> m_form1;
     std::unique_ptr<ReferenceDialogs> m_dialogs;
     std::unique_ptr<WizardDesign> m_design;
