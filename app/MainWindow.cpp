@@ -8,8 +8,10 @@
 #include "calc/ResultCheck.h"
 #include "calc/ResultLines.h"
 #include "calc/SiteStage.h"
+#include "design/MeasuredSoilItems.h"
 #include "design/Selectors.h"
 #include "tables/ListItems.h"
+#include "tables/SoilTable.h"
 #include "ui_MainWindow.h"
 #include "widgets/KeyFilter.h"
 #include "widgets/PageChangeGuard.h"
@@ -17,6 +19,7 @@
 
 #include <QMouseEvent>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QTabBar>
 
 // The icon lives in the windows library; a static library has to pull its resources in itself.
@@ -103,6 +106,7 @@ TForm1::TForm1(DesignState& state, const NumberText& numbers, MessageSink& sink,
     connect(m_ui->OpenButton, &QPushButton::clicked, this, &TForm1::OpenButtonClick);
     connect(m_ui->SaveButton, &QPushButton::clicked, this, &TForm1::SaveButtonClick);
     connect(m_ui->SchemeButton, &QPushButton::clicked, this, &TForm1::SchemeButtonClick);
+    connect(m_ui->SoilButton, &QPushButton::clicked, this, &TForm1::SoilButtonClick);
 
     // Design files are opened and saved from every page.
     const auto shortcut = [this](QKeyCombination keys, void (TForm1::*request)()) {
@@ -171,10 +175,14 @@ WizardState TForm1::wizardState() const {
     s.button1Enabled = m_ui->Button1->isEnabled();
     s.button3Enabled = m_ui->Button3->isEnabled();
     s.page = m_ui->PageControl1->currentIndex();
+    s.measuredSoil = m_measuredSoil;
     return s;
 }
 
 void TForm1::restoreWizardState(const WizardState& s) {
+    // The items of a measured soil are there before the texts are looked up among the items.
+    m_measuredSoil = s.measuredSoil;
+    showMeasuredItems();
     showText(m_ui->ComboBox3, s.upperSoil.text);
     showText(m_ui->ComboBox4, s.lowerSoil.text);
     showText(m_ui->ComboBox2, s.arrangement.text);
@@ -269,6 +277,7 @@ bool TForm1::runSitePage() {
         in.upperLayerThickness = m_ui->Edit5->text();
         in.horizontalDepth = m_ui->Edit6->text();
         in.normalizedResistance = m_ui->Label27->text();
+        in.measuredSoil = m_measuredSoil;
         opened = runSiteStage(in, m_numbers, m_state);
         if (opened)
             showPage(1);
@@ -368,6 +377,45 @@ void TForm1::SaveButtonClick() {
 
 void TForm1::SchemeButtonClick() {
     emit schemeRequested();
+}
+
+void TForm1::SoilButtonClick() {
+    emit soilMeasurementsRequested();
+}
+
+void TForm1::showMeasuredItems() {
+    constexpr int position = static_cast<int>(kSoils.size());
+    std::optional<MeasuredSoilItems> items;
+    if (m_measuredSoil)
+        items = measuredSoilItems(*m_measuredSoil, m_numbers);
+    for (QComboBox* box : {m_ui->ComboBox3, m_ui->ComboBox4}) {
+        // The text in the edit field stays as it is while the items change under it.
+        const QString text = box->currentText();
+        const QSignalBlocker blocker(box);
+        if (!items) {
+            while (box->count() > position)
+                box->removeItem(box->count() - 1);
+        } else {
+            const QString& item = box == m_ui->ComboBox3 ? items->upperText : items->lowerText;
+            if (box->count() > position)
+                box->setItemText(position, item);
+            else
+                box->addItem(item);
+        }
+        showText(box, text);
+    }
+}
+
+void TForm1::applyMeasuredSoil(const MeasuredSoil& soil) {
+    m_measuredSoil = soil;
+    showMeasuredItems();
+    constexpr int position = static_cast<int>(kSoils.size());
+    m_ui->ComboBox3->setCurrentIndex(position);
+    m_ui->ComboBox4->setCurrentIndex(position);
+    const QString thickness = measuredSoilItems(soil, m_numbers).thicknessText;
+    if (!thickness.isEmpty())
+        m_ui->Edit5->setText(thickness);
+    emit designEdited();
 }
 
 void TForm1::Label29Click() {

@@ -47,6 +47,11 @@ public:
     // page when it succeeds, as the presses themselves do.
     void recalculateTo(int page);
 
+    // "Применить" of the soil measurements: each soil list gains, or has updated, the item of the
+    // measured soil at its end and picks it, and a two-layer soil writes its H into Edit5; a
+    // change of the design.
+    void applyMeasuredSoil(const MeasuredSoil& soil);
+
     // Handlers.
     void Button1Click();
     void Button2Click();
@@ -58,6 +63,7 @@ public:
     void OpenButtonClick();
     void SaveButtonClick();
     void SchemeButtonClick();
+    void SoilButtonClick();
     void Label16Click();
     void Label26Click();
     void Label27Click();
@@ -89,6 +95,8 @@ signals:
     void resultsShown();
     // "Схема…" was pressed.
     void schemeRequested();
+    // "Замеры грунта…" was pressed.
+    void soilMeasurementsRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -102,6 +110,9 @@ private:
     void showPage(int index);
     void enableWhenFilled(QWidget* button, std::initializer_list<const QWidget*> inputs);
     QLabel* displayLabel(DisplayLabel which) const;
+    // Puts the items of m_measuredSoil at the end of both soil lists, or takes them away when
+    // there is none.
+    void showMeasuredItems();
 
     std::unique_ptr<Ui::TForm1> m_ui;
     DesignState& m_state;
@@ -109,4 +120,5 @@ private:
     MessageSink& m_sink;
     KeyFilter* m_keys;
     bool m_showsResults = false;
+    std::optional<MeasuredSoil> m_measuredSoil; // the one applied last
 };

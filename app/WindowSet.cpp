@@ -11,6 +11,8 @@
 #include "dialogs/NormalizedResistanceDialog.h"
 #include "dialogs/ProgressWindow.h"
 #include "dialogs/SchemeWindow.h"
+#include "dialogs/SoilFileDialogs.h"
+#include "dialogs/SoilMeasurementDialog.h"
 #include "dialogs/StripContourDialog.h"
 #include "dialogs/StripRowDialog.h"
 #include "dialogs/VerticalContourDialog.h"
@@ -18,13 +20,34 @@
 #include "single/SingleElectrodeWindow.h"
 #include "widgets/Windows.h"
 
+namespace {
+// Hands the soil window's questions on to the file dialogs set, or cancels while there are none.
+class ForwardedSoilFileDialogs : public SoilFileDialogs {
+public:
+    explicit ForwardedSoilFileDialogs(const std::unique_ptr<SoilFileDialogs>& to) : m_to(to) {}
+    QString readingsToImport(QWidget* parent) override {
+        return m_to ? m_to->readingsToImport(parent) : QString();
+    }
+    QString plotToSave(QWidget* parent) override {
+        return m_to ? m_to->plotToSave(parent) : QString();
+    }
+
+private:
+    const std::unique_ptr<SoilFileDialogs>& m_to;
+};
+} // namespace
+
 WindowSet::WindowSet(const NumberText& numbers, MessageSink& sink)
-    : m_numbers(numbers), m_sink(sink), m_form1(std::make_unique<TForm1>(m_state, numbers, sink)),
+    : m_numbers(numbers), m_sink(sink),
+      m_soilFilesForwarder(std::make_unique<ForwardedSoilFileDialogs>(m_soilFiles)),
+      m_form1(std::make_unique<TForm1>(m_state, numbers, sink)),
       m_dialogs(std::make_unique<ReferenceDialogs>(*m_form1, numbers)),
       m_design(std::make_unique<WizardDesign>(
           m_state, *m_form1, *m_dialogs,
           WizardDesign::SchemeWindowAccess{[this] { return m_scheme.data(); },
-                                           [this] { return schemeWindow(); }})) {
+                                           [this] { return schemeWindow(); }},
+          WizardDesign::SoilWindowAccess{[this] { return m_soil.data(); },
+                                         [this] { return soilWindow(); }})) {
     TForm1* main = m_form1.get();
     QObject::connect(main, &TForm1::displayLabelClicked, main,
                      [this](TForm1::DisplayLabel label) { m_dialogs->openFor(label); });
@@ -36,6 +59,8 @@ WindowSet::WindowSet(const NumberText& numbers, MessageSink& sink)
     QObject::connect(main, &TForm1::reportPdfRequested, main, [this] { report()->exportPdf(); });
     QObject::connect(main, &TForm1::schemeRequested, main,
                      [this] { showOver(schemeWindow(), m_form1.get()); });
+    QObject::connect(main, &TForm1::soilMeasurementsRequested, main,
+                     [this] { showOver(soilWindow(), m_form1.get()); });
     // The scheme follows page 3 once it is made.
     QObject::connect(main, &TForm1::resultsShown, main, [this] {
         if (m_scheme)
@@ -110,6 +135,19 @@ SchemeWindow* WindowSet::schemeWindow() const {
             m_scheme->showDesign(m_state);
     }
     return m_scheme;
+}
+
+SoilMeasurementDialog* WindowSet::soilWindow() const {
+    if (!m_soil) {
+        m_soil = new SoilMeasurementDialog(m_numbers, m_sink, *m_soilFilesForwarder, m_form1.get());
+        QObject::connect(m_soil, &SoilMeasurementDialog::soilApplied, m_form1.get(),
+                         &TForm1::applyMeasuredSoil);
+    }
+    return m_soil;
+}
+
+void WindowSet::setSoilFileDialogs(std::unique_ptr<SoilFileDialogs> dialogs) {
+    m_soilFiles = std::move(dialogs);
 }
 
 ReportGenerator* WindowSet::report() {

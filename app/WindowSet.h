@@ -17,6 +17,8 @@ class ReferenceDialog;
 class ReferenceDialogs;
 class ReportGenerator;
 class SchemeWindow;
+class SoilMeasurementDialog;
+class SoilFileDialogs;
 class TForm1;
 class TForm2;
 class TForm3;
@@ -55,6 +57,10 @@ public:
     TForm11* Form11() const;
     // The scheme of the earthing device; it shows the design of page 3 from when it is made.
     SchemeWindow* schemeWindow() const;
+    // The soil measured on the site; "Применить" puts it into page 1.
+    SoilMeasurementDialog* soilWindow() const;
+    // The file dialogs in which the soil window picks its files.
+    void setSoilFileDialogs(std::unique_ptr<SoilFileDialogs> dialogs);
     // Makes the report when "Отчёт" is pressed, and exports it as a PDF on Ctrl+E.
     ReportGenerator* report();
     // Opens and saves design files for the main window.
@@ -70,6 +76,10 @@ private:
     const NumberText& m_numbers;
     MessageSink& m_sink;
     DesignState m_state;
+    // The file dialogs of the soil window: none (as if cancelled) until set; the window asks
+    // them through the forwarder, which goes after the windows that use it.
+    std::unique_ptr<SoilFileDialogs> m_soilFiles;
+    std::unique_ptr<SoilFileDialogs> m_soilFilesForwarder;
     std::unique_ptr<TForm1> m_form1;
     std::unique_ptr<ReferenceDialogs> m_dialogs;
     std::unique_ptr<WizardDesign> m_design;
@@ -77,6 +87,7 @@ private:
     mutable QPointer<TForm10> m_form10;
     mutable QPointer<TForm11> m_form11;
     mutable QPointer<SchemeWindow> m_scheme;
+    mutable QPointer<SoilMeasurementDialog> m_soil;
     QPointer<ReportGenerator> m_report;
     std::unique_ptr<DesignFileController> m_designFiles; // goes before the windows it follows
 };

@@ -4,10 +4,12 @@
 #include "app/MainWindow.h"
 #include "app/ReferenceDialogs.h"
 #include "dialogs/SchemeWindow.h"
+#include "dialogs/SoilMeasurementDialog.h"
 
 WizardDesign::WizardDesign(DesignState& state, TForm1& main, const ReferenceDialogs& dialogs,
-                           SchemeWindowAccess scheme)
-    : m_state(state), m_main(main), m_dialogs(dialogs), m_scheme(std::move(scheme)) {}
+                           SchemeWindowAccess scheme, SoilWindowAccess soil)
+    : m_state(state), m_main(main), m_dialogs(dialogs), m_scheme(std::move(scheme)),
+      m_soil(std::move(soil)) {}
 
 DesignSnapshot WizardDesign::snapshot() const {
     DesignSnapshot s;
@@ -16,6 +18,9 @@ DesignSnapshot WizardDesign::snapshot() const {
     // A scheme window not made yet holds the thicknesses it starts with.
     if (const SchemeWindow* scheme = m_scheme.made())
         s.scheme = scheme->dialogState();
+    // A readings window not made yet holds no rows.
+    if (const SoilMeasurementDialog* soil = m_soil.made())
+        s.soilMeasurements = soil->state();
     return s;
 }
 
@@ -30,6 +35,11 @@ void WizardDesign::restore(const DesignSnapshot& s) {
         scheme->restoreDialogState(s.scheme);
         scheme->clearDesign(); // the calculation starts afresh
     }
+    SoilMeasurementDialog* soil = m_soil.made();
+    if (!soil && s.soilMeasurements != SoilMeasurementState{})
+        soil = m_soil.make();
+    if (soil)
+        soil->restoreState(s.soilMeasurements);
 }
 
 void WizardDesign::recalculateTo(int page) {

@@ -9,6 +9,7 @@
 
 class ReferenceDialogs;
 class SchemeWindow;
+class SoilMeasurementDialog;
 class TForm1;
 
 class WizardDesign : public DesignWindows {
@@ -19,8 +20,14 @@ public:
         std::function<SchemeWindow*()> make; // the window, made now if it has not been
     };
 
+    // The same for the window of the soil measurements.
+    struct SoilWindowAccess {
+        std::function<SoilMeasurementDialog*()> made;
+        std::function<SoilMeasurementDialog*()> make;
+    };
+
     WizardDesign(DesignState& state, TForm1& main, const ReferenceDialogs& dialogs,
-                 SchemeWindowAccess scheme);
+                 SchemeWindowAccess scheme, SoilWindowAccess soil);
 
     DesignSnapshot snapshot() const override;
     void restore(const DesignSnapshot& snapshot) override;
@@ -31,4 +38,5 @@ private:
     TForm1& m_main;
     const ReferenceDialogs& m_dialogs;
     SchemeWindowAccess m_scheme;
+    SoilWindowAccess m_soil;
 };

@@ -7,6 +7,7 @@
 #include "app/WindowSet.h"
 #include "base/Messages.h"
 #include "base/NumberText.h"
+#include "dialogs/SystemSoilFileDialogs.h"
 #include "widgets/BoxMessageSink.h"
 #include "widgets/SystemFileDialogs.h"
 #include "widgets/Windows.h"
@@ -62,6 +63,7 @@ int main(int argc, char* argv[]) {
     BoxMessageSink sink;
     WindowSet windows(numbers, sink);
     windows.designFiles()->setDialogs(std::make_unique<SystemFileDialogs>());
+    windows.setSoilFileDialogs(std::make_unique<SystemSoilFileDialogs>());
     // A file that cannot be opened is reported before the window with no design appears.
     if (!request.file.isEmpty())
         windows.designFiles()->openFile(request.file);

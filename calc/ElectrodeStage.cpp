@@ -1,6 +1,7 @@
 #include "calc/ElectrodeStage.h"
 
 #include "base/Fp.h"
+#include "calc/HighResistivityNorm.h"
 #include "calc/InstallationCheck.h"
 #include "calc/Strip.h"
 
@@ -52,36 +53,20 @@ bool runElectrodeStage(const ElectrodeInputs& in, const NumberText& numbers, Des
     s.UtilizationHorizontal = numbers.readDecimal(in.utilizationHorizontal);
     s.UtilizationVertical = numbers.readDecimal(in.utilizationVertical);
 
-    const Real rho1 = s.UpperResistivity, rho2 = s.LowerResistivity;
-    const Real psiV = s.ClimaticCoefVertical;
     const Real H = s.UpperLayerThickness, t0 = s.HorizontalDepth;
     const Real L = s.VerticalLength, t = s.VerticalMidDepth;
     const Real etaH = s.UtilizationHorizontal, etaV = s.UtilizationVertical;
     const Real Rn = s.NormalizedResistance;
 
     // Equivalent resistivity of the two layers; the climatic coefficient applies to the upper one.
-    // The two-layer formula holds while the boundary crosses the electrode: H - t0 of its length
-    // stands in the upper soil, L - H + t0 in the lower. A boundary at or below the foot leaves
-    // the upper soil alone, one at or above the top the lower soil alone; at either edge the
-    // formula gives the same value.
+    // The two-layer formula holds while the boundary crosses the electrode. A boundary at or below
+    // the foot leaves the upper soil alone, one at or above the top the lower soil alone; at either
+    // edge the formula gives the same value.
     const Real inUpper = H - t0;
     s.ElectrodeLayers = inUpper >= L   ? ElectrodeLayers::UpperOnly
                         : inUpper <= 0 ? ElectrodeLayers::LowerOnly
                                        : ElectrodeLayers::Both;
-    switch (s.ElectrodeLayers) {
-    case ElectrodeLayers::UpperOnly:
-        s.EquivalentResistivity = (psiV * rho1).value();
-        break;
-    case ElectrodeLayers::LowerOnly:
-        s.EquivalentResistivity = rho2.value();
-        break;
-    case ElectrodeLayers::Both: {
-        const Real numerator = psiV * rho1 * rho2 * L;
-        const Real denominator = psiV * rho1 * (L - H + t0) + rho2 * (H - t0);
-        s.EquivalentResistivity = (numerator / denominator).value();
-        break;
-    }
-    }
+    s.EquivalentResistivity = equivalentResistivity(s, s.ClimaticCoefVertical);
     const Real rhoEq = s.EquivalentResistivity;
 
     // One vertical electrode; an angle counts with 0.95 of its flange width as diameter.

@@ -1,11 +1,21 @@
 #include "calc/SiteStage.h"
 
+#include "design/MeasuredSoilItems.h"
 #include "tables/SoilTable.h"
 
 namespace {
+constexpr int kMeasuredPosition = static_cast<int>(kSoils.size());
+
 // The picked soil's resistivity and item text; both keep their values when no soil is picked.
-void lookUpSoil(int position, double& resistivity, QString& name) {
-    if (position < 0 || position >= static_cast<int>(kSoils.size()))
+// The item after the table's soils is the measured soil's.
+void lookUpSoil(int position, const MeasuredSoilItems* measured, bool upper, double& resistivity,
+                QString& name) {
+    if (position == kMeasuredPosition && measured) {
+        resistivity = upper ? measured->upper : measured->lower;
+        name = upper ? measured->upperText : measured->lowerText;
+        return;
+    }
+    if (position < 0 || position >= kMeasuredPosition)
         return;
     const Soil& soil = kSoils[static_cast<std::size_t>(position)];
     resistivity = soil.resistivity;
@@ -14,8 +24,15 @@ void lookUpSoil(int position, double& resistivity, QString& name) {
 } // namespace
 
 bool runSiteStage(const SiteInputs& in, const NumberText& numbers, DesignState& state) {
-    lookUpSoil(in.upperSoilPosition, state.UpperResistivity, state.UpperSoilName);
-    lookUpSoil(in.lowerSoilPosition, state.LowerResistivity, state.LowerSoilName);
+    std::optional<MeasuredSoilItems> items;
+    if (in.measuredSoil)
+        items = measuredSoilItems(*in.measuredSoil, numbers);
+    const MeasuredSoilItems* measured = items ? &*items : nullptr;
+    lookUpSoil(in.upperSoilPosition, measured, true, state.UpperResistivity, state.UpperSoilName);
+    lookUpSoil(in.lowerSoilPosition, measured, false, state.LowerResistivity, state.LowerSoilName);
+    const bool picked = measured && (in.upperSoilPosition == kMeasuredPosition ||
+                                     in.lowerSoilPosition == kMeasuredPosition);
+    state.MeasuredSoilUsed = picked ? in.measuredSoil : std::nullopt;
     state.ClimaticCoefVertical = numbers.readDecimal(in.climaticVertical);
     state.ClimaticCoefHorizontal = numbers.readDecimal(in.climaticHorizontal);
     state.UpperLayerThickness = numbers.readDecimal(in.upperLayerThickness);

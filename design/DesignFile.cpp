@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <optional>
 #include <vector>
@@ -268,6 +270,28 @@ public:
         name(key);
         m_out += "null";
     }
+    // An array of numbers or of texts, on one line.
+    void numbers(const char* key, const std::vector<double>& values) {
+        name(key);
+        m_out += '[';
+        for (std::size_t i = 0; i < values.size(); ++i)
+            m_out += (i ? ", " : "") +
+                     QByteArray::number(values[i], 'g', QLocale::FloatingPointShortest);
+        m_out += ']';
+    }
+    void strings(const char* key, const QStringList& texts) {
+        name(key);
+        m_out += '[';
+        for (qsizetype i = 0; i < texts.size(); ++i) {
+            if (i)
+                m_out += ", ";
+            m_out += QJsonDocument(QJsonArray{texts[i]})
+                         .toJson(QJsonDocument::Compact)
+                         .mid(1)
+                         .chopped(1);
+        }
+        m_out += ']';
+    }
     QByteArray finish() {
         newline(0);
         m_out += "}\n";
@@ -328,6 +352,7 @@ public:
         return m_spelling.spelled(m_path.isEmpty() ? key : m_path + u'.' + key);
     }
     bool has(const QString& key) const { return m_object.contains(key); }
+    bool isNull(const QString& key) const { return value(key).isNull(); }
 
     JsonReader object(const QString& key, const QStringList& keys) const {
         const QJsonValue v = value(key);
@@ -377,7 +402,35 @@ public:
         return static_cast<int>(d);
     }
 
+    // An array of lowest to highest numbers, or of as many texts.
+    std::vector<double> numbers(const QString& key, int lowest, int highest) const {
+        std::vector<double> out;
+        for (const QJsonValue& v : array(key, lowest, highest)) {
+            if (!v.isDouble())
+                fail(QStringLiteral("поле %1 должно быть списком чисел").arg(field(pathOf(key))));
+            out.push_back(v.toDouble() + 0.0);
+        }
+        return out;
+    }
+    QStringList strings(const QString& key, int lowest, int highest) const {
+        QStringList out;
+        for (const QJsonValue& v : array(key, lowest, highest)) {
+            if (!v.isString())
+                fail(QStringLiteral("поле %1 должно быть списком строк").arg(field(pathOf(key))));
+            out << v.toString();
+        }
+        return out;
+    }
+
 private:
+    QJsonArray array(const QString& key, int lowest, int highest) const {
+        const QJsonValue v = value(key);
+        if (!v.isArray())
+            wrongType(key, QStringLiteral("списком"));
+        const QJsonArray a = v.toArray();
+        checkRange(pathOf(key) + QStringLiteral(" (число элементов)"), a.size(), lowest, highest);
+        return a;
+    }
     QJsonValue value(const QString& key) const {
         const QJsonValue v = m_object.value(key);
         if (v.isUndefined())
@@ -427,11 +480,13 @@ struct Reading {
     const NumberText& numbers;
     QString key;
     QString path;
+    // Checks that need the whole design, run once every member has been read.
+    std::vector<std::function<void(const DesignSnapshot&)>>& afterwards;
 };
 
 void writeMember(const Member::ListBox& m, DesignSnapshot& s, const Writing& w) {
     const ListBoxState& box = m.at(s);
-    checkListBox(w.path, box, m.items());
+    checkListBox(w.path, box, m.items(s));
     w.out.begin(w.key);
     w.out.whole("position", box.position >= 0 ? std::optional<int>(box.position) : std::nullopt);
     w.out.string("text", box.text);
@@ -439,13 +494,24 @@ void writeMember(const Member::ListBox& m, DesignSnapshot& s, const Writing& w) 
 }
 
 void readMember(const Member::ListBox& m, DesignSnapshot& s, const Reading& r) {
-    const QStringList items = m.items();
+    // The items that other members add are known once they are read: the position is checked
+    // against the items then.
     const JsonReader in = r.in.object(r.key, {"position", "text"});
+    const std::optional<int> position = in.optionalWhole(
+        "position", std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     ListBoxState box;
-    box.position = in.optionalWhole("position", 0, static_cast<int>(items.size()) - 1).value_or(-1);
+    box.position = position.value_or(-1);
     box.text = in.string("text");
-    checkListBox(r.path, box, items);
     m.at(s) = box;
+    r.afterwards.push_back(
+        [m, position, path = r.path,
+         positionPath = in.pathOf(QStringLiteral("position"))](const DesignSnapshot& all) {
+            const QStringList items = m.items(all);
+            if (position)
+                checkRange(positionPath, *position, 0, static_cast<int>(items.size()) - 1);
+            DesignSnapshot copy = all;
+            checkListBox(path, m.at(copy), items);
+        });
 }
 
 void writeMember(const Member::EditText& m, DesignSnapshot& s, const Writing& w) {
@@ -564,6 +630,123 @@ void readMember(const Member::ZoneDialog& m, DesignSnapshot& s, const Reading& r
     m.at(s) = d;
 }
 
+constexpr int kMaxReadings = 50;
+
+const char* modelKey(SoilModel model) {
+    return model == SoilModel::TwoLayer ? "twoLayer" : "uniform";
+}
+
+SoilModel modelOf(const QString& path, const QString& text) {
+    if (text == QLatin1String("uniform"))
+        return SoilModel::Uniform;
+    if (text == QLatin1String("twoLayer"))
+        return SoilModel::TwoLayer;
+    fail(QStringLiteral("поле %1 должно быть «uniform» или «twoLayer»").arg(field(path)));
+}
+
+void checkReadingsWindow(const QString& path, const SoilMeasurementState& d) {
+    checkRange(path + QStringLiteral(".spacings (число строк)"), d.rows.size(), 1, kMaxReadings);
+    for (const ReadingRowTexts& row : d.rows) {
+        checkFreeText(path + QStringLiteral(".spacings"), row.spacing);
+        checkFreeText(path + QStringLiteral(".resistances"), row.resistance);
+    }
+}
+
+void writeMember(const Member::SoilReadingsWindow& m, DesignSnapshot& s, const Writing& w) {
+    const SoilMeasurementState& d = m.at(s);
+    checkReadingsWindow(w.path, d);
+    QStringList spacings, resistances;
+    for (const ReadingRowTexts& row : d.rows) {
+        spacings << toFileNotation(row.spacing, w.numbers.separator());
+        resistances << toFileNotation(row.resistance, w.numbers.separator());
+    }
+    w.out.begin(w.key);
+    w.out.strings("spacings", spacings);
+    w.out.strings("resistances", resistances);
+    if (d.chosen)
+        w.out.string("chosenModel", QString::fromLatin1(modelKey(*d.chosen)));
+    else
+        w.out.null("chosenModel");
+    w.out.end();
+}
+
+void readMember(const Member::SoilReadingsWindow& m, DesignSnapshot& s, const Reading& r) {
+    const JsonReader in = r.in.object(r.key, {"spacings", "resistances", "chosenModel"});
+    const QStringList spacings = in.strings("spacings", 1, kMaxReadings);
+    const QStringList resistances = in.strings("resistances", 1, kMaxReadings);
+    if (spacings.size() != resistances.size())
+        fail(QStringLiteral("в поле %1 разное число расстояний и показаний").arg(field(r.path)));
+    SoilMeasurementState d;
+    for (qsizetype i = 0; i < spacings.size(); ++i)
+        d.rows.append({toWindowNotation(spacings[i], r.numbers.separator()),
+                       toWindowNotation(resistances[i], r.numbers.separator())});
+    if (!in.isNull("chosenModel"))
+        d.chosen = modelOf(in.pathOf(QStringLiteral("chosenModel")), in.string("chosenModel"));
+    checkReadingsWindow(r.path, d);
+    m.at(s) = d;
+}
+
+// A positive finite number.
+void checkPositive(const QString& path, double value) {
+    if (!std::isfinite(value) || !(value > 0))
+        fail(QStringLiteral("поле %1 должно быть положительным числом").arg(field(path)));
+}
+
+void checkAppliedSoil(const QString& path, const MeasuredSoil& soil) {
+    checkPositive(path + QStringLiteral(".upperResistivity"), soil.upper);
+    checkPositive(path + QStringLiteral(".lowerResistivity"), soil.lower);
+    if (soil.model == SoilModel::TwoLayer)
+        checkPositive(path + QStringLiteral(".upperLayerThickness"), soil.thickness);
+    if (!std::isfinite(soil.misfit) || soil.misfit < 0)
+        fail(QStringLiteral("поле %1 должно быть неотрицательным числом")
+                 .arg(field(path + QStringLiteral(".misfit"))));
+    checkRange(path + QStringLiteral(".spacings (число замеров)"),
+               static_cast<double>(soil.readings.size()), 1, kMaxReadings);
+    for (const WennerReading& reading : soil.readings) {
+        checkPositive(path + QStringLiteral(".spacings"), reading.spacing);
+        checkPositive(path + QStringLiteral(".resistances"), reading.resistance);
+    }
+}
+
+void writeMember(const Member::AppliedSoil& m, DesignSnapshot& s, const Writing& w) {
+    const MeasuredSoil& soil = *m.at(s); // written only when there is one
+    checkAppliedSoil(w.path, soil);
+    std::vector<double> spacings, resistances;
+    for (const WennerReading& reading : soil.readings) {
+        spacings.push_back(reading.spacing);
+        resistances.push_back(reading.resistance);
+    }
+    w.out.begin(w.key);
+    w.out.string("model", QString::fromLatin1(modelKey(soil.model)));
+    w.out.number("upperResistivity", soil.upper);
+    w.out.number("lowerResistivity", soil.lower);
+    w.out.number("upperLayerThickness", soil.thickness);
+    w.out.number("misfit", soil.misfit);
+    w.out.numbers("spacings", spacings);
+    w.out.numbers("resistances", resistances);
+    w.out.end();
+}
+
+void readMember(const Member::AppliedSoil& m, DesignSnapshot& s, const Reading& r) {
+    const JsonReader in =
+        r.in.object(r.key, {"model", "upperResistivity", "lowerResistivity", "upperLayerThickness",
+                            "misfit", "spacings", "resistances"});
+    MeasuredSoil soil;
+    soil.model = modelOf(in.pathOf(QStringLiteral("model")), in.string("model"));
+    soil.upper = in.number("upperResistivity");
+    soil.lower = in.number("lowerResistivity");
+    soil.thickness = in.number("upperLayerThickness");
+    soil.misfit = in.number("misfit");
+    const std::vector<double> spacings = in.numbers("spacings", 1, kMaxReadings);
+    const std::vector<double> resistances = in.numbers("resistances", 1, kMaxReadings);
+    if (spacings.size() != resistances.size())
+        fail(QStringLiteral("в поле %1 разное число расстояний и показаний").arg(field(r.path)));
+    for (std::size_t i = 0; i < spacings.size(); ++i)
+        soil.readings.push_back({spacings[i], resistances[i]});
+    checkAppliedSoil(r.path, soil);
+    m.at(s) = soil;
+}
+
 // Whether a member holds what it holds when the program starts.
 bool atStart(const Member& member, DesignSnapshot& s) {
     return std::visit(
@@ -645,6 +828,7 @@ DesignSnapshot DesignFile::fromJson(const QByteArray& document, const NumberText
                           QStringList{QStringLiteral("format"), QStringLiteral("version")} + groups,
                           migrated);
     DesignSnapshot s;
+    std::vector<std::function<void(const DesignSnapshot&)>> afterwards;
     for (const QString& group : groups) {
         QStringList keys;
         bool required = false;
@@ -661,10 +845,12 @@ DesignSnapshot DesignFile::fromJson(const QByteArray& document, const NumberText
             const QString key = QString::fromLatin1(m.key);
             if (!inGroup(m, group) || (m.presence == Member::Presence::Optional && !in.has(key)))
                 continue;
-            const Reading r{in, numbers, key, in.pathOf(key)};
+            const Reading r{in, numbers, key, in.pathOf(key), afterwards};
             std::visit([&](const auto& kind) { readMember(kind, s, r); }, m.kind);
         }
     }
+    for (const auto& check : afterwards)
+        check(s);
     return s;
 }
 

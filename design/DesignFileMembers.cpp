@@ -1,6 +1,8 @@
 // The table of the design file's members, version 2.
 #include "design/DesignFileMembers.h"
 
+#include "base/NumberText.h"
+#include "design/MeasuredSoilItems.h"
 #include "tables/ListItems.h"
 #include "tables/NormalizedResistanceTable.h"
 #include "tables/SoilTable.h"
@@ -14,10 +16,16 @@ using M = DesignFileMember;
 using enum DesignFileMember::Characters;
 using enum DesignFileMember::Presence;
 
-QStringList soilItems() {
+// The table's soils, then the item of an applied measured soil.
+template <bool Upper> QStringList soilItems(const DesignSnapshot& s) {
     QStringList items;
     for (const Soil& soil : kSoils)
         items << QString::fromUtf16(soil.item);
+    if (s.wizard.measuredSoil) {
+        const MeasuredSoilItems measured =
+            measuredSoilItems(*s.wizard.measuredSoil, NumberText(QChar(u',')));
+        items << (Upper ? measured.upperText : measured.lowerText);
+    }
     return items;
 }
 
@@ -28,11 +36,11 @@ template <std::size_t N> QStringList itemsOf(const std::array<const char16_t*, N
     return out;
 }
 
-QStringList arrangementItems() {
+QStringList arrangementItems(const DesignSnapshot&) {
     return itemsOf(kArrangementItems);
 }
 
-QStringList materialItems() {
+QStringList materialItems(const DesignSnapshot&) {
     return itemsOf(kMaterialItems);
 }
 
@@ -54,8 +62,10 @@ std::vector<std::vector<double>> normalizedResistanceCells() {
 // Keys are never renamed or taken away within a version: that takes a new version, and a step of
 // DesignFileMigration that brings the files of this one up to it.
 const M kMembers[] = {
-    {"wizard", "upperSoil", Required, M::ListBox{inWizard<&WizardState::upperSoil>, soilItems}},
-    {"wizard", "lowerSoil", Required, M::ListBox{inWizard<&WizardState::lowerSoil>, soilItems}},
+    {"wizard", "upperSoil", Required,
+     M::ListBox{inWizard<&WizardState::upperSoil>, soilItems<true>}},
+    {"wizard", "lowerSoil", Required,
+     M::ListBox{inWizard<&WizardState::lowerSoil>, soilItems<false>}},
     {"wizard", "climaticCoefficientVertical", Required,
      M::DisplayNumber{inWizard<&WizardState::Label29>, false}},
     {"wizard", "climaticCoefficientHorizontal", Required,
@@ -99,6 +109,10 @@ const M kMembers[] = {
     {"scheme", "stripThickness", Optional,
      M::Whole{inScheme<&SteelThickness::stripThicknessMm>, SteelThickness::kThinnestMm,
               SteelThickness::kThickestMm}},
+    {"soilMeasurements", "readingsWindow", Optional,
+     M::SoilReadingsWindow{inSnapshot<&DesignSnapshot::soilMeasurements>}},
+    {"soilMeasurements", "appliedSoil", Optional,
+     M::AppliedSoil{inWizard<&WizardState::measuredSoil>}},
 };
 
 } // namespace

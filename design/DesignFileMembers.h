@@ -19,9 +19,11 @@ struct DesignFileMember {
 
     // An editable list box: its text, and the position of that text among items, none when the
     // text is no item.
+    // The items may depend on what else the design holds (the items of an applied measured
+    // soil end the soil lists).
     struct ListBox {
         At<ListBoxState> at;
-        QStringList (*items)();
+        QStringList (*items)(const DesignSnapshot&);
     };
     // An edit box's text as typed; only the characters that the box takes. The texts of decimal
     // boxes are kept in the file's notation of separators (see DesignFile.h).
@@ -59,8 +61,16 @@ struct DesignFileMember {
         At<ZoneDialogState> at;
         bool withType;
     };
+    // The rows of the soil readings window as typed, and the model the engineer picked.
+    struct SoilReadingsWindow {
+        At<SoilMeasurementState> at;
+    };
+    // The measured soil last applied to the soil lists, with its readings.
+    struct AppliedSoil {
+        At<std::optional<MeasuredSoil>> at;
+    };
     using Kind = std::variant<ListBox, EditText, DisplayNumber, Flag, Page, Whole, TwoListDialog,
-                              ZoneDialog>;
+                              ZoneDialog, SoilReadingsWindow, AppliedSoil>;
 
     const char* group; // the object of the document that holds the member
     const char* key;   // its key there, named for what it holds

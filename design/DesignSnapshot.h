@@ -3,6 +3,8 @@
 // that is saved has its row, and its key in the file, in DesignFileMembers.cpp.
 #pragma once
 
+#include "design/MeasuredSoil.h"
+
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -30,6 +32,8 @@ struct WizardState {
     bool button1Enabled = false; // "Далее>>" of the site page
     bool button3Enabled = false; // "Далее>>" of the electrode page
     int page = 0;                // 0 site, 1 electrode system, 2 results
+    // The measured soil last applied, whose items end both soil lists; none when never applied.
+    std::optional<MeasuredSoil> measuredSoil;
 
     bool operator==(const WizardState&) const = default;
 };
@@ -75,14 +79,15 @@ struct SteelThickness {
 
 struct DesignSnapshot {
     WizardState wizard;
-    TwoListDialogState Form2; // utilization, vertical electrodes in a row
-    TwoListDialogState Form3; // utilization, connecting strip in a row
-    TwoListDialogState Form4; // utilization, vertical electrodes along a contour
-    TwoListDialogState Form5; // utilization, connecting strip along a contour
-    TwoListDialogState Form6; // normalized resistance
-    ZoneDialogState Form7;    // climatic coefficients, vertical and horizontal
-    ZoneDialogState Form8;    // climatic coefficient, horizontal
-    SteelThickness scheme;    // the scheme window's δ and δп
+    TwoListDialogState Form2;              // utilization, vertical electrodes in a row
+    TwoListDialogState Form3;              // utilization, connecting strip in a row
+    TwoListDialogState Form4;              // utilization, vertical electrodes along a contour
+    TwoListDialogState Form5;              // utilization, connecting strip along a contour
+    TwoListDialogState Form6;              // normalized resistance
+    ZoneDialogState Form7;                 // climatic coefficients, vertical and horizontal
+    ZoneDialogState Form8;                 // climatic coefficient, horizontal
+    SteelThickness scheme;                 // the scheme window's δ and δп
+    SoilMeasurementState soilMeasurements; // the readings window; no rows while it is not made
 
     bool operator==(const DesignSnapshot&) const = default;
 };

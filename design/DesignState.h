@@ -1,6 +1,8 @@
 // The one record of the wizard: inputs, coefficients, intermediate values and results.
 #pragma once
 
+#include "design/MeasuredSoil.h"
+
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -48,6 +50,8 @@ struct DesignState {
     // The soils as picked on the site page, "<name>-<resistivity>"; empty before the first pick.
     QString UpperSoilName;
     QString LowerSoilName;
+    // The soil measured on the site, when either list picks its item; none for table soils.
+    std::optional<MeasuredSoil> MeasuredSoilUsed;
 
     // The check of the installed system: Nr electrodes joined by the strip of length Lh2. Each
     // value is empty when it could not be computed (or, for the strip, when there is none).

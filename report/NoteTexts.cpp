@@ -1,6 +1,11 @@
 #include "report/NoteTexts.h"
 
+#include "calc/HighResistivityNorm.h"
 #include "calc/InstallationCheck.h"
+#include "design/MeasuredSoilItems.h"
+
+#include <QStringList>
+#include <algorithm>
 
 QString NoteTexts::soil(const QString& name) {
     return name.isEmpty() ? QStringLiteral("не выбран") : name;
@@ -140,6 +145,63 @@ QString NoteTexts::decision() const {
     return total + QStringLiteral(" > ") + norm +
            QStringLiteral(": требование не выполняется — увеличьте число электродов или "
                           "длину полосы");
+}
+
+QString NoteTexts::soilSource() const {
+    if (!m_s.MeasuredSoilUsed)
+        return {};
+    const MeasuredSoil& soil = *m_s.MeasuredSoilUsed;
+    const QString ohmMetre = QStringLiteral(" Ом·м");
+    double least = 0.0, most = 0.0;
+    QStringList readings;
+    for (const WennerReading& r : soil.readings) {
+        least = readings.isEmpty() ? r.spacing : std::min(least, r.spacing);
+        most = readings.isEmpty() ? r.spacing : std::max(most, r.spacing);
+        readings << QStringLiteral("a = ") + G(r.spacing) + QStringLiteral(" м, R = ") +
+                        G(r.resistance) + QStringLiteral(" Ом, ρкаж = ") +
+                        m_n.fixed1(r.apparentResistivity()) + ohmMetre;
+    }
+    QString text = QStringLiteral("Удельное сопротивление грунта определено по замерам на площадке "
+                                  "методом Веннера (четыре электрода в линию на равных расстояниях "
+                                  "a, ρкаж = 2π·a·R), число замеров ") +
+                   NumberText::whole(static_cast<std::int64_t>(soil.readings.size())) +
+                   QStringLiteral(", разнос электродов a от ") + G(least) + QStringLiteral(" до ") +
+                   G(most) + QStringLiteral(" м. ");
+    const QString misfit = QStringLiteral("; среднеквадратичное относительное расхождение с "
+                                          "замерами ") +
+                           m_n.fixed1(soil.misfit) + QStringLiteral(" %. ");
+    // The model's values as the soil lists and the thickness box took them.
+    const MeasuredSoilItems taken = measuredSoilItems(soil, m_n);
+    if (soil.model == SoilModel::TwoLayer)
+        text += QStringLiteral("Принята модель двухслойного грунта: ρ1 = ") + G(taken.upper) +
+                ohmMetre + QStringLiteral(", ρ2 = ") + G(taken.lower) + ohmMetre +
+                QStringLiteral(", H = ") + taken.thicknessText + QStringLiteral(" м") + misfit;
+    else
+        text += QStringLiteral("Принята модель однородного грунта: ρ = ") + G(taken.upper) +
+                ohmMetre + misfit;
+    return text + QStringLiteral("Замеры: ") + readings.join(QStringLiteral("; ")) +
+           QLatin1Char('.');
+}
+
+QString NoteTexts::raisedNorm() const {
+    const std::optional<RaisedNorm> raised = ::raisedNorm(m_s);
+    if (!raised)
+        return {};
+    QString text = QStringLiteral(" Для грунта с ρ > 100 Ом·м норма может быть увеличена в ") +
+                   G(0.01) + QStringLiteral("·ρ раз, но не более чем в 10 раз; здесь ρ = ") +
+                   m_n.fixed1(raised->resistivity) +
+                   QStringLiteral(" Ом·м — эквивалентное удельное сопротивление п. 2.2, "
+                                  "вычисленное без климатического коэффициента (ψв = 1), и "
+                                  "Rн′ = ") +
+                   NumberText::whole(m_s.NormalizedResistance) + dot() + G(raised->factor) +
+                   QStringLiteral(" = ") + G(raised->norm) + QStringLiteral(" Ом");
+    if (!raised->meets)
+        return text + QStringLiteral(": выполнение требования R ≤ Rн′ не подтверждено.");
+    const QString total =
+        QStringLiteral(", R = ") + R(*m_s.CheckInstallationResistance) + QStringLiteral(" Ом");
+    return text + total +
+           (*raised->meets ? QStringLiteral(" ≤ Rн′: увеличенная норма выполняется.")
+                           : QStringLiteral(" > Rн′: увеличенная норма не выполняется."));
 }
 
 QString NoteTexts::stripFormula(double count, double taken, const QString& length,

@@ -19,6 +19,11 @@ public:
     QString arrangement() const;
     QString material() const;
 
+    // Where the soil was measured on the site: the method with the number of readings and the
+    // range of spacings, the model taken with its ρ1, ρ2, H and misfit, and the readings (a, R,
+    // ρкаж); empty for soils of the table.
+    QString soilSource() const;
+
     // The formula of the equivalent resistivity that the calculation used.
     QString resistivityFormula() const;
 
@@ -41,6 +46,10 @@ public:
 
     // "R = … Ом ≤ Rн = … Ом: требование выполняется", or that it is not met, or not confirmed.
     QString decision() const;
+
+    // Follows the decision where ρ > 100 Ом·м: the norm raised for high resistivity and whether
+    // the installed system meets it; empty elsewhere.
+    QString raisedNorm() const;
 
 private:
     QString G(double v) const { return m_n.general(v); }

@@ -88,6 +88,7 @@ std::vector<ReportRow> reportRows(const DesignState& s, const NumberText& n,
     const std::vector<ReportRow> design = {
         {QStringLiteral("##grunt1&"), note.soil(s.UpperSoilName), 1},
         {QStringLiteral("##grunt2&"), note.soil(s.LowerSoilName), 1},
+        {QStringLiteral("##grzam&"), note.soilSource(), 0},
         {QStringLiteral("##sxema&"), note.arrangement(), 1},
         {QStringLiteral("##mater&"), note.material(), 1},
         {QStringLiteral("##rof&"), note.resistivityFormula(), 1},
@@ -97,6 +98,7 @@ std::vector<ReportRow> reportRows(const DesignState& s, const NumberText& n,
         {QStringLiteral("##prv&"), note.checkVerticalGroup(), 1},
         {QStringLiteral("##prr&"), note.checkInstallation(), 1},
         {QStringLiteral("##kazh&"), note.installation(), 1},
+        {QStringLiteral("##rnvys&"), note.raisedNorm(), 0},
         {QStringLiteral("##resh&"), note.decision(), 1},
     };
     rows.insert(rows.end(), design.begin(), design.end());

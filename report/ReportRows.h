@@ -29,10 +29,11 @@ struct ReportRow {
 
 // The rows for the design: the 38 rows of the values when the material is angle or round section,
 // otherwise 35 (the three rows of the electrode size are left out, with their steps); then the
-// 12 rows of the note's wording that follows the design (soils, arrangement, material, the
-// formulas used, the check of the installed system and the decision); then the 3 rows of the
-// scheme and the bill of materials: the bill as a table (the steel thicknesses as given), the
-// check of its sizes as a text, and the scheme as a picture (given ready, drawn elsewhere).
+// 14 rows of the note's wording that follows the design (soils with the source of a measured
+// one, arrangement, material, the formulas used, the check of the installed system, the norm
+// raised for high resistivity and the decision); then the 3 rows of the scheme and the bill of
+// materials: the bill as a table (the steel thicknesses as given), the check of its sizes as a
+// text, and the scheme as a picture (given ready, drawn elsewhere).
 std::vector<ReportRow> reportRows(const DesignState& state, const NumberText& numbers,
                                   const SteelThickness& thickness = {},
                                   const ReportPicture& scheme = {});

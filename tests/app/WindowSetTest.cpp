@@ -4,10 +4,13 @@
 #include "app/DesignFileController.h"
 #include "app/MainWindow.h"
 #include "base/NumberText.h"
+#include "calc/WennerModel.h"
+#include "design/MeasuredSoilItems.h"
 #include "dialogs/ClimaticDialog.h"
 #include "dialogs/HorizontalClimaticDialog.h"
 #include "dialogs/NormalizedResistanceDialog.h"
 #include "dialogs/SchemeWindow.h"
+#include "dialogs/SoilMeasurementDialog.h"
 #include "dialogs/StripContourDialog.h"
 #include "dialogs/StripRowDialog.h"
 #include "dialogs/VerticalContourDialog.h"
@@ -129,6 +132,64 @@ private slots:
             }
         }
         compare(restored.snapshot(), original.snapshot());
+    }
+
+    // "Применить" of the soil measurements fills page 1, the stages read the measured soil, and
+    // a fresh set of windows takes up the readings and the items.
+    void measuredSoilFillsPageOneAndFollows_data() {
+        QTest::addColumn<double>("upper");
+        QTest::addColumn<double>("lower");
+        QTest::addColumn<double>("thickness");
+        QTest::newRow("uniform") << 300.0 << 300.0 << 0.0;
+        QTest::newRow("two layers") << 100.0 << 400.0 << 2.0;
+    }
+    void measuredSoilFillsPageOneAndFollows() {
+        QFETCH(double, upper);
+        QFETCH(double, lower);
+        QFETCH(double, thickness);
+        std::vector<WennerReading> readings;
+        for (double a : {0.5, 1.0, 2.0, 4.0, 8.0, 10.0}) {
+            const double rho =
+                wennerApparentResistivity({upper, lower, thickness > 0 ? thickness : 1.0}, a).value;
+            readings.push_back({a, rho / (2 * std::numbers::pi * a)});
+        }
+        WindowSet ws(m_numbers, m_sink);
+        rowOfAnglesOnResults(ws);
+        TForm1* main = ws.Form1();
+        const QString edit5Before = part<QLineEdit>(main, "Edit5")->text();
+        QSignalSpy edited(main, &TForm1::designEdited);
+        SoilMeasurementDialog* soil = ws.soilWindow();
+        soil->setReadings(readings);
+        soil->apply();
+        QCOMPARE(edited.count(), 1);
+        const MeasuredSoil applied = soil->fit()->soil(soil->model(), soil->readings());
+        QCOMPARE(applied.model, thickness > 0 ? SoilModel::TwoLayer : SoilModel::Uniform);
+        const MeasuredSoilItems items = measuredSoilItems(applied, m_numbers);
+        QCOMPARE(part<QComboBox>(main, "ComboBox3")->currentText(), items.upperText);
+        QCOMPARE(part<QComboBox>(main, "ComboBox4")->currentText(), items.lowerText);
+        QCOMPARE(part<QComboBox>(main, "ComboBox3")->count(), 19);
+        QCOMPARE(part<QLineEdit>(main, "Edit5")->text(),
+                 thickness > 0 ? items.thicknessText : edit5Before);
+        soil->apply(); // again: the items are updated, not added
+        QCOMPARE(part<QComboBox>(main, "ComboBox4")->count(), 19);
+
+        main->Button1Click();
+        main->Button3Click();
+        QVERIFY2(m_sink.errors.isEmpty(), qPrintable(m_sink.errors.join('\n')));
+        QCOMPARE(ws.state().UpperResistivity, items.upper);
+        QCOMPARE(ws.state().LowerResistivity, items.lower);
+        QCOMPARE(ws.state().UpperSoilName, items.upperText);
+        QVERIFY(ws.state().MeasuredSoilUsed == applied);
+        QCOMPARE(main->wizardState().page, 2);
+        QVERIFY(main->showsResults());
+
+        const DesignSnapshot saved = ws.snapshot();
+        WindowSet restored(m_numbers, m_sink);
+        restored.restore(saved);
+        QVERIFY(restored.snapshot() == saved);
+        QVERIFY(restored.soilWindow()->readings() == soil->readings());
+        QCOMPARE(part<QComboBox>(restored.Form1(), "ComboBox3")->currentText(), items.upperText);
+        QCOMPARE(part<QComboBox>(restored.Form1(), "ComboBox3")->count(), 19);
     }
 
     void editsByTheEngineerAreNoticed() {

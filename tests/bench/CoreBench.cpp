@@ -16,7 +16,8 @@ void wholeDesign(benchmark::State& st) {
                     QStringLiteral("2,5"),
                     QStringLiteral("3"),
                     QStringLiteral("0,8"),
-                    QStringLiteral("4")};
+                    QStringLiteral("4"),
+                    std::nullopt};
     ElectrodeInputs electrodes{QStringLiteral("60"), QStringLiteral("2,5"), QStringLiteral("40"),
                                QStringLiteral("5"),  QStringLiteral("0,5"), QStringLiteral("0,65")};
     for (auto _ : st) {

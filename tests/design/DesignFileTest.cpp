@@ -121,11 +121,28 @@ DesignSnapshot rowWithThicknesses(QChar sep) {
     return s;
 }
 
+// The row of angles on a two-layer soil measured on the site, its items picked in both lists.
+DesignSnapshot measuredSoil(QChar sep) {
+    DesignSnapshot s = rowOfAngles(sep);
+    WizardState& w = s.wizard;
+    w.measuredSoil =
+        MeasuredSoil{SoilModel::TwoLayer, 123.4, 45.67, 2.34, 1.5, {{1, 20}, {2.5, 9.5}, {4, 3.1}}};
+    w.upperSoil = {18, QStringLiteral("По замерам-123")};
+    w.lowerSoil = {18, QStringLiteral("По замерам-45,7")};
+    w.Edit5 = t("2,34", sep);
+    s.soilMeasurements.rows = {{QStringLiteral("1"), QStringLiteral("20")},
+                               {t("2,5", sep), t("9,5", sep)},
+                               {QStringLiteral("4"), t("3,1", sep)}};
+    s.soilMeasurements.chosen = SoilModel::TwoLayer;
+    return s;
+}
+
 using Maker = DesignSnapshot (*)(QChar);
 const std::pair<const char*, Maker> kDesigns[] = {{"rowOfAngles", rowOfAngles},
                                                   {"contourOfRounds", contourOfRounds},
                                                   {"unusual", unusual},
-                                                  {"rowWithThicknesses", rowWithThicknesses}};
+                                                  {"rowWithThicknesses", rowWithThicknesses},
+                                                  {"measuredSoil", measuredSoil}};
 
 class DesignFileTest : public ::testing::TestWithParam<char> {
 protected:
@@ -160,6 +177,22 @@ TEST_P(DesignFileTest, OpensUnderTheOtherSeparatorWithTheSameMeaning) {
         const DesignSnapshot opened = DesignFile::fromJson(file, there);
         EXPECT_EQ(opened, make(other));
         EXPECT_EQ(DesignFile::fromJson(DesignFile::toJson(opened, there), numbers()), make(sep()));
+    }
+}
+
+// The item of a measured soil is a list position only while the file holds the soil applied.
+TEST(DesignFileFormat, MeasuredItemNeedsItsSoil) {
+    const NumberText numbers(QChar(u','));
+    const QByteArray file = DesignFile::toJson(measuredSoil(u','), numbers);
+    QJsonObject top = QJsonDocument::fromJson(file).object();
+    QJsonObject group = top.value(QStringLiteral("soilMeasurements")).toObject();
+    group.remove(QStringLiteral("appliedSoil"));
+    top.insert(QStringLiteral("soilMeasurements"), group);
+    try {
+        DesignFile::fromJson(QJsonDocument(top).toJson(), numbers);
+        FAIL() << "a position of no item opened";
+    } catch (const DesignFileError& e) {
+        EXPECT_TRUE(e.reason().contains(QStringLiteral("upperSoil"))) << e.reason().toStdString();
     }
 }
 

@@ -61,6 +61,7 @@ const Expected kWorkedExample[] = {
     // Ом; Rв / (Nу·ηв) = 15,7797 / 3,9 = 4,05 Ом; R = 4,046·26,889 / 30,935 = 3,52 Ом.
     {u"##grunt1&", u"Садовая земля-40", 1},
     {u"##grunt2&", u"Садовая земля-40", 1},
+    {u"##grzam&", u"", 0},
     {u"##sxema&", u"в ряд", 1},
     {u"##mater&", u"уголок", 1},
     {u"##rof&", u"ρэ = ψв·ρ1·ρ2·L / (ψв·ρ1·(L − H + t0) + ρ2·(H − t0))", 1},
@@ -79,6 +80,7 @@ const Expected kWorkedExample[] = {
      u"R = (Rв/(Nу·ηв))·R′г.у / (Rв/(Nу·ηв) + R′г.у) = 4,05·26,89 / (4,05 + 26,89) = 3,52 Ом",
      1},
     {u"##kazh&", u" каждый, соединённых стальной полосой общей длиной 25 м", 1},
+    {u"##rnvys&", u"", 0},
     {u"##resh&", u"R = 3,52 Ом ≤ Rн = 4 Ом: требование выполняется", 1},
     // The scheme and the bill: a table, a text, a picture.
     {u"##vedomost&", u"", 1},
@@ -141,8 +143,8 @@ TEST(ReportRows, TheBillAndTheSchemeFollowTheThicknessesGiven) {
         SCOPED_TRACE(c.thickness.angleWallMm);
         const std::vector<ReportRow> rows =
             reportRows(reporttest::workedExample(), kComma, c.thickness, scheme);
-        ASSERT_EQ(rows.size(), 53u);
-        const ReportRow& bill = rows[50];
+        ASSERT_EQ(rows.size(), 55u);
+        const ReportRow& bill = rows[52];
         ASSERT_TRUE(bill.table);
         ASSERT_EQ(bill.table->columns.size(), 6u);
         double width = 0;
@@ -152,10 +154,10 @@ TEST(ReportRows, TheBillAndTheSchemeFollowTheThicknessesGiven) {
         EXPECT_EQ(bill.table->columns[0].title, QStringLiteral("Наименование"));
         EXPECT_EQ(bill.table->rows,
                   (std::vector<QStringList>{c.vertical, c.strip, c.total, c.joints}));
-        EXPECT_EQ(rows[51].text, c.sizes);
-        ASSERT_TRUE(rows[52].picture);
-        EXPECT_EQ(rows[52].picture->png, scheme.png);
-        EXPECT_EQ(rows[52].picture->sizeMm, scheme.sizeMm);
+        EXPECT_EQ(rows[53].text, c.sizes);
+        ASSERT_TRUE(rows[54].picture);
+        EXPECT_EQ(rows[54].picture->png, scheme.png);
+        EXPECT_EQ(rows[54].picture->sizeMm, scheme.sizeMm);
     }
 }
 
@@ -167,9 +169,9 @@ TEST(ReportRows, MaterialDecidesTheElectrodeSizeRows) {
         QStringList sizeTexts; // rows 8 to 10
     };
     const Case cases[] = {
-        {ElectrodeMaterial::Angle, 53, 123, {"b", "Ширина полки уголка", "60"}},
-        {ElectrodeMaterial::RoundSection, 53, 123, {"d", "Диаметр электрода", "16"}},
-        {ElectrodeMaterial::None, 50, 114, {}},
+        {ElectrodeMaterial::Angle, 55, 123, {"b", "Ширина полки уголка", "60"}},
+        {ElectrodeMaterial::RoundSection, 55, 123, {"d", "Диаметр электрода", "16"}},
+        {ElectrodeMaterial::None, 52, 114, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(int(c.material));
@@ -223,8 +225,51 @@ TEST(ReportRows, DecimalSeparatorComesFromTheNumberText) {
     EXPECT_EQ(rows[3].text, QStringLiteral("2.5"));
     EXPECT_EQ(rows[6].text, QStringLiteral("51.8"));
     EXPECT_EQ(rows[37].text, QStringLiteral("25 м"));
-    EXPECT_EQ(rows[49].text, QStringLiteral("R = 3.52 Ом ≤ Rн = 4 Ом: требование выполняется"));
-    EXPECT_EQ(rows[50].table->rows.front().last(), QStringLiteral("67.71"));
+    EXPECT_EQ(rows[51].text, QStringLiteral("R = 3.52 Ом ≤ Rн = 4 Ом: требование выполняется"));
+    EXPECT_EQ(rows[52].table->rows.front().last(), QStringLiteral("67.71"));
 }
 
 } // namespace
+
+// The soil measured on the site and the norm raised for high resistivity, as the note states them.
+TEST(ReportRows, MeasuredSoilAndRaisedNorm) {
+    struct Case {
+        SoilModel model;
+        double resistivity;   // ρ1 = ρ2 of the design, Ohm·m
+        QStringList inSource; // empty: no source row text
+        QStringList inRaised; // empty: no raised norm
+    };
+    const QStringList readings = {"a = 1 м, R = 10 Ом, ρкаж = 62,8 Ом·м",
+                                  "a = 4 м, R = 2,5 Ом, ρкаж = 62,8 Ом·м"};
+    const Case cases[] = {
+        {SoilModel::TwoLayer,
+         40,
+         QStringList{"методом Веннера", "число замеров 2", "a от 1 до 4 м",
+                     "двухслойного грунта: ρ1 = 120 Ом·м, ρ2 = 450 Ом·м, H = 2,5 м",
+                     "расхождение с замерами 1,5 %"} +
+             readings,
+         {}},
+        {SoilModel::Uniform,
+         500,
+         QStringList{"однородного грунта: ρ = 120 Ом·м"} + readings,
+         {"ψв = 1", "Rн′ = 4·5 = 20 Ом", "R = 3,52 Ом ≤ Rн′"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.resistivity);
+        DesignState s = reporttest::workedExample();
+        s.UpperResistivity = s.LowerResistivity = c.resistivity;
+        s.MeasuredSoilUsed = MeasuredSoil{c.model, 120, 450, 2.5, 1.5, {{1, 10}, {4, 2.5}}};
+        const std::vector<ReportRow> rows = reportRows(s, kComma);
+        const auto textOf = [&](const char* key) {
+            for (const ReportRow& r : rows)
+                if (r.key == QLatin1String(key))
+                    return r.text;
+            return QStringLiteral("<missing>");
+        };
+        for (const QString& part : c.inSource)
+            EXPECT_TRUE(textOf("##grzam&").contains(part)) << part.toStdString();
+        EXPECT_EQ(textOf("##rnvys&").isEmpty(), c.inRaised.isEmpty());
+        for (const QString& part : c.inRaised)
+            EXPECT_TRUE(textOf("##rnvys&").contains(part)) << textOf("##rnvys&").toStdString();
+    }
+}

@@ -2,7 +2,9 @@
 #include "app/MainWindow.h"
 #include "app/WindowSet.h"
 #include "base/NumberText.h"
+#include "calc/WennerModel.h"
 #include "dialogs/SchemeWindow.h"
+#include "dialogs/SoilMeasurementDialog.h"
 #include "single/SingleElectrodeWindow.h"
 #include "tests/support/RecordingSink.h"
 #include "tests/support/WindowTest.h"
@@ -14,6 +16,9 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QWidget>
+#include <cmath>
+#include <numbers>
+#include <vector>
 
 namespace {
 template <class W> W* child(QWidget* parent, const char* name) {
@@ -100,6 +105,19 @@ void save(QWidget* w, const QString& folder, const QString& name) {
     w->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
     w->hide();
 }
+
+// The soil measurements window with the readings of a two-layer soil (ρ1 = 100, ρ2 = 400 Ом·м,
+// H = 2 м), rounded as a meter shows them.
+void saveSoilMeasurements(WindowSet& windows, const QString& folder) {
+    std::vector<WennerReading> readings;
+    for (double a : {0.5, 1.0, 2.0, 3.0, 5.0, 8.0, 12.0}) {
+        const double rho = wennerApparentResistivity({100, 400, 2}, a).value;
+        readings.push_back({a, std::round(rho / (2 * std::numbers::pi * a) * 100) / 100});
+    }
+    SoilMeasurementDialog* window = windows.soilWindow();
+    window->setReadings(readings);
+    save(window, folder, QStringLiteral("soil-measurements"));
+}
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -134,5 +152,6 @@ int main(int argc, char* argv[]) {
     }
     saveSingleElectrode(windows.Form11(), folder);
     saveScheme(windows, folder);
+    saveSoilMeasurements(windows, folder);
     return 0;
 }

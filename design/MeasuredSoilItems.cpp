@@ -1,0 +1,35 @@
+// The items that a measured soil adds to the soil lists.
+#include "design/MeasuredSoilItems.h"
+
+#include "base/NumberText.h"
+
+#include <cmath>
+
+namespace {
+// A field value to three significant digits, as the typical soils' values are written.
+double threeDigits(double value) {
+    if (!std::isfinite(value) || value <= 0.0)
+        return value;
+    const double scale = std::pow(10.0, 2.0 - std::floor(std::log10(value)));
+    return std::round(value * scale) / scale;
+}
+
+// The items of the table write their numbers with a decimal comma whatever the system's
+// separator ("Кокс-2,5"), and so does this one.
+QString item(double resistivity) {
+    const NumberText comma(QChar(u','));
+    return QStringLiteral("По замерам-") + comma.general(resistivity);
+}
+} // namespace
+
+MeasuredSoilItems measuredSoilItems(const MeasuredSoil& soil, const NumberText& numbers) {
+    MeasuredSoilItems items;
+    const bool twoLayer = soil.model == SoilModel::TwoLayer;
+    items.upper = threeDigits(soil.upper);
+    items.lower = twoLayer ? threeDigits(soil.lower) : items.upper;
+    items.upperText = item(items.upper);
+    items.lowerText = item(items.lower);
+    if (twoLayer)
+        items.thicknessText = numbers.general(threeDigits(soil.thickness));
+    return items;
+}
