@@ -153,13 +153,11 @@ QString NoteTexts::soilSource() const {
     const MeasuredSoil& soil = *m_s.MeasuredSoilUsed;
     const QString ohmMetre = QStringLiteral(" Ом·м");
     double least = 0.0, most = 0.0;
-    QStringList readings;
+    bool first = true;
     for (const WennerReading& r : soil.readings) {
-        least = readings.isEmpty() ? r.spacing : std::min(least, r.spacing);
-        most = readings.isEmpty() ? r.spacing : std::max(most, r.spacing);
-        readings << QStringLiteral("a = ") + G(r.spacing) + QStringLiteral(" м, R = ") +
-                        G(r.resistance) + QStringLiteral(" Ом, ρкаж = ") +
-                        m_n.fixed1(r.apparentResistivity()) + ohmMetre;
+        least = first ? r.spacing : std::min(least, r.spacing);
+        most = first ? r.spacing : std::max(most, r.spacing);
+        first = false;
     }
     QString text = QStringLiteral("Удельное сопротивление грунта определено по замерам на площадке "
                                   "методом Веннера (четыре электрода в линию на равных расстояниях "
@@ -179,8 +177,7 @@ QString NoteTexts::soilSource() const {
     else
         text += QStringLiteral("Принята модель однородного грунта: ρ = ") + G(taken.upper) +
                 ohmMetre + misfit;
-    return text + QStringLiteral("Замеры: ") + readings.join(QStringLiteral("; ")) +
-           QLatin1Char('.');
+    return text + QStringLiteral("Замеры приведены в таблице.");
 }
 
 QString NoteTexts::raisedNorm() const {

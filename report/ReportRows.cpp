@@ -17,6 +17,20 @@ ReportTable billTable(const BillOfMaterials& bill, const NumberText& numbers) {
     return table;
 }
 
+ReportTable readingsTable(const DesignState& state, const NumberText& numbers) {
+    ReportTable table;
+    if (!state.MeasuredSoilUsed)
+        return table;
+    const double width = kNoteTextWidthMm / 3;
+    table.columns = {{QStringLiteral("a, м"), width, true},
+                     {QStringLiteral("R, Ом"), width, true},
+                     {QStringLiteral("ρкаж, Ом·м"), width, true}};
+    for (const WennerReading& r : state.MeasuredSoilUsed->readings)
+        table.rows.push_back({numbers.general(r.spacing), numbers.general(r.resistance),
+                              numbers.fixed1(r.apparentResistivity())});
+    return table;
+}
+
 QString sizeCheckText(const BillOfMaterials& bill) {
     if (!bill.sizeWarnings.isEmpty())
         return bill.sizeWarnings.join(QStringLiteral(".\n"));
@@ -102,6 +116,10 @@ std::vector<ReportRow> reportRows(const DesignState& s, const NumberText& n,
         {QStringLiteral("##resh&"), note.decision(), 1},
     };
     rows.insert(rows.end(), design.begin(), design.end());
+    if (s.MeasuredSoilUsed)
+        rows.emplace_back(QStringLiteral("##grzamt&"), readingsTable(s, n), 0);
+    else
+        rows.push_back({QStringLiteral("##grzamt&"), QString(), 0});
 
     // The picture last: the rows after it need not look through its bytes.
     const BillOfMaterials bill = billOfMaterials(s, thickness);

@@ -31,15 +31,19 @@ struct ReportRow {
 // otherwise 35 (the three rows of the electrode size are left out, with their steps); then the
 // 14 rows of the note's wording that follows the design (soils with the source of a measured
 // one, arrangement, material, the formulas used, the check of the installed system, the norm
-// raised for high resistivity and the decision); then the 3 rows of the scheme and the bill of
-// materials: the bill as a table (the steel thicknesses as given), the check of its sizes as a
-// text, and the scheme as a picture (given ready, drawn elsewhere).
+// raised for high resistivity and the decision) and the table of a measured soil's readings; then
+// the 3 rows of the scheme and the bill of materials: the bill as a table (the steel thicknesses
+// as given), the check of its sizes as a text, and the scheme as a picture (given ready, drawn
+// elsewhere).
 std::vector<ReportRow> reportRows(const DesignState& state, const NumberText& numbers,
                                   const SteelThickness& thickness = {},
                                   const ReportPicture& scheme = {});
 
 // The bill of materials as the note's table.
 ReportTable billTable(const BillOfMaterials& bill, const NumberText& numbers);
+// The readings of a measured soil as the note's table (a, R, ρкаж); no table for a soil from the
+// table of soils.
+ReportTable readingsTable(const DesignState& state, const NumberText& numbers);
 // The check of the bill's sizes as the note says it: each size below its minimum, one a line
 // (the note ends each with a full stop), or that the sizes meet the minimums.
 QString sizeCheckText(const BillOfMaterials& bill);

@@ -97,7 +97,7 @@ TEST(ReportFlow, WithoutMaterialTheSizeRowsAreLeftOut) {
     press(run, reporttest::workedExample(ElectrodeMaterial::None));
     EXPECT_EQ(
         script.calls.filter(QRegularExpression(QStringLiteral("^(replace|picture|table) "))).size(),
-        52);
+        53);
     EXPECT_EQ(script.calls.filter(QStringLiteral("##db&")).size(), 0);
     EXPECT_EQ(run.progress.value, 114);
     EXPECT_TRUE(run.sink.messages.isEmpty());
@@ -135,7 +135,7 @@ TEST(ReportFlow, KeysNotFoundAreTriedThreeTimesThenSkippedAndNamedOnce) {
         for (auto it = c.late.begin(); it != c.late.end(); ++it)
             EXPECT_EQ(script.calls.filter("replace " + it.key() + "=").size(),
                       std::min(it.value() + 1, 3));
-        EXPECT_EQ(script.calls.filter(QStringLiteral("start")).size(), 55);
+        EXPECT_EQ(script.calls.filter(QStringLiteral("start")).size(), 56);
         EXPECT_EQ(script.calls.last(), QStringLiteral("visible 1"));
         EXPECT_EQ(run.progress.value, 123);
         EXPECT_EQ(run.progress.events.last(), QStringLiteral("close"));
@@ -220,7 +220,7 @@ TEST(ReportFlow, TheFirstAvailableEngineThatStartsMakesTheReport) {
     EXPECT_EQ(run.session.engineName(), QStringLiteral("filling"));
     EXPECT_TRUE(absent.calls.isEmpty());
     EXPECT_EQ(failing.calls, QStringList{"create"});
-    EXPECT_EQ(filling, (QStringList{"start", "fill " + kTemplate + " with 55 rows", "show"}));
+    EXPECT_EQ(filling, (QStringList{"start", "fill " + kTemplate + " with 56 rows", "show"}));
     EXPECT_TRUE(after.calls.isEmpty());
     EXPECT_EQ(run.progress.value, 123);
     EXPECT_TRUE(run.sink.errors.isEmpty());

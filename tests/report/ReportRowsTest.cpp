@@ -5,6 +5,7 @@
 #include "tests/support/QtPrinters.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <numeric>
 
@@ -82,6 +83,7 @@ const Expected kWorkedExample[] = {
     {u"##kazh&", u" каждый, соединённых стальной полосой общей длиной 25 м", 1},
     {u"##rnvys&", u"", 0},
     {u"##resh&", u"R = 3,52 Ом ≤ Rн = 4 Ом: требование выполняется", 1},
+    {u"##grzamt&", u"", 0}, // the readings' table, none for a soil from the table
     // The scheme and the bill: a table, a text, a picture.
     {u"##vedomost&", u"", 1},
     {u"##razmery&",
@@ -143,8 +145,8 @@ TEST(ReportRows, TheBillAndTheSchemeFollowTheThicknessesGiven) {
         SCOPED_TRACE(c.thickness.angleWallMm);
         const std::vector<ReportRow> rows =
             reportRows(reporttest::workedExample(), kComma, c.thickness, scheme);
-        ASSERT_EQ(rows.size(), 55u);
-        const ReportRow& bill = rows[52];
+        ASSERT_EQ(rows.size(), 56u);
+        const ReportRow& bill = rows[53];
         ASSERT_TRUE(bill.table);
         ASSERT_EQ(bill.table->columns.size(), 6u);
         double width = 0;
@@ -154,10 +156,10 @@ TEST(ReportRows, TheBillAndTheSchemeFollowTheThicknessesGiven) {
         EXPECT_EQ(bill.table->columns[0].title, QStringLiteral("Наименование"));
         EXPECT_EQ(bill.table->rows,
                   (std::vector<QStringList>{c.vertical, c.strip, c.total, c.joints}));
-        EXPECT_EQ(rows[53].text, c.sizes);
-        ASSERT_TRUE(rows[54].picture);
-        EXPECT_EQ(rows[54].picture->png, scheme.png);
-        EXPECT_EQ(rows[54].picture->sizeMm, scheme.sizeMm);
+        EXPECT_EQ(rows[54].text, c.sizes);
+        ASSERT_TRUE(rows[55].picture);
+        EXPECT_EQ(rows[55].picture->png, scheme.png);
+        EXPECT_EQ(rows[55].picture->sizeMm, scheme.sizeMm);
     }
 }
 
@@ -169,9 +171,9 @@ TEST(ReportRows, MaterialDecidesTheElectrodeSizeRows) {
         QStringList sizeTexts; // rows 8 to 10
     };
     const Case cases[] = {
-        {ElectrodeMaterial::Angle, 55, 123, {"b", "Ширина полки уголка", "60"}},
-        {ElectrodeMaterial::RoundSection, 55, 123, {"d", "Диаметр электрода", "16"}},
-        {ElectrodeMaterial::None, 52, 114, {}},
+        {ElectrodeMaterial::Angle, 56, 123, {"b", "Ширина полки уголка", "60"}},
+        {ElectrodeMaterial::RoundSection, 56, 123, {"d", "Диаметр электрода", "16"}},
+        {ElectrodeMaterial::None, 53, 114, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(int(c.material));
@@ -226,7 +228,7 @@ TEST(ReportRows, DecimalSeparatorComesFromTheNumberText) {
     EXPECT_EQ(rows[6].text, QStringLiteral("51.8"));
     EXPECT_EQ(rows[37].text, QStringLiteral("25 м"));
     EXPECT_EQ(rows[51].text, QStringLiteral("R = 3.52 Ом ≤ Rн = 4 Ом: требование выполняется"));
-    EXPECT_EQ(rows[52].table->rows.front().last(), QStringLiteral("67.71"));
+    EXPECT_EQ(rows[53].table->rows.front().last(), QStringLiteral("67.71"));
 }
 
 } // namespace
@@ -239,19 +241,18 @@ TEST(ReportRows, MeasuredSoilAndRaisedNorm) {
         QStringList inSource; // empty: no source row text
         QStringList inRaised; // empty: no raised norm
     };
-    const QStringList readings = {"a = 1 м, R = 10 Ом, ρкаж = 62,8 Ом·м",
-                                  "a = 4 м, R = 2,5 Ом, ρкаж = 62,8 Ом·м"};
+    // The readings as the note's table: a, R, ρкаж.
+    const std::vector<QStringList> readings = {{"1", "10", "62,8"}, {"4", "2,5", "62,8"}};
     const Case cases[] = {
         {SoilModel::TwoLayer,
          40,
          QStringList{"методом Веннера", "число замеров 2", "a от 1 до 4 м",
                      "двухслойного грунта: ρ1 = 120 Ом·м, ρ2 = 450 Ом·м, H = 2,5 м",
-                     "расхождение с замерами 1,5 %"} +
-             readings,
+                     "расхождение с замерами 1,5 %"},
          {}},
         {SoilModel::Uniform,
          500,
-         QStringList{"однородного грунта: ρ = 120 Ом·м"} + readings,
+         QStringList{"однородного грунта: ρ = 120 Ом·м"},
          {"ψв = 1", "Rн′ = 4·5 = 20 Ом", "R = 3,52 Ом ≤ Rн′"}},
     };
     for (const Case& c : cases) {
@@ -268,6 +269,12 @@ TEST(ReportRows, MeasuredSoilAndRaisedNorm) {
         };
         for (const QString& part : c.inSource)
             EXPECT_TRUE(textOf("##grzam&").contains(part)) << part.toStdString();
+        const auto table = std::find_if(rows.begin(), rows.end(), [](const ReportRow& r) {
+            return r.key == QLatin1String("##grzamt&");
+        });
+        ASSERT_TRUE(table != rows.end() && table->table);
+        EXPECT_EQ(table->table->columns.size(), 3u);
+        EXPECT_EQ(table->table->rows, readings);
         EXPECT_EQ(textOf("##rnvys&").isEmpty(), c.inRaised.isEmpty());
         for (const QString& part : c.inRaised)
             EXPECT_TRUE(textOf("##rnvys&").contains(part)) << textOf("##rnvys&").toStdString();

@@ -133,7 +133,7 @@ private slots:
         windows.Form1()->Button5Click();
         const auto billCall = [&](const SteelThickness& thickness) {
             for (const ReportRow& row : reportRows(windows.state(), numbers, thickness))
-                if (row.table)
+                if (row.key == QLatin1String("##vedomost&"))
                     return reporttest::callOf(row);
             return QString();
         };
