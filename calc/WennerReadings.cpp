@@ -3,10 +3,10 @@
 
 #include "base/Errors.h"
 #include "base/NumberText.h"
+#include "base/SmallFile.h"
 #include "calc/ReadingsError.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QStringView>
 
 #include <cmath>
@@ -217,29 +217,12 @@ std::vector<WennerReading> readReadingsText(const QString& text, const NumberTex
 
 std::vector<WennerReading> readReadingsFile(const QString& path, const NumberText& numbers) {
     const auto failure = [&path](const QString& reason) { return ReadingsError(path, reason); };
-    const QFileInfo info(path);
-    if (!info.exists())
-        throw failure(QStringLiteral("файл не найден"));
-    if (!info.isFile())
-        throw failure(QStringLiteral("это не файл"));
-    const auto tooLarge = [&](qint64 size) {
-        return failure(QStringLiteral("файл слишком велик (%1 байт): таблица замеров не бывает "
-                                      "больше 1 МиБ")
-                           .arg(size));
-    };
-    if (info.size() > kMaxReadingsFileSize)
-        throw tooLarge(info.size());
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw failure(QStringLiteral("файл не читается (%1)").arg(file.errorString()));
-    // The file may have grown since it was measured.
-    const QByteArray content = file.read(kMaxReadingsFileSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        throw failure(QStringLiteral("файл не читается (%1)").arg(file.errorString()));
-    if (content.size() > kMaxReadingsFileSize)
-        throw tooLarge(content.size());
+    const SmallFile file =
+        SmallFile::read(path, kMaxReadingsFileSize, QStringLiteral("таблица замеров"));
+    if (!file.failure.isEmpty())
+        throw failure(file.failure);
     try {
-        return readReadingsText(QString::fromUtf8(content), numbers);
+        return readReadingsText(QString::fromUtf8(file.bytes), numbers);
     } catch (const ReadingsError& e) {
         throw failure(e.reason());
     }

@@ -3,11 +3,11 @@
 
 #include "base/Errors.h"
 #include "base/InputCharacters.h"
+#include "base/SmallFile.h"
 #include "design/DesignFileMigration.h"
 #include "tables/ClimaticTable.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -858,29 +858,11 @@ DesignSnapshot DesignFile::read(const QString& path, const NumberText& numbers) 
     const auto failure = [&path](const QString& reason) {
         return DesignFileError(DesignFileError::Action::Open, path, reason);
     };
-    const QFileInfo info(path);
-    if (!info.exists())
-        throw failure(QStringLiteral("файл не найден"));
-    if (!info.isFile())
-        throw failure(QStringLiteral("это не файл"));
-    const auto tooLarge = [&](qint64 size) {
-        return failure(QStringLiteral("файл слишком велик (%1 байт): файл проекта не бывает больше "
-                                      "1 МиБ")
-                           .arg(size));
-    };
-    if (info.size() > kMaxFileSize)
-        throw tooLarge(info.size());
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw failure(QStringLiteral("файл не читается (%1)").arg(file.errorString()));
-    // The file may have grown since it was measured.
-    const QByteArray document = file.read(kMaxFileSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        throw failure(QStringLiteral("файл не читается (%1)").arg(file.errorString()));
-    if (document.size() > kMaxFileSize)
-        throw tooLarge(document.size());
+    const SmallFile file = SmallFile::read(path, kMaxFileSize, QStringLiteral("файл проекта"));
+    if (!file.failure.isEmpty())
+        throw failure(file.failure);
     try {
-        return fromJson(document, numbers);
+        return fromJson(file.bytes, numbers);
     } catch (const DesignFileError& e) {
         throw failure(e.reason());
     }

@@ -1,4 +1,5 @@
 #include "report/RtfDocument.h"
+#include "report/RtfSyntax.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -9,46 +10,14 @@
 
 namespace {
 
-bool isLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-int hexValue(char c) {
-    if (isDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
+using rtf::hexValue;
+using rtf::isDigit;
+using rtf::isLetter;
 
-// Destinations whose text is not part of the body.
+// Destinations whose text is not part of the body; a picture's data is none either.
 bool isHiddenDestination(const QByteArray& word) {
-    static const char* const kHidden[] = {
-        "annotation", "atnauthor", "atnid",        "author",
-        "bkmkend",    "bkmkstart", "colortbl",     "colorschememapping",
-        "comment",    "company",   "datastore",    "docvar",
-        "fldinst",    "filetbl",   "fonttbl",      "footer",
-        "footerf",    "footerl",   "footerr",      "footnote",
-        "generator",  "header",    "headerf",      "headerl",
-        "headerr",    "info",      "latentstyles", "listoverridetable",
-        "listtable",  "listtext",  "nonshppict",   "operator",
-        "pgdsctbl",   "pict",      "pntext",       "pntxta",
-        "pntxtb",     "revtbl",    "rsidtbl",      "stylesheet",
-        "subject",    "template",  "themedata",    "title",
-        "userprops",  "xmlnstbl",
-    };
-    // Looked up for every control word of a document: sorted once, then searched by halves.
-    static const std::vector<std::string_view> sorted = [] {
-        std::vector<std::string_view> v(std::begin(kHidden), std::end(kHidden));
-        std::sort(v.begin(), v.end());
-        return v;
-    }();
-    return std::binary_search(sorted.begin(), sorted.end(),
-                              std::string_view(word.constData(), std::size_t(word.size())));
+    const std::string_view w(word.constData(), std::size_t(word.size()));
+    return w == "pict" || rtf::isHiddenDestination(w);
 }
 
 // The character that a control word stands for in the text, 0 for none.

@@ -1,4 +1,5 @@
 #include "report/RtfNoteReader.h"
+#include "report/RtfSyntax.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -21,39 +22,9 @@
 
 namespace {
 
-bool isLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-int hexValue(char c) {
-    if (isDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-// Destinations whose content is no part of what the note shows.
-bool isSkippedDestination(std::string_view word) {
-    static constexpr std::string_view kSkipped[] = {
-        "annotation",   "atnauthor", "atnid",     "author",
-        "bkmkend",      "bkmkstart", "colortbl",  "comment",
-        "company",      "datastore", "docvar",    "fldinst",
-        "filetbl",      "footer",    "footerf",   "footerl",
-        "footerr",      "footnote",  "generator", "header",
-        "headerf",      "headerl",   "headerr",   "info",
-        "latentstyles", "listtable", "listtext",  "listoverridetable",
-        "nonshppict",   "operator",  "pgdsctbl",  "pntext",
-        "pntxta",       "pntxtb",    "revtbl",    "rsidtbl",
-        "stylesheet",   "subject",   "template",  "themedata",
-        "title",        "userprops", "xmlnstbl",
-    };
-    return std::find(std::begin(kSkipped), std::end(kSkipped), word) != std::end(kSkipped);
-}
+using rtf::hexValue;
+using rtf::isDigit;
+using rtf::isLetter;
 
 // The character that a control word stands for, 0 for none.
 char16_t characterOfWord(std::string_view word) {
@@ -403,7 +374,7 @@ void Reader::controlWord(std::string_view w, bool hasParameter, long v) {
             g.destination = Destination::Skip;
         return;
     }
-    if (isSkippedDestination(w)) {
+    if (rtf::isHiddenDestination(w)) {
         g.destination = Destination::Skip;
         return;
     }
@@ -635,8 +606,8 @@ void Reader::fontTableWord(std::string_view w, bool hasParameter, long v) {
         m_fonts[v] = Font{};
         return;
     }
-    if (isSkippedDestination(w) || w == "panose" || w == "falt" || w == "fname" || w == "fontemb" ||
-        w == "fontfile") {
+    if (rtf::isHiddenDestination(w) || w == "panose" || w == "falt" || w == "fname" ||
+        w == "fontemb" || w == "fontfile") {
         group().destination = Destination::Skip;
         return;
     }
