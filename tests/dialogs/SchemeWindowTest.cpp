@@ -1,6 +1,7 @@
 // The scheme window: empty before a design, follows the design it is given, saves SVG and PNG.
 #include "dialogs/SchemeWindow.h"
 #include "base/NumberText.h"
+#include "tests/drawing/SchemeDesign.h"
 #include "tests/support/RecordingSink.h"
 #include "tests/support/WindowTest.h"
 #include "widgets/SchemeFileDialog.h"
@@ -29,21 +30,7 @@ private:
     QString& m_answer;
 };
 
-DesignState design(ElectrodeArrangement arrangement, double count, double strip) {
-    DesignState s;
-    s.ElectrodeArrangement = arrangement;
-    s.ElectrodeMaterial = ElectrodeMaterial::Angle;
-    s.AngleFlangeWidthMm = 60;
-    s.StripWidthMm = 40;
-    s.VerticalLength = 2.5;
-    s.VerticalSpacing = 5;
-    s.HorizontalDepth = 0.8;
-    s.UpperLayerThickness = 3;
-    s.RefinedCount = count;
-    s.RefinedHorizontalLength = strip;
-    s.NormalizedResistance = 4;
-    return s;
-}
+using schemetest::design;
 
 } // namespace
 

@@ -1,5 +1,6 @@
 // The scheme as files: an SVG that parses, a PNG that loads, a PDF, for any design.
 #include "drawing/SchemeFiles.h"
+#include "tests/drawing/SchemeDesign.h"
 
 #include <QSvgRenderer>
 #include <gtest/gtest.h>
@@ -8,24 +9,7 @@ namespace {
 
 const NumberText numbers(QLatin1Char(','));
 
-DesignState design(ElectrodeArrangement arrangement, double count, double strip) {
-    DesignState s;
-    s.ElectrodeArrangement = arrangement;
-    s.ElectrodeMaterial = ElectrodeMaterial::Angle;
-    s.AngleFlangeWidthMm = 60;
-    s.StripWidthMm = 40;
-    s.VerticalLength = 2.5;
-    s.VerticalSpacing = 5;
-    s.HorizontalDepth = 0.8;
-    s.UpperLayerThickness = 3;
-    s.RefinedCount = count;
-    s.RefinedHorizontalLength = strip;
-    s.NormalizedResistance = 4;
-    s.CheckInstallationResistance = 3.93;
-    s.UpperSoilName = QStringLiteral("Садовая земля-40");
-    s.LowerSoilName = QStringLiteral("Глина-60");
-    return s;
-}
+using schemetest::design;
 
 TEST(SchemeFiles, EveryFormatOpensForARowAContourAndNoDesign) {
     const DesignState designs[] = {design(ElectrodeArrangement::Row, 6, 25),
