@@ -142,6 +142,8 @@ SoilMeasurementDialog* WindowSet::soilWindow() const {
         m_soil = new SoilMeasurementDialog(m_numbers, m_sink, *m_soilFilesForwarder, m_form1.get());
         QObject::connect(m_soil, &SoilMeasurementDialog::soilApplied, m_form1.get(),
                          &TForm1::applyMeasuredSoil);
+        QObject::connect(m_soil, &SoilMeasurementDialog::stateEdited, m_designFiles.get(),
+                         &DesignFileController::noteChange);
     }
     return m_soil;
 }

@@ -155,8 +155,10 @@ void SoilMeasurementDialog::setUpTable() {
     m_table->addAction(paste);
     connect(paste, &QAction::triggered, this, &SoilMeasurementDialog::pasteReadings);
     connect(m_table, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
-        if (item->column() != ApparentColumn)
+        if (item->column() != ApparentColumn) {
             refresh();
+            emit stateEdited();
+        }
     });
 }
 
@@ -174,8 +176,12 @@ QGroupBox* SoilMeasurementDialog::modelChoice() {
     models->addButton(m_twoLayer);
     // Only a pick of the engineer's is remembered; the window's own choice is not.
     connect(models, &QButtonGroup::buttonClicked, this, [this](QAbstractButton* b) {
-        m_chosen = b == m_twoLayer ? SoilModel::TwoLayer : SoilModel::Uniform;
+        const SoilModel chosen = b == m_twoLayer ? SoilModel::TwoLayer : SoilModel::Uniform;
+        const bool changed = m_chosen != chosen;
+        m_chosen = chosen;
         showResults();
+        if (changed)
+            emit stateEdited();
     });
     auto* layout = new QGridLayout(box);
     layout->addWidget(m_uniform, 0, 0, Qt::AlignTop);
@@ -248,6 +254,7 @@ void SoilMeasurementDialog::addRow() {
     m_table->insertRow(m_table->rowCount());
     m_table->setCurrentCell(m_table->rowCount() - 1, SpacingColumn);
     refresh();
+    emit stateEdited();
 }
 
 void SoilMeasurementDialog::removeRow() {
@@ -256,19 +263,22 @@ void SoilMeasurementDialog::removeRow() {
     const int current = m_table->currentRow();
     m_table->removeRow(current >= 0 ? current : m_table->rowCount() - 1);
     refresh();
+    emit stateEdited();
 }
 
 void SoilMeasurementDialog::pasteReadings() {
-    guarded(m_sink, [this] {
-        setReadings(readReadingsText(QGuiApplication::clipboard()->text(), m_numbers));
-    });
+    if (guarded(m_sink, [this] {
+            setReadings(readReadingsText(QGuiApplication::clipboard()->text(), m_numbers));
+        }))
+        emit stateEdited();
 }
 
 void SoilMeasurementDialog::importReadings() {
     const QString path = m_files.readingsToImport(this);
     if (path.isEmpty())
         return;
-    guarded(m_sink, [&] { setReadings(readReadingsFile(path, m_numbers)); });
+    if (guarded(m_sink, [&] { setReadings(readReadingsFile(path, m_numbers)); }))
+        emit stateEdited();
 }
 
 void SoilMeasurementDialog::copyPlot() {

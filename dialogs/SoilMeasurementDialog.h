@@ -62,6 +62,9 @@ public:
 signals:
     // The soil the engineer applies, with the readings it was fitted to.
     void soilApplied(const MeasuredSoil& soil);
+    // The engineer changed the readings or the pick of a model (what the design file keeps);
+    // restoring them says nothing.
+    void stateEdited();
 
 private:
     void setUpTable();

@@ -222,9 +222,9 @@ private slots:
         QCOMPARE(edited.count(), 4);
     }
 
-    // δ and δп belong to the design: taken up without a change (the window made for them), and
-    // changed by the engineer as any input.
-    void schemeThicknessesAreTheDesigns() {
+    // δ and δп and the soil readings belong to the design: taken up without a change (the window
+    // made for them), and changed by the engineer as any input.
+    void windowStatesAreTheDesigns() {
         WindowSet ws(m_numbers, m_sink);
         QCOMPARE(ws.snapshot().scheme, SteelThickness{});
         DesignSnapshot saved = ws.snapshot();
@@ -235,6 +235,12 @@ private slots:
         part<QSpinBox>(ws.schemeWindow(), "StripThickness")->setValue(5);
         QVERIFY(ws.designFiles()->isModified());
         QCOMPARE(ws.snapshot().scheme, (SteelThickness{6, 5}));
+
+        WindowSet readings(m_numbers, m_sink);
+        readings.soilWindow()->setReadings({{1, 20}, {2, 10}});
+        QVERIFY(!readings.designFiles()->isModified());
+        readings.soilWindow()->addRow();
+        QVERIFY(readings.designFiles()->isModified());
     }
 };
 

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -197,6 +198,7 @@ private slots:
         QFETCH(QString, error);
         typeRows({{"3", "7"}});
         const Rows before = tableRows();
+        QSignalSpy edited(m_dialog.get(), &SoilMeasurementDialog::stateEdited);
         QGuiApplication::clipboard()->setText(clipboard);
         if (byKeys) {
             table()->setFocus();
@@ -206,6 +208,7 @@ private slots:
         }
         QCOMPARE(m_sink.errors, error.isEmpty() ? QStringList() : QStringList{error});
         QCOMPARE(tableRows(), error.isEmpty() ? rows : before);
+        QCOMPARE(edited.count(), error.isEmpty() ? 1 : 0);
     }
 
     void importedReadings_data() {
@@ -224,7 +227,9 @@ private slots:
         typeRows({{"3", "7"}});
         const Rows before = tableRows();
         m_files.toImport = file("readings.csv", content);
+        QSignalSpy edited(m_dialog.get(), &SoilMeasurementDialog::stateEdited);
         QTest::mouseClick(child<QPushButton>("importButton"), Qt::LeftButton);
+        QCOMPARE(edited.count(), reason.isEmpty() ? 1 : 0);
         if (reason.isEmpty()) {
             QCOMPARE(m_sink.errors, QStringList());
             QCOMPARE(tableRows(), rows);
@@ -262,17 +267,29 @@ private slots:
         QCOMPARE(m_dialog->state().chosen, SoilModel::Uniform);
     }
 
+    // Every change of the engineer's is announced (the design file keeps the rows and the pick);
+    // a restored state is not.
     void stateComesBack() {
+        QSignalSpy edited(m_dialog.get(), &SoilMeasurementDialog::stateEdited);
         typeRows({{"0,5", "40"}, {"1", "20"}, {"2", "9"}});
+        QCOMPARE(edited.count(), 6); // six cells typed
         QTest::mouseClick(twoLayer(), Qt::LeftButton);
+        QTest::mouseClick(twoLayer(), Qt::LeftButton); // the same pick again
+        QCOMPARE(edited.count(), 7);
         typeRows({{"0,5", "40"}, {"1", "20"}, {"2", "9"}, {"4", "oops"}});
+        QTest::mouseClick(child<QPushButton>("addRowButton"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>("removeRowButton"), Qt::LeftButton);
+        // Only a of row 4 was new; then a row added and one removed.
+        QCOMPARE(edited.count(), 7 + 1 + 2);
         const SoilMeasurementState state = m_dialog->state();
         QCOMPARE(state.rows.size(), 5);
         QCOMPARE(state.rows[3], (ReadingRowTexts{"4", ""})); // the letters never got in
         QCOMPARE(state.chosen, SoilModel::TwoLayer);
 
         SoilMeasurementDialog again(comma, m_sink, m_files);
+        QSignalSpy restored(&again, &SoilMeasurementDialog::stateEdited);
         again.restoreState(state);
+        QCOMPARE(restored.count(), 0);
         QCOMPARE(again.state(), state);
         QCOMPARE(again.findChild<QLabel*>("problemLabel")->text(),
                  QStringLiteral("Строка 4: не указано показание R."));
