@@ -1,11 +1,12 @@
-// The toolkit's own texts follow the system's language: the buttons of the program's save dialog
-// and the menu of an edit box.
+// The toolkit's own texts follow the system's language: the buttons of the program's save dialog,
+// the menu of an edit box and the reason a file did not open.
 #include "app/QtTranslation.h"
 #include "widgets/SystemFileDialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -45,16 +46,19 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QStringList>("buttons");
         QTest::addColumn<QStringList>("menu");
+        QTest::addColumn<QString>("reason");
         QTest::newRow("Russian") << "ru_RU" << QStringList{"&Сохранить", "Отмена"}
-                                 << QStringList{"&Отменить действие", "&Повторить действие"};
+                                 << QStringList{"&Отменить действие", "&Повторить действие"}
+                                 << "Файл или каталог не существует";
         QTest::newRow("English") << "en_US" << QStringList{"&Save", "Cancel"}
-                                 << QStringList{"&Undo", "&Redo"};
+                                 << QStringList{"&Undo", "&Redo"} << "No such file or directory";
     }
 
     void toolkitTextsFollowTheLanguage() {
         QFETCH(QString, locale);
         QFETCH(QStringList, buttons);
         QFETCH(QStringList, menu);
+        QFETCH(QString, reason);
         QLocale::setDefault(QLocale(locale));
         QTranslator translator;
         installQtTranslation(translator, QLocale());
@@ -66,6 +70,9 @@ private slots:
             actions << a->text().section(u'\t', 0, 0);
         QCOMPARE(actions, menu);
         QCOMPARE(saveDialogButtons(), buttons);
+        QFile missing(QStringLiteral("/nonexistent/файл"));
+        QVERIFY(!missing.open(QIODevice::ReadOnly));
+        QCOMPARE(missing.errorString(), reason);
     }
 };
 
