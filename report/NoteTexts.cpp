@@ -184,14 +184,17 @@ QString NoteTexts::raisedNorm() const {
     const std::optional<RaisedNorm> raised = ::raisedNorm(m_s);
     if (!raised)
         return {};
+    // ρ with the decimals of the product, so that the product written is the one computed.
+    const QString rho = m_n.fixed2(raised->resistivity);
+    const bool capped = raised->factor < 0.01 * raised->resistivity;
+    const QString factor = capped ? G(raised->factor) : G(0.01) + dot() + rho;
     QString text = QStringLiteral(" Для грунта с ρ > 100 Ом·м норма может быть увеличена в ") +
-                   G(0.01) + QStringLiteral("·ρ раз, но не более чем в 10 раз; здесь ρ = ") +
-                   m_n.fixed1(raised->resistivity) +
+                   G(0.01) + QStringLiteral("·ρ раз, но не более чем в 10 раз; здесь ρ = ") + rho +
                    QStringLiteral(" Ом·м — эквивалентное удельное сопротивление п. 2.2, "
                                   "вычисленное без климатического коэффициента (ψв = 1), и "
                                   "Rн′ = ") +
-                   NumberText::whole(m_s.NormalizedResistance) + dot() + G(raised->factor) +
-                   QStringLiteral(" = ") + G(raised->norm) + QStringLiteral(" Ом");
+                   NumberText::whole(m_s.NormalizedResistance) + dot() + factor +
+                   QStringLiteral(" = ") + R(raised->norm) + QStringLiteral(" Ом");
     if (!raised->meets)
         return text + QStringLiteral(": выполнение требования R ≤ Rн′ не подтверждено.");
     const QString total =

@@ -253,7 +253,8 @@ TEST(ReportRows, MeasuredSoilAndRaisedNorm) {
         {SoilModel::Uniform,
          500,
          QStringList{"однородного грунта: ρ = 120 Ом·м"},
-         {"ψв = 1", "Rн′ = 4·5 = 20 Ом", "R = 3,52 Ом ≤ Rн′"}},
+         {"ψв = 1", "ρ = 500,00 Ом·м", "Rн′ = 4·0,01·500,00 = 20,00 Ом", "R = 3,52 Ом ≤ Rн′"}},
+        {SoilModel::Uniform, 2000, QStringList{}, {"ρ = 2000,00 Ом·м", "Rн′ = 4·10 = 40,00 Ом"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.resistivity);
