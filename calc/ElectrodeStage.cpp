@@ -88,6 +88,7 @@ bool runElectrodeStage(const ElectrodeInputs& in, const NumberText& numbers, Des
     // The group of vertical electrodes in parallel with the strip must give Rn.
     const Real stripInGroup = Real(s.HorizontalResistance) / etaH;
     const Real required = stripInGroup * Rn / (stripInGroup - Rn);
+    s.RequiredVerticalResistanceNegated = required < 0;
     s.RequiredVerticalResistance = required < 0 ? -required.value() : required.value();
 
     s.RefinedCountRaw = (Rv / (Real(s.RequiredVerticalResistance) * etaV)).value();

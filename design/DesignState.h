@@ -14,31 +14,32 @@ enum class ElectrodeMaterial { None, Angle, RoundSection };
 enum class ElectrodeLayers { Both, UpperOnly, LowerOnly };
 
 struct DesignState {
-    double EquivalentResistivity = 0.0;      // ρeq, Ohm·m
-    double UpperResistivity = 0.0;           // ρ1, Ohm·m
-    double LowerResistivity = 0.0;           // ρ2, Ohm·m
-    double ClimaticCoefVertical = 0.0;       // ψv
-    double ClimaticCoefHorizontal = 0.0;     // ψh
-    double VerticalLength = 0.0;             // L, m
-    double UpperLayerThickness = 0.0;        // H, m
-    double HorizontalDepth = 0.0;            // t0, m
-    double VerticalMidDepth = 0.0;           // t = L/2 + t0, m
-    double VerticalSpacing = 0.0;            // a, m
-    double UtilizationHorizontal = 0.0;      // ηh
-    double UtilizationVertical = 0.0;        // ηv
-    double SingleVerticalResistance = 0.0;   // Rv, Ohm
-    double EstimatedCountRaw = 0.0;          // Ne*, pieces
-    double EstimatedCount = 0.0;             // Ne, pieces (whole value)
-    double EstimatedHorizontalLength = 0.0;  // Lh1, m
-    double RefinedHorizontalLength = 0.0;    // Lh2, m
-    double HorizontalResistance = 0.0;       // Rh, Ohm
-    double RequiredVerticalResistance = 0.0; // Rvg, Ohm
-    double RefinedCountRaw = 0.0;            // Nr*, pieces
-    double RefinedCount = 0.0;               // Nr, pieces (whole value)
-    std::int32_t NormalizedResistance = 0;   // Rn, Ohm
-    std::int32_t AngleFlangeWidthMm = 0;     // b, mm
-    std::int32_t StripWidthMm = 0;           // bs, mm
-    std::int32_t RoundDiameterMm = 0;        // diameter of a round-section electrode, mm
+    double EquivalentResistivity = 0.0;             // ρeq, Ohm·m
+    double UpperResistivity = 0.0;                  // ρ1, Ohm·m
+    double LowerResistivity = 0.0;                  // ρ2, Ohm·m
+    double ClimaticCoefVertical = 0.0;              // ψv
+    double ClimaticCoefHorizontal = 0.0;            // ψh
+    double VerticalLength = 0.0;                    // L, m
+    double UpperLayerThickness = 0.0;               // H, m
+    double HorizontalDepth = 0.0;                   // t0, m
+    double VerticalMidDepth = 0.0;                  // t = L/2 + t0, m
+    double VerticalSpacing = 0.0;                   // a, m
+    double UtilizationHorizontal = 0.0;             // ηh
+    double UtilizationVertical = 0.0;               // ηv
+    double SingleVerticalResistance = 0.0;          // Rv, Ohm
+    double EstimatedCountRaw = 0.0;                 // Ne*, pieces
+    double EstimatedCount = 0.0;                    // Ne, pieces (whole value)
+    double EstimatedHorizontalLength = 0.0;         // Lh1, m
+    double RefinedHorizontalLength = 0.0;           // Lh2, m
+    double HorizontalResistance = 0.0;              // Rh, Ohm
+    double RequiredVerticalResistance = 0.0;        // Rvg, Ohm
+    bool RequiredVerticalResistanceNegated = false; // the formula gave −Rvg (Rh' below Rn)
+    double RefinedCountRaw = 0.0;                   // Nr*, pieces
+    double RefinedCount = 0.0;                      // Nr, pieces (whole value)
+    std::int32_t NormalizedResistance = 0;          // Rn, Ohm
+    std::int32_t AngleFlangeWidthMm = 0;            // b, mm
+    std::int32_t StripWidthMm = 0;                  // bs, mm
+    std::int32_t RoundDiameterMm = 0;               // diameter of a round-section electrode, mm
     QString ElectrodeNounForm; // "заземлитель" / "заземлителя" / "заземлителей"
     QString VerticalAdjectiveForm; // "вертикальный" / "вертикальных"
 

@@ -5,6 +5,20 @@
 
 #include <array>
 
+namespace {
+
+// Rvg of step 2.7 as the note writes it after its formula: the formula's value, and where that is
+// negative (the strip alone, Rh' below Rn) the magnitude the calculation takes.
+QString requiredVerticalText(const DesignState& s, const NumberText& n) {
+    const QString value = n.fixed1(s.RequiredVerticalResistance);
+    if (!s.RequiredVerticalResistanceNegated)
+        return value;
+    return n.fixed1(-s.RequiredVerticalResistance) +
+           QStringLiteral(" Ом (R′г < Rн); в расчёт принимается модуль ") + value;
+}
+
+} // namespace
+
 ReportTable billTable(const BillOfMaterials& bill, const NumberText& numbers) {
     // Widths in mm, filling the text's width; the numbers are aligned right.
     static constexpr std::array<double, 6> kWidths = {40, 43, 18, 20, 24, 20};
@@ -79,7 +93,7 @@ std::vector<ReportRow> reportRows(const DesignState& s, const NumberText& n,
         {QStringLiteral("##k2&"), G(s.ClimaticCoefHorizontal), 3},
         {QStringLiteral("##nug"), G(s.UtilizationHorizontal), 3},
         {QStringLiteral("##rg&"), F(s.HorizontalResistance), 3},
-        {QStringLiteral("##rrpol&"), F(s.RequiredVerticalResistance), 3},
+        {QStringLiteral("##rrpol&"), requiredVerticalText(s, n), 3},
         {QStringLiteral("##nkon&"), F(s.RefinedCountRaw), 3},
         {QStringLiteral("##nkonok&"), G(s.RefinedCount), 3},
         {QStringLiteral("##zaz&"), s.ElectrodeNounForm, 3},

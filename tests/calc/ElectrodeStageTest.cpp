@@ -195,6 +195,7 @@ TEST(ElectrodeStage, RequiredResistanceTurnsPositive) {
     const double rhPrime = d.state.HorizontalResistance / 0.5;
     ASSERT_LT(rhPrime, 1);
     EXPECT_NEAR(d.state.RequiredVerticalResistance, rhPrime / (1 - rhPrime), 1e-12);
+    EXPECT_TRUE(d.state.RequiredVerticalResistanceNegated);
     EXPECT_EQ(d.state.RefinedCount, 99);
 }
 

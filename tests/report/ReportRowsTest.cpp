@@ -206,6 +206,7 @@ TEST(ReportRows, TextFormsOfSingleValues) {
     s.EstimatedCountRaw = 3.52;
     s.StripWidthMm = 40;
     s.ElectrodeNounForm.clear();
+    s.RequiredVerticalResistanceNegated = true; // the formula gave -4,8 Ом
     const std::vector<ReportRow> rows = reportRows(s, kComma);
     const auto textOf = [&](const char* key) {
         for (const ReportRow& r : rows)
@@ -214,8 +215,15 @@ TEST(ReportRows, TextFormsOfSingleValues) {
         return QStringLiteral("<missing>");
     };
     const std::pair<const char*, QString> expected[] = {
-        {"##ro&", "60,0"},  {"##ro1", "60"}, {"##rro", "60 Ом*м"}, {"##ngpro&", "4"},
-        {"##ngpr&", "3,5"}, {"##bp&", "40"}, {"#bp1&", "40 мм"},   {"##zaz&", ""},
+        {"##ro&", "60,0"},
+        {"##ro1", "60"},
+        {"##rro", "60 Ом*м"},
+        {"##ngpro&", "4"},
+        {"##ngpr&", "3,5"},
+        {"##bp&", "40"},
+        {"#bp1&", "40 мм"},
+        {"##zaz&", ""},
+        {"##rrpol&", "-4,8 Ом (R′г < Rн); в расчёт принимается модуль 4,8"},
     };
     for (const auto& [key, text] : expected)
         EXPECT_EQ(textOf(key), text) << key;
