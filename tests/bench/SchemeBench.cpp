@@ -3,7 +3,6 @@
 #include "drawing/SchemeFiles.h"
 #include "tests/support/WorkedDesign.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
@@ -40,12 +39,3 @@ void drawAsSvg(benchmark::State& st) {
 BENCHMARK(drawAsSvg)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

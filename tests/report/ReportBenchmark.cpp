@@ -14,7 +14,6 @@
 #include "report/WriterOffice.h"
 #endif
 
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <optional>
@@ -93,13 +92,3 @@ BENCHMARK(BM_ReportWithWriterIncludingItsStart)->Unit(benchmark::kMillisecond)->
 #endif
 
 } // namespace
-
-// The scheme is drawn with QtGui.
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
