@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 SmallFile SmallFile::read(const QString& path, qint64 limit, const QString& what) {
     const auto failed = [](const QString& reason) { return SmallFile{{}, reason}; };
@@ -28,4 +29,30 @@ SmallFile SmallFile::read(const QString& path, qint64 limit, const QString& what
     if (bytes.size() > limit)
         return tooLarge(bytes.size());
     return {std::move(bytes), {}};
+}
+
+QString SmallFile::write(const QString& path, const QByteArray& bytes) {
+    // Unbuffered, so that a write cut short (a full disk, a size limit) shows here, where the
+    // rest can be tried to learn the system's reason; a buffered write cut short when the buffer
+    // is flushed by commit() may go unreported and put a truncated file in place of the old one.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return reason;
+        }
+        written += n;
+    }
+    if (file.size() != bytes.size()) {
+        file.cancelWriting();
+        return QStringLiteral("файл записан не полностью");
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
 }

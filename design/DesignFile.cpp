@@ -7,13 +7,11 @@
 #include "design/DesignFileMigration.h"
 #include "tables/ClimaticTable.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringList>
 #include <algorithm>
@@ -879,26 +877,7 @@ void DesignFile::write(const QString& path, const DesignSnapshot& design,
     } catch (const DesignFileError& e) {
         throw failure(e.reason());
     }
-    // Unbuffered, so that a write cut short (a full disk, a size limit) shows here, where the
-    // rest can be tried to learn the system's reason; a buffered write cut short when the buffer
-    // is flushed by commit() may go unreported and put a truncated file in place of the old one.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw failure(file.errorString());
-    qint64 written = 0;
-    while (written < document.size()) {
-        const qint64 n = file.write(document.constData() + written, document.size() - written);
-        if (n <= 0) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            throw failure(reason);
-        }
-        written += n;
-    }
-    if (file.size() != document.size()) {
-        file.cancelWriting();
-        throw failure(QStringLiteral("файл записан не полностью"));
-    }
-    if (!file.commit())
-        throw failure(file.errorString());
+    const QString reason = SmallFile::write(path, document);
+    if (!reason.isEmpty())
+        throw failure(reason);
 }

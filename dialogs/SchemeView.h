@@ -11,7 +11,6 @@ public:
     explicit SchemeView(QWidget* parent = nullptr);
 
     void setDrawing(std::optional<SchemeDrawing> drawing);
-    const std::optional<SchemeDrawing>& drawing() const { return m_drawing; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

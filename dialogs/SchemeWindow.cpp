@@ -1,5 +1,7 @@
 // The window "Схема заземляющего устройства": scheme, bill of materials, sizes, saving.
 #include "dialogs/SchemeWindow.h"
+#include "base/DocumentsFolder.h"
+#include "base/SmallFile.h"
 
 #include "base/Messages.h"
 #include "dialogs/SchemeView.h"
@@ -15,9 +17,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -176,8 +176,7 @@ bool SchemeWindow::saveScheme() {
     const QString start =
         !m_lastFile.isEmpty()
             ? m_lastFile
-            : QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                  .filePath(QStringLiteral("Схема заземляющего устройства.svg"));
+            : QDir(documentsFolder()).filePath(QStringLiteral("Схема заземляющего устройства.svg"));
     const QString path = m_fileDialog->fileToSave(this, start);
     if (path.isEmpty())
         return false;
@@ -190,10 +189,8 @@ bool SchemeWindow::saveScheme() {
     }
     const QByteArray bytes =
         schemeFile(SchemeDrawing(*m_design, dialogState(), m_numbers), *format);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        m_sink.showError(
-            QStringLiteral("Не удалось сохранить файл «%1»: %2").arg(path, file.errorString()));
+    if (const QString reason = SmallFile::write(path, bytes); !reason.isEmpty()) {
+        m_sink.showError(QStringLiteral("Не удалось сохранить файл «%1»: %2").arg(path, reason));
         return false;
     }
     m_lastFile = path;

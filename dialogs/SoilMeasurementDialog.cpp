@@ -4,6 +4,7 @@
 
 #include "base/Messages.h"
 #include "base/NumberText.h"
+#include "base/SmallFile.h"
 #include "calc/ReadingsError.h"
 #include "calc/WennerReadings.h"
 #include "dialogs/SoilFileDialogs.h"
@@ -11,6 +12,7 @@
 #include "widgets/KeyFilter.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QGridLayout>
@@ -22,7 +24,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -289,15 +290,17 @@ void SoilMeasurementDialog::savePlot() {
     const QString path = m_files.plotToSave(this);
     if (path.isEmpty())
         return;
-    QSaveFile file(path);
-    const bool svg = path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
-    const bool saved =
-        file.open(QIODevice::WriteOnly) &&
-        (svg ? file.write(m_plot->svg()) > 0 : m_plot->picture().save(&file, "PNG")) &&
-        file.commit();
-    if (!saved)
-        m_sink.showError(errorBoxText(
-            QStringLiteral("Не удалось сохранить файл «%1»: %2").arg(path, file.errorString())));
+    QByteArray bytes;
+    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+        bytes = m_plot->svg();
+    } else {
+        QBuffer png(&bytes);
+        png.open(QIODevice::WriteOnly);
+        m_plot->picture().save(&png, "PNG");
+    }
+    if (const QString reason = SmallFile::write(path, bytes); !reason.isEmpty())
+        m_sink.showError(
+            errorBoxText(QStringLiteral("Не удалось сохранить файл «%1»: %2").arg(path, reason)));
 }
 
 void SoilMeasurementDialog::apply() {

@@ -1,5 +1,6 @@
 // The note written as RTF and PDF side by side, the PDF opened.
 #include "report/NoteFilesEngine.h"
+#include "base/SmallFile.h"
 
 #include "report/NotePdf.h"
 
@@ -7,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <utility>
 
 NoteFilesEngine::NoteFilesEngine(QString outputDir, Opener opener)
@@ -75,9 +75,8 @@ void NoteFilesEngine::writeFiles() {
     const QString rtfFile = path(name + QStringLiteral(".rtf"));
     const QString pdfFile = path(name + QStringLiteral(".pdf"));
 
-    QSaveFile file(rtfFile);
-    if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size() || !file.commit())
-        throw EngineFailure(EngineFailure::Kind::NotWritten, file.errorString(), rtfFile);
+    if (const QString reason = SmallFile::write(rtfFile, rtf); !reason.isEmpty())
+        throw EngineFailure(EngineFailure::Kind::NotWritten, reason, rtfFile);
     try {
         pdf.save(pdfFile);
     } catch (...) {
