@@ -384,7 +384,7 @@ void TForm1::SoilButtonClick() {
 }
 
 void TForm1::showMeasuredItems() {
-    constexpr int position = static_cast<int>(kSoils.size());
+    constexpr int position = kMeasuredSoilPosition;
     std::optional<MeasuredSoilItems> items;
     if (m_measuredSoil)
         items = measuredSoilItems(*m_measuredSoil, m_numbers);
@@ -409,9 +409,8 @@ void TForm1::showMeasuredItems() {
 void TForm1::applyMeasuredSoil(const MeasuredSoil& soil) {
     m_measuredSoil = soil;
     showMeasuredItems();
-    constexpr int position = static_cast<int>(kSoils.size());
-    m_ui->ComboBox3->setCurrentIndex(position);
-    m_ui->ComboBox4->setCurrentIndex(position);
+    m_ui->ComboBox3->setCurrentIndex(kMeasuredSoilPosition);
+    m_ui->ComboBox4->setCurrentIndex(kMeasuredSoilPosition);
     const QString thickness = measuredSoilItems(soil, m_numbers).thicknessText;
     if (!thickness.isEmpty())
         m_ui->Edit5->setText(thickness);

@@ -24,12 +24,13 @@ bool finiteNonNegative(double v) {
     return std::isfinite(v) && v >= 0;
 }
 
-} // namespace
-
+// The sides of the contour rectangle of count electrodes, in steps a (along x, across).
 QSizeF contourSidesInSteps(int count) {
     const double along = std::floor(count / 4.0 + 0.5);
     return {along, count / 2.0 - along};
 }
+
+} // namespace
 
 std::optional<ElectrodeLayout> layOutElectrodes(ElectrodeArrangement arrangement, double count,
                                                 double spacing, double stripLength) {

@@ -39,6 +39,3 @@ std::optional<ElectrodeLayout> layOutElectrodes(ElectrodeArrangement arrangement
                                                 double spacing, double stripLength);
 // The same for the design as calculated: Nу = RefinedCount, a, Lг.у = RefinedHorizontalLength.
 std::optional<ElectrodeLayout> layOutElectrodes(const DesignState& state);
-
-// The sides of the contour rectangle of count electrodes, in steps a (along x, across).
-QSizeF contourSidesInSteps(int count);

@@ -3,7 +3,6 @@
 
 #include "base/Errors.h"
 #include "base/Fp.h"
-#include "calc/InstallationCheck.h"
 
 #include <algorithm>
 

@@ -4,18 +4,16 @@
 #include "tables/SoilTable.h"
 
 namespace {
-constexpr int kMeasuredPosition = static_cast<int>(kSoils.size());
-
 // The picked soil's resistivity and item text; both keep their values when no soil is picked.
 // The item after the table's soils is the measured soil's.
 void lookUpSoil(int position, const MeasuredSoilItems* measured, bool upper, double& resistivity,
                 QString& name) {
-    if (position == kMeasuredPosition && measured) {
+    if (position == kMeasuredSoilPosition && measured) {
         resistivity = upper ? measured->upper : measured->lower;
         name = upper ? measured->upperText : measured->lowerText;
         return;
     }
-    if (position < 0 || position >= kMeasuredPosition)
+    if (position < 0 || position >= kMeasuredSoilPosition)
         return;
     const Soil& soil = kSoils[static_cast<std::size_t>(position)];
     resistivity = soil.resistivity;
@@ -30,8 +28,8 @@ bool runSiteStage(const SiteInputs& in, const NumberText& numbers, DesignState& 
     const MeasuredSoilItems* measured = items ? &*items : nullptr;
     lookUpSoil(in.upperSoilPosition, measured, true, state.UpperResistivity, state.UpperSoilName);
     lookUpSoil(in.lowerSoilPosition, measured, false, state.LowerResistivity, state.LowerSoilName);
-    const bool picked = measured && (in.upperSoilPosition == kMeasuredPosition ||
-                                     in.lowerSoilPosition == kMeasuredPosition);
+    const bool picked = measured && (in.upperSoilPosition == kMeasuredSoilPosition ||
+                                     in.lowerSoilPosition == kMeasuredSoilPosition);
     state.MeasuredSoilUsed = picked ? in.measuredSoil : std::nullopt;
     state.ClimaticCoefVertical = numbers.readDecimal(in.climaticVertical);
     state.ClimaticCoefHorizontal = numbers.readDecimal(in.climaticHorizontal);

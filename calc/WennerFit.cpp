@@ -11,6 +11,19 @@
 
 namespace {
 
+// The RMS of the relative error (ρ − ρкаж)/ρкаж of a soil against readings, %.
+double misfitPercent(const TwoLayerSoil& soil, std::span<const WennerReading> readings) {
+    if (readings.empty())
+        return 0.0;
+    double sum = 0.0;
+    for (const WennerReading& r : readings) {
+        const double measured = r.apparentResistivity();
+        const double e = (wennerApparentResistivity(soil, r.spacing).value - measured) / measured;
+        sum += e * e;
+    }
+    return 100.0 * std::sqrt(sum / static_cast<double>(readings.size()));
+}
+
 // Thicknesses the two-layer fit starts from, spread evenly on a logarithmic scale from half the
 // narrowest spacing to the widest.
 constexpr int kStarts = 5;
@@ -144,18 +157,6 @@ MeasuredSoil SoilFit::soil(SoilModel model, std::vector<WennerReading> readings)
             .thickness = 0.0,
             .misfit = uniform.misfit,
             .readings = std::move(readings)};
-}
-
-double misfitPercent(const TwoLayerSoil& soil, std::span<const WennerReading> readings) {
-    if (readings.empty())
-        return 0.0;
-    double sum = 0.0;
-    for (const WennerReading& r : readings) {
-        const double measured = r.apparentResistivity();
-        const double e = (wennerApparentResistivity(soil, r.spacing).value - measured) / measured;
-        sum += e * e;
-    }
-    return 100.0 * std::sqrt(sum / static_cast<double>(readings.size()));
 }
 
 SoilFit fitSoil(std::span<const WennerReading> readings) {

@@ -39,6 +39,3 @@ inline constexpr int kTwoLayerMinReadings = 3;
 // on the logarithms over (ln ρ1, ln ρ2, ln H) by Levenberg–Marquardt, started from several
 // thicknesses across the spacings; the best of the starts is kept.
 SoilFit fitSoil(std::span<const WennerReading> readings);
-
-// The RMS of the relative error (ρ − ρкаж)/ρкаж of a soil against readings, %.
-double misfitPercent(const TwoLayerSoil& soil, std::span<const WennerReading> readings);

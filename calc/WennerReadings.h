@@ -11,8 +11,6 @@
 
 class NumberText;
 
-// The most rows a table of readings holds.
-inline constexpr int kMaxReadings = 50;
 // The range of a believable spacing, m, and of a believable reading, Ohm; a value beyond it is a
 // slip of the hand, and ρкаж = 2πaR of values within it is always a finite number.
 inline constexpr double kMinSpacing = 0.01;

@@ -628,8 +628,6 @@ void readMember(const Member::ZoneDialog& m, DesignSnapshot& s, const Reading& r
     m.at(s) = d;
 }
 
-constexpr int kMaxReadings = 50;
-
 const char* modelKey(SoilModel model) {
     return model == SoilModel::TwoLayer ? "twoLayer" : "uniform";
 }

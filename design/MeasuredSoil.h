@@ -42,9 +42,12 @@ struct ReadingRowTexts {
     bool operator==(const ReadingRowTexts&) const = default;
 };
 
+// The most rows a table of readings holds.
+inline constexpr int kMaxReadings = 50;
+
 // The window of the soil measurements: its rows and the model the engineer picked.
 struct SoilMeasurementState {
-    QList<ReadingRowTexts> rows;     // 1 to 50
+    QList<ReadingRowTexts> rows;     // 1 to kMaxReadings
     std::optional<SoilModel> chosen; // none while the window's proposal stands
 
     bool operator==(const SoilMeasurementState&) const = default;

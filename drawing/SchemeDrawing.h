@@ -20,9 +20,6 @@ public:
     // uniformly and centred; the background is white. Draws on any paint device.
     void paint(QPainter& painter, const QSizeF& size) const;
 
-    const DesignState& state() const { return m_state; }
-    const SteelThickness& thickness() const { return m_thickness; }
-
 private:
     void paintCanvas(QPainter& p) const;
 

@@ -2,6 +2,7 @@
 
 #include "calc/HighResistivityNorm.h"
 #include "calc/InstallationCheck.h"
+#include "calc/InstallationVerdict.h"
 #include "design/MeasuredSoilItems.h"
 
 #include <QStringList>
@@ -131,20 +132,15 @@ QString NoteTexts::installation() const {
 }
 
 QString NoteTexts::decision() const {
-    const QString norm = QStringLiteral("Rн = ") + NumberText::whole(m_s.NormalizedResistance) +
-                         QStringLiteral(" Ом");
     const std::optional<bool> meets = installationMeetsNorm(m_s);
     if (!meets)
         return QStringLiteral("сопротивление заземляющего устройства не вычислено, "
-                              "выполнение требования R ≤ ") +
-               norm + QStringLiteral(" не подтверждено");
-    const QString total =
-        QStringLiteral("R = ") + R(*m_s.CheckInstallationResistance) + QStringLiteral(" Ом");
-    if (*meets)
-        return total + QStringLiteral(" ≤ ") + norm + QStringLiteral(": требование выполняется");
-    return total + QStringLiteral(" > ") + norm +
-           QStringLiteral(": требование не выполняется — увеличьте число электродов или "
-                          "длину полосы");
+                              "выполнение требования R ≤ Rн = ") +
+               NumberText::whole(m_s.NormalizedResistance) + QStringLiteral(" Ом не подтверждено");
+    return installationComparison(m_s, m_n) +
+           (*meets ? QStringLiteral(": требование выполняется")
+                   : QStringLiteral(": требование не выполняется — увеличьте число электродов "
+                                    "или длину полосы"));
 }
 
 QString NoteTexts::soilSource() const {
@@ -152,13 +148,12 @@ QString NoteTexts::soilSource() const {
         return {};
     const MeasuredSoil& soil = *m_s.MeasuredSoilUsed;
     const QString ohmMetre = QStringLiteral(" Ом·м");
-    double least = 0.0, most = 0.0;
-    bool first = true;
-    for (const WennerReading& r : soil.readings) {
-        least = first ? r.spacing : std::min(least, r.spacing);
-        most = first ? r.spacing : std::max(most, r.spacing);
-        first = false;
-    }
+    const auto bySpacing = [](const WennerReading& a, const WennerReading& b) {
+        return a.spacing < b.spacing;
+    };
+    const auto [narrowest, widest] = std::ranges::minmax_element(soil.readings, bySpacing);
+    const double least = narrowest != soil.readings.end() ? narrowest->spacing : 0.0;
+    const double most = widest != soil.readings.end() ? widest->spacing : 0.0;
     QString text = QStringLiteral("Удельное сопротивление грунта определено по замерам на площадке "
                                   "методом Веннера (четыре электрода в линию на равных расстояниях "
                                   "a, ρкаж = 2π·a·R), число замеров ") +

@@ -17,6 +17,19 @@ QString requiredVerticalText(const DesignState& s, const NumberText& n) {
            QStringLiteral(" Ом (R′г < Rн); в расчёт принимается модуль ") + value;
 }
 
+// The readings of a measured soil as the note's table (a, R, ρкаж).
+ReportTable readingsTable(const MeasuredSoil& soil, const NumberText& numbers) {
+    ReportTable table;
+    const double width = kNoteTextWidthMm / 3;
+    table.columns = {{QStringLiteral("a, м"), width, true},
+                     {QStringLiteral("R, Ом"), width, true},
+                     {QStringLiteral("ρкаж, Ом·м"), width, true}};
+    for (const WennerReading& r : soil.readings)
+        table.rows.push_back({numbers.general(r.spacing), numbers.general(r.resistance),
+                              numbers.fixed1(r.apparentResistivity())});
+    return table;
+}
+
 } // namespace
 
 ReportTable billTable(const BillOfMaterials& bill, const NumberText& numbers) {
@@ -28,20 +41,6 @@ ReportTable billTable(const BillOfMaterials& bill, const NumberText& numbers) {
         table.columns.push_back({titles[c], kWidths.at(std::size_t(c)), c >= 2});
     for (const BillRow& r : billRows(bill, numbers))
         table.rows.push_back({r.name, r.profile, r.pieceLength, r.count, r.totalLength, r.mass});
-    return table;
-}
-
-ReportTable readingsTable(const DesignState& state, const NumberText& numbers) {
-    ReportTable table;
-    if (!state.MeasuredSoilUsed)
-        return table;
-    const double width = kNoteTextWidthMm / 3;
-    table.columns = {{QStringLiteral("a, м"), width, true},
-                     {QStringLiteral("R, Ом"), width, true},
-                     {QStringLiteral("ρкаж, Ом·м"), width, true}};
-    for (const WennerReading& r : state.MeasuredSoilUsed->readings)
-        table.rows.push_back({numbers.general(r.spacing), numbers.general(r.resistance),
-                              numbers.fixed1(r.apparentResistivity())});
     return table;
 }
 
@@ -131,7 +130,7 @@ std::vector<ReportRow> reportRows(const DesignState& s, const NumberText& n,
     };
     rows.insert(rows.end(), design.begin(), design.end());
     if (s.MeasuredSoilUsed)
-        rows.emplace_back(QStringLiteral("##grzamt&"), readingsTable(s, n), 0);
+        rows.emplace_back(QStringLiteral("##grzamt&"), readingsTable(*s.MeasuredSoilUsed, n), 0);
     else
         rows.push_back({QStringLiteral("##grzamt&"), QString(), 0});
 

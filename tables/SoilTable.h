@@ -10,3 +10,5 @@ struct Soil {
 
 // The soils by list position.
 extern const std::array<Soil, 18> kSoils;
+// The position of the measured soil's item, which follows the table's soils in both lists.
+inline constexpr int kMeasuredSoilPosition = static_cast<int>(kSoils.size());
