@@ -4,7 +4,7 @@
 #include "base/DocumentsFolder.h"
 #include "base/Messages.h"
 #include "design/DesignFile.h"
-#include "design/DesignFileDialogs.h"
+#include "widgets/DesignFileDialogs.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>

@@ -68,7 +68,7 @@ ReportGenerator::ReportGenerator(const DesignState& state, const NumberText& num
 
 ReportGenerator::~ReportGenerator() = default;
 
-void ReportGenerator::setFileDialog(std::unique_ptr<ReportFileDialog> dialog) {
+void ReportGenerator::setFileDialog(std::unique_ptr<SaveFileDialog> dialog) {
     m_fileDialog = std::move(dialog);
 }
 

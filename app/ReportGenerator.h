@@ -16,7 +16,7 @@ class MessageSink;
 class NumberText;
 class TForm10;
 class QWidget;
-class ReportFileDialog;
+class SaveFileDialog;
 
 class ReportGenerator : public QObject {
     Q_OBJECT
@@ -28,7 +28,7 @@ public:
     ~ReportGenerator() override;
 
     // Replaces the system's file dialog of the export (tests).
-    void setFileDialog(std::unique_ptr<ReportFileDialog> dialog);
+    void setFileDialog(std::unique_ptr<SaveFileDialog> dialog);
 
     // The engines of the reports, held until the program ends (the word processor and the
     // reports in it then stay open).
@@ -60,5 +60,5 @@ private:
     QString m_templatePath;
     std::function<SteelThickness()> m_thickness;
     ReportSession m_session;
-    std::unique_ptr<ReportFileDialog> m_fileDialog;
+    std::unique_ptr<SaveFileDialog> m_fileDialog;
 };

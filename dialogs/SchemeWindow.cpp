@@ -109,7 +109,7 @@ SchemeWindow::SchemeWindow(const NumberText& numbers, MessageSink& sink, QWidget
 
 SchemeWindow::~SchemeWindow() = default;
 
-void SchemeWindow::setFileDialog(std::unique_ptr<SchemeFileDialog> dialog) {
+void SchemeWindow::setFileDialog(std::unique_ptr<SaveFileDialog> dialog) {
     m_fileDialog = std::move(dialog);
 }
 

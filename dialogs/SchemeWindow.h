@@ -16,7 +16,7 @@ class QPushButton;
 class QSpinBox;
 class QTableWidget;
 class QTabWidget;
-class SchemeFileDialog;
+class SaveFileDialog;
 class SchemeView;
 
 class SchemeWindow : public QWidget {
@@ -29,7 +29,7 @@ public:
     ~SchemeWindow() override;
 
     // Replaces the system's file dialog (tests).
-    void setFileDialog(std::unique_ptr<SchemeFileDialog> dialog);
+    void setFileDialog(std::unique_ptr<SaveFileDialog> dialog);
 
     // Draws and counts the design as calculated; the window keeps a copy.
     void showDesign(const DesignState& state);
@@ -55,7 +55,7 @@ private:
 
     const NumberText& m_numbers;
     MessageSink& m_sink;
-    std::unique_ptr<SchemeFileDialog> m_fileDialog;
+    std::unique_ptr<SaveFileDialog> m_fileDialog;
     std::optional<DesignState> m_design;
     QString m_lastFile;
     bool m_restoring = false;

@@ -1,25 +1,14 @@
 #include "widgets/SystemFileDialogs.h"
 
-#include <QFileDialog>
+#include "widgets/FileDialog.h"
+
 #include <QSettings>
 
 namespace {
 
-const QString kFilter = QStringLiteral("Проекты Корвелы (*.korvela)");
-
-QString ask(QWidget* parent, const QString& caption, const QString& start,
-            QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(parent, caption, start, kFilter);
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                       : QFileDialog::AnyFile);
-    // A name typed without an extension is saved as a design file, and the question whether to
-    // replace a file asks about that name.
-    dialog.setDefaultSuffix(QStringLiteral("korvela"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().first();
-}
+// A name typed without an extension is a design file.
+const std::vector<FileKind> kDesignFiles = {
+    {QStringLiteral("Проекты Корвелы (*.korvela)"), QStringLiteral("korvela")}};
 
 } // namespace
 
@@ -32,9 +21,11 @@ SystemFileDialogs::SystemFileDialogs() {
 }
 
 QString SystemFileDialogs::fileToOpen(QWidget* parent, const QString& start) {
-    return ask(parent, QStringLiteral("Открыть проект"), start, QFileDialog::AcceptOpen);
+    return askForFile(parent, QStringLiteral("Открыть проект"), start, kDesignFiles,
+                      FileQuestion::Open);
 }
 
 QString SystemFileDialogs::fileToSave(QWidget* parent, const QString& start) {
-    return ask(parent, QStringLiteral("Сохранить проект"), start, QFileDialog::AcceptSave);
+    return askForFile(parent, QStringLiteral("Сохранить проект"), start, kDesignFiles,
+                      FileQuestion::Save);
 }

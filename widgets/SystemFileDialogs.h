@@ -1,7 +1,7 @@
 // The file dialogs of the system for design files.
 #pragma once
 
-#include "design/DesignFileDialogs.h"
+#include "widgets/DesignFileDialogs.h"
 
 class SystemFileDialogs : public DesignFileDialogs {
 public:

@@ -4,7 +4,6 @@
 #include "app/MainWindow.h"
 #include "app/WindowSet.h"
 #include "base/NumberText.h"
-#include "design/DesignFileDialogs.h"
 #include "dialogs/ClimaticDialog.h"
 #include "dialogs/HorizontalClimaticDialog.h"
 #include "dialogs/NormalizedResistanceDialog.h"
@@ -15,6 +14,7 @@
 #include "tests/support/DesignEntry.h"
 #include "tests/support/RecordingSink.h"
 #include "tests/support/WindowTest.h"
+#include "widgets/DesignFileDialogs.h"
 
 #include <QComboBox>
 #include <QDir>

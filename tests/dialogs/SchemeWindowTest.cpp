@@ -4,7 +4,7 @@
 #include "tests/drawing/SchemeDesign.h"
 #include "tests/support/RecordingSink.h"
 #include "tests/support/WindowTest.h"
-#include "widgets/SchemeFileDialog.h"
+#include "widgets/SaveFileDialog.h"
 
 #include <QImage>
 #include <QLabel>
@@ -21,7 +21,7 @@
 namespace {
 
 // Answers with the file set beforehand and records what it was asked.
-class AnsweringDialog : public SchemeFileDialog {
+class AnsweringDialog : public SaveFileDialog {
 public:
     explicit AnsweringDialog(QString& answer) : m_answer(answer) {}
     QString fileToSave(QWidget*, const QString&) override { return m_answer; }

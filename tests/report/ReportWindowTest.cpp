@@ -14,7 +14,7 @@
 #include "tests/support/DesignEntry.h"
 #include "tests/support/RecordingSink.h"
 #include "tests/support/WindowTest.h"
-#include "widgets/ReportFileDialog.h"
+#include "widgets/SaveFileDialog.h"
 
 #include <QDir>
 #include <QProgressBar>
@@ -30,7 +30,7 @@ namespace {
 
 // A file dialog that answers with a file set beforehand (empty: cancelled) and records where it
 // began.
-class AnsweringDialog : public ReportFileDialog {
+class AnsweringDialog : public SaveFileDialog {
 public:
     AnsweringDialog(QStringList& starts, QString answer)
         : m_starts(starts), m_answer(std::move(answer)) {}
