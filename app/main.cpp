@@ -9,6 +9,7 @@
 #include "base/NumberText.h"
 #include "dialogs/SystemSoilFileDialogs.h"
 #include "widgets/BoxMessageSink.h"
+#include "widgets/FileDialog.h"
 #include "widgets/SystemFileDialogs.h"
 #include "widgets/Windows.h"
 
@@ -58,6 +59,7 @@ int main(int argc, char* argv[]) {
     QTranslator qtTexts;
     installQtTranslation(qtTexts, QLocale());
     substituteFormFont();
+    keepFileDialogSettingsNowhere();
 
     const NumberText numbers(QLocale::system().decimalPoint().front());
     BoxMessageSink sink;

@@ -2,6 +2,15 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QSettings>
+
+void keepFileDialogSettingsNowhere() {
+    // The program keeps no settings of its own, so the user's settings of the toolkit are only
+    // the dialogs'. A folder that cannot be made: they are read as empty and never written.
+    const QString nowhere = QStringLiteral("/dev/null");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, nowhere);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, nowhere);
+}
 
 QString askForFile(QWidget* parent, const QString& caption, const QString& start,
                    const std::vector<FileKind>& kinds, FileQuestion question) {

@@ -15,6 +15,11 @@ struct FileKind {
 
 enum class FileQuestion { Open, Save };
 
+// The toolkit's file dialog keeps its history and layout in the user's settings when it closes;
+// called once at start, before any dialog, this sends those settings nowhere, so that the
+// program's dialogs write nothing.
+void keepFileDialogSettingsNowhere();
+
 // The file the engineer picks (an existing one to open, any to save to), or empty when the
 // engineer cancels. start is the folder to begin in or the file to suggest; the kind of its
 // extension is offered first.

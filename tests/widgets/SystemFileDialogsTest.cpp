@@ -1,5 +1,6 @@
 // The program's file dialogs leave nothing behind in the user's settings folder.
 #include "widgets/SystemFileDialogs.h"
+#include "widgets/FileDialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,6 +16,7 @@ private slots:
     void dialogsWriteNoSettings() {
         const QTemporaryDir config;
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        keepFileDialogSettingsNowhere();
         SystemFileDialogs dialogs;
         int shown = 0;
         QTimer timer;
