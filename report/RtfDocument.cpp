@@ -11,17 +11,15 @@
 namespace {
 
 using rtf::hexValue;
-using rtf::isDigit;
 using rtf::isLetter;
 
 // Destinations whose text is not part of the body; a picture's data is none either.
-bool isHiddenDestination(const QByteArray& word) {
-    const std::string_view w(word.constData(), std::size_t(word.size()));
-    return w == "pict" || rtf::isHiddenDestination(w);
+bool isHiddenDestination(std::string_view word) {
+    return word == "pict" || rtf::isHiddenDestination(word);
 }
 
 // The character that a control word stands for in the text, 0 for none.
-char16_t visibleWord(const QByteArray& word) {
+char16_t visibleWord(std::string_view word) {
     static const std::pair<const char*, char16_t> kWords[] = {
         {"par", u'\n'},           {"line", u'\n'},          {"sect", u'\n'},
         {"page", u'\n'},          {"row", u'\n'},           {"cell", u'\t'},
@@ -34,44 +32,6 @@ char16_t visibleWord(const QByteArray& word) {
         if (word == name)
             return c;
     return 0;
-}
-
-// A control word: its name, parameter and where it ends.
-struct Word {
-    QByteArray name;
-    bool hasParameter = false;
-    long parameter = 0;
-    qsizetype end = 0; // after the blank that ends it, if any
-    bool bare = false; // ended by something other than a blank
-};
-
-// Reads the control word whose letters start at p (just after the backslash).
-Word readWord(const QByteArray& bytes, qsizetype p) {
-    const qsizetype n = bytes.size();
-    Word w;
-    const qsizetype start = p;
-    while (p < n && isLetter(bytes[p]) && p - start < 32)
-        ++p;
-    w.name = bytes.mid(start, p - start);
-    qsizetype digits = p;
-    if (p < n && bytes[p] == '-' && p + 1 < n && isDigit(bytes[p + 1]))
-        ++digits;
-    if (digits < n && isDigit(bytes[digits])) {
-        const bool negative = digits != p;
-        p = digits;
-        long v = 0;
-        while (p < n && isDigit(bytes[p]) && p - digits < 10)
-            v = v * 10 + (bytes[p++] - '0');
-        w.hasParameter = true;
-        w.parameter = negative ? -v : v;
-    }
-    if (p < n && bytes[p] == ' ') {
-        w.end = p + 1;
-    } else {
-        w.end = p;
-        w.bare = true;
-    }
-    return w;
 }
 
 } // namespace
@@ -106,12 +66,7 @@ void RtfDocument::parse() const {
             return;
         m_codePage = name;
         m_tableCodePage = name;
-        for (int b = 0x80; b <= 0xFF; ++b) {
-            QStringDecoder decoder(name.constData());
-            const char byte = char(b);
-            const QString s = decoder(QByteArrayView(&byte, 1));
-            m_upperHalf[std::size_t(b - 0x80)] = s.size() == 1 ? s[0].unicode() : u'\uFFFD';
-        }
+        m_upperHalf = rtf::upperHalf(name);
     };
     setCodePage("windows-1252");
 
@@ -122,6 +77,7 @@ void RtfDocument::parse() const {
     std::vector<Group> groups{Group{}};
     const QByteArray& b = m_bytes;
     const qsizetype n = b.size();
+    const std::string_view text(b.constData(), std::size_t(n));
     qsizetype p = 0;
     qsizetype bareWordEnd = -1; // the end of the last control word without its blank
     bool groupStart = false;    // nothing read yet in the group just opened
@@ -148,7 +104,7 @@ void RtfDocument::parse() const {
                 if (b[q + 1] == '\'')
                     q = std::min(n, q + 4);
                 else if (isLetter(b[q + 1])) {
-                    const Word w = readWord(b, q + 1);
+                    const rtf::ControlWord w = rtf::readControlWord(text, q + 1);
                     q = w.end;
                     // A fallback word without its blank must not run into what follows.
                     if (w.bare && count == 1)
@@ -178,7 +134,7 @@ void RtfDocument::parse() const {
             if (p + 1 >= n) {
                 ++p;
             } else if (isLetter(b[p + 1])) {
-                const Word w = readWord(b, p + 1);
+                const rtf::ControlWord w = rtf::readControlWord(text, p + 1);
                 const qsizetype begin = p;
                 p = w.end;
                 // A destination hides the rest of its group. Valid documents open a group with

@@ -23,7 +23,6 @@
 namespace {
 
 using rtf::hexValue;
-using rtf::isDigit;
 using rtf::isLetter;
 
 // The character that a control word stands for, 0 for none.
@@ -225,27 +224,9 @@ void Reader::read(const QByteArray& rtf) {
                 break;
             const char next = rtf[p + 1];
             if (isLetter(next)) {
-                qsizetype q = p + 1;
-                while (q < n && isLetter(rtf[q]) && q - p <= 32)
-                    ++q;
-                const std::string_view word(rtf.constData() + p + 1, std::size_t(q - p - 1));
-                bool hasParameter = false;
-                long parameter = 0;
-                qsizetype digits = q;
-                if (q < n && rtf[q] == '-' && q + 1 < n && isDigit(rtf[q + 1]))
-                    ++digits;
-                if (digits < n && isDigit(rtf[digits])) {
-                    hasParameter = true;
-                    qsizetype d = digits;
-                    while (d < n && isDigit(rtf[d]) && d - digits < 10)
-                        parameter = parameter * 10 + (rtf[d++] - '0');
-                    if (digits != q)
-                        parameter = -parameter;
-                    q = d;
-                }
-                if (q < n && rtf[q] == ' ')
-                    ++q;
-                p = q;
+                const auto [word, hasParameter, parameter, end, bare] =
+                    rtf::readControlWord(std::string_view(rtf.constData(), std::size_t(n)), p + 1);
+                p = end;
                 if (word == "bin") {
                     // Binary data: a picture's, or skipped; it counts as one fallback character.
                     const qsizetype length =
@@ -587,16 +568,8 @@ void Reader::byteOfCodePage(unsigned char byte) {
 
 const std::array<char16_t, 128>& Reader::upperHalf(int codePage) {
     auto [it, inserted] = m_upperHalves.try_emplace(codePage);
-    if (inserted) {
-        const QByteArray name = "windows-" + QByteArray::number(codePage);
-        for (int b = 0x80; b <= 0xFF; ++b) {
-            QStringDecoder decoder(name.constData());
-            const char byte = char(b);
-            const QString s = decoder(QByteArrayView(&byte, 1));
-            it->second[std::size_t(b - 0x80)] =
-                decoder.isValid() && s.size() == 1 ? s[0].unicode() : u'\uFFFD';
-        }
-    }
+    if (inserted)
+        it->second = rtf::upperHalf("windows-" + QByteArray::number(codePage));
     return it->second;
 }
 
