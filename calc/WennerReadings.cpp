@@ -148,6 +148,23 @@ void checkReadings(std::span<const WennerReading> readings, const NumberText& nu
     checked(rows, numbers);
 }
 
+std::vector<std::optional<WennerReading>> readableRows(const QList<ReadingRowTexts>& rows,
+                                                       const NumberText& numbers) {
+    std::vector<std::optional<WennerReading>> readable;
+    for (const ReadingRowTexts& row : rows) {
+        std::optional<WennerReading> reading;
+        try {
+            const WennerReading r{.spacing = numbers.readDecimal(row.spacing),
+                                  .resistance = numbers.readDecimal(row.resistance)};
+            checkReadings(std::span(&r, 1), numbers);
+            reading = r;
+        } catch (const UserError&) {
+        }
+        readable.push_back(reading);
+    }
+    return readable;
+}
+
 std::vector<WennerReading> readTableRows(const QList<ReadingRowTexts>& rows,
                                          const NumberText& numbers) {
     std::vector<RowReading> readings;

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QtGlobal>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -29,6 +30,11 @@ void checkReadings(std::span<const WennerReading> readings, const NumberText& nu
 // A row with both cells empty is passed over; rows keep their numbers in the table for messages.
 std::vector<WennerReading> readTableRows(const QList<ReadingRowTexts>& rows,
                                          const NumberText& numbers);
+
+// Each row's reading where both its numbers read and pass the checks above on their own, else
+// none (a row being typed, or at fault): the rows whose ρкаж the table shows and the plot draws.
+std::vector<std::optional<WennerReading>> readableRows(const QList<ReadingRowTexts>& rows,
+                                                       const NumberText& numbers);
 
 // Readings pasted from a spreadsheet or held by a CSV file, one a line: the spacing a and the
 // reading R, separated by tabs or semicolons when the line has any, else by blanks; each number

@@ -314,15 +314,13 @@ void SoilMeasurementDialog::refresh() {
     std::vector<WennerReading> readable;
     {
         const QSignalBlocker quiet(m_table);
+        const std::vector<std::optional<WennerReading>> rowReadings =
+            readableRows(texts, m_numbers);
         for (int row = 0; row < texts.size(); ++row) {
             QString apparent;
-            try {
-                const WennerReading r{.spacing = m_numbers.readDecimal(texts[row].spacing),
-                                      .resistance = m_numbers.readDecimal(texts[row].resistance)};
-                checkReadings(std::span(&r, 1), m_numbers);
-                apparent = m_numbers.fixed2(r.apparentResistivity());
-                readable.push_back(r);
-            } catch (const UserError&) {
+            if (const std::optional<WennerReading>& r = rowReadings[std::size_t(row)]) {
+                apparent = m_numbers.fixed2(r->apparentResistivity());
+                readable.push_back(*r);
             }
             auto* item = new QTableWidgetItem(apparent);
             item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);

@@ -82,21 +82,25 @@ TEST(WennerReadings, TextThatDoesNotRead) {
     EXPECT_EQ(readReadingsText(rows(50), comma).size(), 50u);
 }
 
+// A typed table as the calculation reads it, and the rows that read on their own (whose ρкаж the
+// table shows even while another row is at fault).
 TEST(WennerReadings, TypedRows) {
     using Rows = QList<ReadingRowTexts>;
     const struct {
         Rows rows;
         Readings expected;
         const char* message;
+        std::vector<bool> readable;
     } cases[] = {
-        {{{"1,5", "20"}, {"", " "}, {"3", "8,5"}}, {{1.5, 20}, {3, 8.5}}, nullptr},
-        {{{"1,5", ""}}, {}, "Строка 1: не указано показание R"},
-        {{{"", ""}, {"", "20"}}, {}, "Строка 2: не указан разнос a"},
-        {{{"1.5", "20"}}, {}, "Строка 1: «1.5» — не число"},
-        {{{"", ""}}, {}, "Нет ни одного замера"},
+        {{{"1,5", "20"}, {"", " "}, {"3", "8,5"}}, {{1.5, 20}, {3, 8.5}}, nullptr, {1, 0, 1}},
+        {{{"1,5", ""}}, {}, "Строка 1: не указано показание R", {0}},
+        {{{"", ""}, {"", "20"}}, {}, "Строка 2: не указан разнос a", {0, 0}},
+        {{{"1.5", "20"}}, {}, "Строка 1: «1.5» — не число", {0}},
+        {{{"", ""}}, {}, "Нет ни одного замера", {0}},
         {{{"1,5", "20"}, {"", ""}, {"1,50", "9"}},
          {},
-         "Строка 3: разнос a = 1,5 м уже есть в строке 1"},
+         "Строка 3: разнос a = 1,5 м уже есть в строке 1",
+         {1, 0, 1}},
     };
     for (const auto& c : cases) {
         if (c.message)
@@ -104,6 +108,10 @@ TEST(WennerReadings, TypedRows) {
                       QString::fromUtf8(c.message));
         else
             EXPECT_EQ(readTableRows(c.rows, comma), c.expected);
+        std::vector<bool> readable;
+        for (const std::optional<WennerReading>& r : readableRows(c.rows, comma))
+            readable.push_back(r.has_value());
+        EXPECT_EQ(readable, c.readable);
     }
 }
 
