@@ -24,13 +24,6 @@ std::vector<ReportRow> noteRows(const DesignState& state, const NumberText& numb
     return reportRows(state, numbers, thickness, noteScheme(state, thickness, numbers));
 }
 
-class NoProgress : public ReportProgress {
-public:
-    void open() override {}
-    void advance(int) override {}
-    void close() override {}
-};
-
 } // namespace
 
 QString reportTemplatePath(const QString& programDir) {

@@ -10,3 +10,11 @@ public:
     virtual void advance(int step) = 0;
     virtual void close() = 0;
 };
+
+// No progress shown: a PDF written at once, a report made in checks.
+class NoProgress : public ReportProgress {
+public:
+    void open() override {}
+    void advance(int) override {}
+    void close() override {}
+};

@@ -22,13 +22,6 @@ namespace {
 
 const QString kTemplate = QString::fromUtf8(KORVELA_REPORT_TEMPLATE);
 
-class NoProgress : public ReportProgress {
-public:
-    void open() override {}
-    void advance(int) override {}
-    void close() override {}
-};
-
 class SilentSink : public MessageSink {
 public:
     void showError(const QString&) override { ++failures; }

@@ -19,11 +19,6 @@ inline QByteArray readAll(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-class NoProgress : public ReportProgress {
-public:
-    void open() override {}
-    void advance(int) override {}
-    void close() override {}
-};
+using ::NoProgress;
 
 } // namespace reporttest
