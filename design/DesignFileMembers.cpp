@@ -29,19 +29,12 @@ template <bool Upper> QStringList soilItems(const DesignSnapshot& s) {
     return items;
 }
 
-template <std::size_t N> QStringList itemsOf(const std::array<const char16_t*, N>& items) {
-    QStringList out;
-    for (const char16_t* item : items)
-        out << QString::fromUtf16(item);
-    return out;
-}
-
 QStringList arrangementItems(const DesignSnapshot&) {
-    return itemsOf(kArrangementItems);
+    return itemList(kArrangementItems);
 }
 
 QStringList materialItems(const DesignSnapshot&) {
-    return itemsOf(kMaterialItems);
+    return itemList(kMaterialItems);
 }
 
 template <const UtilizationTable& Table> std::vector<std::vector<double>> utilizationCells() {

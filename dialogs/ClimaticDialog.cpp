@@ -2,6 +2,7 @@
 #include "dialogs/ClimaticDialog.h"
 
 #include "base/NumberText.h"
+#include "tables/ListItems.h"
 #include "widgets/Windows.h"
 
 #include <QComboBox>

@@ -2,6 +2,7 @@
 #include "dialogs/NormalizedResistanceDialog.h"
 
 #include "base/NumberText.h"
+#include "tables/ListItems.h"
 #include "tables/NormalizedResistanceTable.h"
 #include "widgets/Windows.h"
 

@@ -34,12 +34,6 @@ public:
     static QLabel* addCaption(QWidget* parent, const char* name, const QString& text, QPoint at);
     // An editable drop-down box without a picked item.
     // The items of a list, from a table of the core.
-    template <typename Items> static QStringList itemList(const Items& items) {
-        QStringList list;
-        for (const char16_t* item : items)
-            list << QString::fromUtf16(item);
-        return list;
-    }
     static QComboBox* addList(QWidget* parent, const char* name, const QStringList& items,
                               QPoint at, int width);
 

@@ -2,6 +2,7 @@
 #include "dialogs/UtilizationDialog.h"
 
 #include "base/NumberText.h"
+#include "tables/ListItems.h"
 #include "widgets/Windows.h"
 
 UtilizationDialog::UtilizationDialog(const QString& name, const QString& title,
