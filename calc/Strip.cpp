@@ -4,10 +4,12 @@
 
 using fp::Real;
 
+double stripSegments(ElectrodeArrangement arrangement, double count) {
+    return arrangement == ElectrodeArrangement::Contour ? count : count - 1;
+}
+
 double stripLength(const DesignState& s, double count) {
-    const Real segments =
-        s.ElectrodeArrangement == ElectrodeArrangement::Contour ? count : count - 1;
-    return (segments * s.VerticalSpacing).value();
+    return (Real(stripSegments(s.ElectrodeArrangement, count)) * s.VerticalSpacing).value();
 }
 
 double stripSpreadingResistance(const DesignState& s, double length) {

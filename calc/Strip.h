@@ -4,8 +4,12 @@
 
 #include "design/DesignState.h"
 
-// The strip that joins `count` electrodes at the design's spacing: a row has one segment fewer
-// than electrodes, a closed contour as many as electrodes. Throws ArithmeticFault on a fault.
+// The segments of the strip that joins `count` electrodes: a row has one fewer than electrodes, a
+// closed contour as many as electrodes.
+double stripSegments(ElectrodeArrangement arrangement, double count);
+
+// The strip that joins `count` electrodes at the design's spacing, stripSegments long in steps.
+// Throws ArithmeticFault on a fault.
 double stripLength(const DesignState& state, double count);
 
 // The spreading resistance of the design's strip laid over `length` metres: width bs at depth t0

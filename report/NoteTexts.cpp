@@ -3,6 +3,7 @@
 #include "calc/HighResistivityNorm.h"
 #include "calc/InstallationCheck.h"
 #include "calc/InstallationVerdict.h"
+#include "calc/Strip.h"
 #include "design/MeasuredSoilItems.h"
 
 #include <QStringList>
@@ -202,7 +203,6 @@ QString NoteTexts::raisedNorm() const {
 QString NoteTexts::stripFormula(double count, double taken, const QString& length,
                                 const QString& countSymbol) const {
     const bool contour = m_s.ElectrodeArrangement == ElectrodeArrangement::Contour;
-    const double segments = contour ? count : count - 1;
     const QString a = G(m_s.VerticalSpacing);
     QString text = length + QStringLiteral(" = ");
     if (contour)
@@ -210,7 +210,7 @@ QString NoteTexts::stripFormula(double count, double taken, const QString& lengt
     else
         text += QLatin1Char('(') + countSymbol + QStringLiteral(" − 1)·a = (") + G(count) +
                 QStringLiteral(" − 1)·") + a;
-    const double byFormula = segments * m_s.VerticalSpacing;
+    const double byFormula = stripSegments(m_s.ElectrodeArrangement, count) * m_s.VerticalSpacing;
     if (G(byFormula) != G(taken))
         text += QStringLiteral(" = ") + G(byFormula) + QStringLiteral(" м; в расчёт принимается ") +
                 length;
