@@ -228,7 +228,8 @@ void paintSection(QPainter& p, const DesignState& s, const NumberText& n,
     }
 
     p.setPen(kInk);
-    const double objectRight = std::max(map.x(stripEnd), map.x(plan->extent.width()));
+    // The plan's extent holds the strip too.
+    const double objectRight = map.x(plan->extent.width());
     if (t0 > 0)
         dimensionDown(p, y(0), y(t0), objectRight, kChainX, metres(n, QStringLiteral("t0"), t0));
     dimensionDown(p, y(t0), y(t0 + L), objectRight, kChainX, metres(n, QStringLiteral("L"), L));
