@@ -550,15 +550,6 @@ void readMember(const Member::Flag& m, DesignSnapshot& s, const Reading& r) {
     m.at(s) = r.in.boolean(r.key);
 }
 
-void writeMember(const Member::Page& m, DesignSnapshot& s, const Writing& w) {
-    checkRange(w.path, m.at(s), 0, m.pages - 1);
-    w.out.whole(w.key, m.at(s));
-}
-
-void readMember(const Member::Page& m, DesignSnapshot& s, const Reading& r) {
-    m.at(s) = r.in.whole(r.key, 0, m.pages - 1);
-}
-
 void writeMember(const Member::Whole& m, DesignSnapshot& s, const Writing& w) {
     checkRange(w.path, m.at(s), m.lowest, m.highest);
     w.out.whole(w.key, m.at(s));

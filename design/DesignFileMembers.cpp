@@ -81,7 +81,7 @@ const M kMembers[] = {
     {"wizard", "utilizationVertical", Required,
      M::DisplayNumber{inWizard<&WizardState::Label16>, false}},
     {"wizard", "electrodesNextEnabled", Required, M::Flag{inWizard<&WizardState::button3Enabled>}},
-    {"wizard", "page", Required, M::Page{inWizard<&WizardState::page>, 3}},
+    {"wizard", "page", Required, M::Whole{inWizard<&WizardState::page>, 0, 2}},
     {"dialogs", "utilizationVerticalRowDialog", Required,
      M::TwoListDialog{inSnapshot<&DesignSnapshot::Form2>, utilizationCells<kVerticalRowTable>}},
     {"dialogs", "utilizationStripRowDialog", Required,

@@ -40,12 +40,8 @@ struct DesignFileMember {
     struct Flag {
         At<bool> at;
     };
-    // The wizard's page, 0 to pages - 1.
-    struct Page {
-        At<int> at;
-        int pages;
-    };
-    // A whole number from lowest to highest, such as a thickness in whole millimetres.
+    // A whole number from lowest to highest, such as the wizard's page or a thickness in whole
+    // millimetres.
     struct Whole {
         At<std::int32_t> at;
         std::int32_t lowest;
@@ -69,7 +65,7 @@ struct DesignFileMember {
     struct AppliedSoil {
         At<std::optional<MeasuredSoil>> at;
     };
-    using Kind = std::variant<ListBox, EditText, DisplayNumber, Flag, Page, Whole, TwoListDialog,
+    using Kind = std::variant<ListBox, EditText, DisplayNumber, Flag, Whole, TwoListDialog,
                               ZoneDialog, SoilReadingsWindow, AppliedSoil>;
 
     const char* group; // the object of the document that holds the member
