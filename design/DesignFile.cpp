@@ -233,18 +233,7 @@ public:
     }
     void string(const char* key, const QString& text) {
         name(key);
-        QString escaped;
-        for (QChar c : text) {
-            if (c == u'"' || c == u'\\')
-                escaped += u'\\';
-            if (c.unicode() < 0x20)
-                escaped += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-            else
-                escaped += c;
-        }
-        m_out += '"';
-        m_out += escaped.toUtf8();
-        m_out += '"';
+        m_out += quoted(text);
     }
     void boolean(const char* key, bool value) {
         name(key);
@@ -252,7 +241,7 @@ public:
     }
     void number(const char* key, double value) {
         name(key);
-        m_out += QByteArray::number(value, 'g', QLocale::FloatingPointShortest);
+        m_out += shortest(value);
     }
     void number(const char* key, std::optional<double> value) {
         if (value)
@@ -273,8 +262,7 @@ public:
         name(key);
         m_out += '[';
         for (std::size_t i = 0; i < values.size(); ++i)
-            m_out += (i ? ", " : "") +
-                     QByteArray::number(values[i], 'g', QLocale::FloatingPointShortest);
+            m_out += (i ? ", " : "") + shortest(values[i]);
         m_out += ']';
     }
     void strings(const char* key, const QStringList& texts) {
@@ -283,10 +271,7 @@ public:
         for (qsizetype i = 0; i < texts.size(); ++i) {
             if (i)
                 m_out += ", ";
-            m_out += QJsonDocument(QJsonArray{texts[i]})
-                         .toJson(QJsonDocument::Compact)
-                         .mid(1)
-                         .chopped(1);
+            m_out += quoted(texts[i]);
         }
         m_out += ']';
     }
@@ -297,6 +282,23 @@ public:
     }
 
 private:
+    // A text as a JSON string: quotes and backslashes escaped, control characters as \uXXXX.
+    static QByteArray quoted(const QString& text) {
+        QString escaped;
+        for (QChar c : text) {
+            if (c == u'"' || c == u'\\')
+                escaped += u'\\';
+            if (c.unicode() < 0x20)
+                escaped += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+            else
+                escaped += c;
+        }
+        return '"' + escaped.toUtf8() + '"';
+    }
+    // The shortest text that reads back as the same number.
+    static QByteArray shortest(double value) {
+        return QByteArray::number(value, 'g', QLocale::FloatingPointShortest);
+    }
     void name(const char* key) {
         if (!m_first)
             m_out += ',';
