@@ -1,10 +1,10 @@
 // The note written as RTF and PDF side by side, the PDF opened.
 #include "report/NoteFilesEngine.h"
+
 #include "base/SmallFile.h"
-
 #include "report/NotePdf.h"
+#include "report/ReportFileName.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -57,21 +57,13 @@ void NoteFilesEngine::writeFiles() {
     QDir dir(m_outputDir);
     // A folder that cannot be made shows in the file's own failure below, with its reason.
     dir.mkpath(QStringLiteral("."));
-    const QString stem = QStringLiteral("Отчёт ") + QDateTime::currentDateTime().toString(
-                                                        QStringLiteral("yyyy-MM-dd HH-mm-ss"));
     const auto path = [&dir](const QString& name) {
         return QDir::cleanPath(dir.absoluteFilePath(name));
     };
-    QString name = stem;
-    for (int n = 2; QFileInfo::exists(path(name + QStringLiteral(".rtf"))) ||
-                    QFileInfo::exists(path(name + QStringLiteral(".pdf")));
-         ++n) {
-        if (n == 1000)
-            throw EngineFailure(EngineFailure::Kind::NotWritten,
-                                QStringLiteral("every file name of this minute is taken"),
-                                path(stem + QStringLiteral(".rtf")));
-        name = stem + QStringLiteral(" (%1)").arg(n);
-    }
+    const QString name = freeReportStem(dir, QStringLiteral(".rtf"), [&path](const QString& stem) {
+        return QFileInfo::exists(path(stem + QStringLiteral(".rtf"))) ||
+               QFileInfo::exists(path(stem + QStringLiteral(".pdf")));
+    });
     const QString rtfFile = path(name + QStringLiteral(".rtf"));
     const QString pdfFile = path(name + QStringLiteral(".pdf"));
 

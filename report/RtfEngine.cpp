@@ -1,10 +1,11 @@
 #include "report/RtfEngine.h"
 
+#include "report/ReportFileName.h"
 #include "report/RtfContent.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <stdexcept>
 #include <utility>
 
@@ -83,28 +84,23 @@ QString RtfEngine::writeNewFile() const {
     QDir dir(m_outputDir);
     // A folder that cannot be made shows in the file's own failure below, with its reason.
     dir.mkpath(QStringLiteral("."));
-    const QString stem = QStringLiteral("Отчёт ") + QDateTime::currentDateTime().toString(
-                                                        QStringLiteral("yyyy-MM-dd HH-mm-ss"));
-    for (int n = 1; n < 1000; ++n) {
-        const QString name =
-            n == 1 ? stem + QStringLiteral(".rtf") : stem + QStringLiteral(" (%1).rtf").arg(n);
-        QFile file(dir.filePath(name));
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            if (file.exists())
-                continue;
-            throw EngineFailure(EngineFailure::Kind::NotWritten, file.errorString(),
-                                QDir::cleanPath(dir.absoluteFilePath(name)));
-        }
-        const QByteArray& bytes = m_document->bytes();
-        if (file.write(bytes) != bytes.size() || !file.flush()) {
-            const QString reason = file.errorString();
-            file.remove();
-            throw EngineFailure(EngineFailure::Kind::NotWritten, reason,
-                                QDir::cleanPath(dir.absoluteFilePath(name)));
-        }
-        return file.fileName();
+    // The file is made new, so that a name taken meanwhile is never written over.
+    QFile file;
+    freeReportStem(dir, QStringLiteral(".rtf"), [&](const QString& stem) {
+        file.setFileName(dir.filePath(stem + QStringLiteral(".rtf")));
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return false;
+        if (file.exists())
+            return true;
+        throw EngineFailure(EngineFailure::Kind::NotWritten, file.errorString(),
+                            QDir::cleanPath(QFileInfo(file).absoluteFilePath()));
+    });
+    const QByteArray& bytes = m_document->bytes();
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString reason = file.errorString();
+        file.remove();
+        throw EngineFailure(EngineFailure::Kind::NotWritten, reason,
+                            QDir::cleanPath(QFileInfo(file).absoluteFilePath()));
     }
-    throw EngineFailure(EngineFailure::Kind::NotWritten,
-                        QStringLiteral("every file name of this minute is taken"),
-                        QDir::cleanPath(dir.absoluteFilePath(stem + QStringLiteral(".rtf"))));
+    return file.fileName();
 }
