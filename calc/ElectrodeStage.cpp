@@ -1,7 +1,7 @@
 #include "calc/ElectrodeStage.h"
 
 #include "base/Fp.h"
-#include "calc/HighResistivityNorm.h"
+#include "calc/EquivalentResistivity.h"
 #include "calc/InstallationCheck.h"
 #include "calc/Strip.h"
 

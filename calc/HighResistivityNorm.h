@@ -14,10 +14,5 @@ struct RaisedNorm {
     std::optional<bool> meets;
 };
 
-// The equivalent resistivity of the two layers over the vertical electrode for a climatic
-// coefficient psiV of the upper layer, by the layers the calculation found the electrode in.
-// Throws ArithmeticFault where the arithmetic fails.
-double equivalentResistivity(const DesignState& state, double psiV);
-
 // The raised norm of the design; none where ρ ≤ 100 Ohm·m or ρ cannot be computed.
 std::optional<RaisedNorm> raisedNorm(const DesignState& state);
