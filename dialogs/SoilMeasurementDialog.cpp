@@ -52,7 +52,7 @@ private:
     KeyFilter* m_keys;
 };
 
-QPushButton* button(const QString& text, const char* name, QWidget* parent) {
+QPushButton* namedButton(const QString& text, const char* name, QWidget* parent) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoDefault(false);
@@ -80,26 +80,26 @@ SoilMeasurementDialog::SoilMeasurementDialog(const NumberText& numbers, MessageS
                                              SoilFileDialogs& files, QWidget* parent)
     : QWidget(parent, Qt::Window), m_numbers(numbers), m_sink(sink), m_files(files),
       m_keys(new KeyFilter(this)), m_table(new QTableWidget(0, 3, this)),
-      m_addRow(button(QStringLiteral("Добавить строку"), "addRowButton", this)),
-      m_removeRow(button(QStringLiteral("Удалить строку"), "removeRowButton", this)),
+      m_addRow(namedButton(QStringLiteral("Добавить строку"), "addRowButton", this)),
+      m_removeRow(namedButton(QStringLiteral("Удалить строку"), "removeRowButton", this)),
       m_problem(new QLabel(this)),
       m_uniform(new QRadioButton(QStringLiteral("Однородный грунт:"), this)),
       m_twoLayer(new QRadioButton(QStringLiteral("Двухслойный грунт:"), this)),
       m_uniformResult(new QLabel(this)), m_twoLayerResult(new QLabel(this)),
       m_proposal(new QLabel(this)), m_plot(new SoilPlot(this)),
-      m_apply(button(QStringLiteral("Применить"), "applyButton", this)) {
+      m_apply(namedButton(QStringLiteral("Применить"), "applyButton", this)) {
     setObjectName(QStringLiteral("SoilMeasurementDialog"));
     setWindowTitle(QStringLiteral("Удельное сопротивление грунта по замерам"));
     setUpTable();
 
-    auto* paste = button(QStringLiteral("Вставить"), "pasteButton", this);
+    auto* paste = namedButton(QStringLiteral("Вставить"), "pasteButton", this);
     paste->setToolTip(QStringLiteral("Замеры из буфера обмена: по строке на замер, a и R через "
                                      "табуляцию, точку с запятой или пробел"));
-    auto* import = button(QStringLiteral("Импорт CSV…"), "importButton", this);
+    auto* import = namedButton(QStringLiteral("Импорт CSV…"), "importButton", this);
     import->setToolTip(QStringLiteral("Замеры из файла CSV: по строке на замер, a и R"));
-    auto* copyPlot = button(QStringLiteral("Копировать график"), "copyPlotButton", this);
-    auto* savePlot = button(QStringLiteral("Сохранить график…"), "savePlotButton", this);
-    auto* close = button(QStringLiteral("Закрыть"), "closeButton", this);
+    auto* copyPlot = namedButton(QStringLiteral("Копировать график"), "copyPlotButton", this);
+    auto* savePlot = namedButton(QStringLiteral("Сохранить график…"), "savePlotButton", this);
+    auto* close = namedButton(QStringLiteral("Закрыть"), "closeButton", this);
     m_apply->setToolTip(QStringLiteral("Передать выбранный грунт на страницу исходных данных"));
     connect(m_addRow, &QPushButton::clicked, this, &SoilMeasurementDialog::addRow);
     connect(m_removeRow, &QPushButton::clicked, this, &SoilMeasurementDialog::removeRow);

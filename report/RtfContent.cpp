@@ -12,7 +12,7 @@ qint64 twips(double mm) {
     return std::llround(mm * 1440 / 25.4);
 }
 
-QByteArray number(qint64 v) {
+QByteArray decimal(qint64 v) {
     return QByteArray::number(v);
 }
 
@@ -39,7 +39,7 @@ QByteArray rowDefinition(const ReportTable& table, bool heading) {
         right += column.widthMm;
         rtf += "\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10"
                "\\clbrdrb\\brdrs\\brdrw10\\clbrdrr\\brdrs\\brdrw10\\cellx" +
-               number(twips(right));
+               decimal(twips(right));
     }
     return rtf + '\n';
 }
@@ -50,9 +50,9 @@ QByteArray rtfPicture(const ReportPicture& picture) {
     if (picture.png.isEmpty())
         return {};
     const auto [width, height] = pixelSize(picture.png);
-    QByteArray rtf = "{\\pict\\pngblip\\picw" + number(width) + "\\pich" + number(height) +
-                     "\\picwgoal" + number(twips(picture.sizeMm.width())) + "\\pichgoal" +
-                     number(twips(picture.sizeMm.height())) + '\n';
+    QByteArray rtf = "{\\pict\\pngblip\\picw" + decimal(width) + "\\pich" + decimal(height) +
+                     "\\picwgoal" + decimal(twips(picture.sizeMm.width())) + "\\pichgoal" +
+                     decimal(twips(picture.sizeMm.height())) + '\n';
     const QByteArray hex = picture.png.toHex();
     constexpr qsizetype kLine = 128;
     rtf.reserve(rtf.size() + hex.size() + hex.size() / kLine + 2);
