@@ -3,7 +3,7 @@
 #pragma once
 
 #include "report/EngineFailure.h"
-#include "report/ReportContent.h"
+#include "note/ReportContent.h"
 
 #include <QString>
 

@@ -4,7 +4,7 @@
 
 #include "report/EngineFailure.h"
 #include "report/ReportProgress.h"
-#include "report/ReportRows.h"
+#include "note/ReportRows.h"
 
 #include <QString>
 #include <QStringList>

@@ -4,8 +4,8 @@
 #include "base/ProgramFacts.h"
 #include "report/NoteFilesEngine.h"
 #include "report/NotePdf.h"
-#include "report/NoteScheme.h"
-#include "report/ReportRows.h"
+#include "note/NoteScheme.h"
+#include "note/ReportRows.h"
 #include "report/ReportSession.h"
 
 #include <QDir>

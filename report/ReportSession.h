@@ -6,7 +6,7 @@
 #include "report/EngineRecord.h"
 #include "report/ReportEngine.h"
 #include "report/ReportProgress.h"
-#include "report/ReportRows.h"
+#include "note/ReportRows.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
 // The note's picture and table written as RTF.
 #pragma once
 
-#include "report/ReportContent.h"
+#include "note/ReportContent.h"
 
 #include <QByteArray>
 

@@ -1,6 +1,6 @@
 // The verdict line on the installed system: met, not met, not computable.
 #include "calc/InstallationVerdict.h"
-#include "report/NoteTexts.h"
+#include "note/NoteTexts.h"
 
 #include <gtest/gtest.h>
 

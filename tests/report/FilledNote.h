@@ -3,10 +3,10 @@
 #pragma once
 
 #include "calc/ElectrodeStage.h"
-#include "report/ReportRows.h"
+#include "note/ReportRows.h"
 #include "report/RtfDocument.h"
 #include "tests/report/ReportTestSupport.h"
-#include "tests/report/WorkedExample.h"
+#include "tests/note/WorkedExample.h"
 
 #include <QByteArray>
 #include <stdexcept>

@@ -4,7 +4,7 @@
 #include "report/ReportFlow.h"
 #include "report/ReportSession.h"
 #include "tests/report/ReportTestSupport.h"
-#include "tests/report/WorkedExample.h"
+#include "tests/note/WorkedExample.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/RecordingSink.h"
 

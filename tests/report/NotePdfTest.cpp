@@ -2,7 +2,7 @@
 // a write that fails.
 #include "report/NotePdf.h"
 #include "report/EngineFailure.h"
-#include "report/ReportRows.h"
+#include "note/ReportRows.h"
 #include "report/RtfDocument.h"
 #include "report/RtfNoteReader.h"
 #include "tests/report/FilledNote.h"

@@ -4,7 +4,7 @@
 #include "report/CursorReportEngine.h"
 #include "report/DocumentEngine.h"
 #include "report/EngineRecord.h"
-#include "report/ReportRows.h"
+#include "note/ReportRows.h"
 
 #include <QMap>
 #include <QSet>

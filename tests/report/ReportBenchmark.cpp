@@ -3,11 +3,11 @@
 // Writer is timed including its start; the built-in RTF engine from reading the template to the
 // written file, the note with its scheme (drawn as PNG) and bill of materials (goal: 80 ms).
 #include "report/CursorReportEngine.h"
-#include "report/NoteScheme.h"
+#include "note/NoteScheme.h"
 #include "report/ReportFlow.h"
 #include "report/ReportSession.h"
 #include "report/RtfEngine.h"
-#include "tests/report/WorkedExample.h"
+#include "tests/note/WorkedExample.h"
 
 #ifdef KORVELA_WITH_WRITER
 #include "report/WriterEngine.h"

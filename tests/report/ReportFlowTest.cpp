@@ -1,10 +1,10 @@
 // The report flow over a recording word processor: order of calls, retries, messages, progress.
 #include "report/ReportFlow.h"
 
-#include "report/ReportRows.h"
+#include "note/ReportRows.h"
 #include "report/ReportSession.h"
 #include "tests/report/RecordingEngine.h"
-#include "tests/report/WorkedExample.h"
+#include "tests/note/WorkedExample.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/RecordingSink.h"
 

@@ -5,11 +5,11 @@
 
 #include "report/CursorReportEngine.h"
 #include "report/ReportFlow.h"
-#include "report/ReportRows.h"
+#include "note/ReportRows.h"
 #include "report/ReportSession.h"
 #include "report/WriterOffice.h"
 #include "tests/report/ReportTestSupport.h"
-#include "tests/report/WorkedExample.h"
+#include "tests/note/WorkedExample.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/RecordingSink.h"
 

@@ -4,7 +4,7 @@
 #include "base/NumberText.h"
 #include "calc/BillOfMaterials.h"
 #include "design/DesignState.h"
-#include "report/ReportContent.h"
+#include "note/ReportContent.h"
 
 #include <QString>
 #include <optional>

@@ -1,7 +1,7 @@
 // The placeholder rows of the report: keys, texts and progress steps.
-#include "report/ReportRows.h"
+#include "note/ReportRows.h"
 
-#include "tests/report/WorkedExample.h"
+#include "tests/note/WorkedExample.h"
 #include "tests/support/QtPrinters.h"
 
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "report/ReportRows.h"
+#include "note/ReportRows.h"
 
-#include "report/NoteTexts.h"
+#include "note/NoteTexts.h"
 #include "tables/MinimumSizeTable.h"
 
 #include <array>

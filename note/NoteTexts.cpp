@@ -1,4 +1,4 @@
-#include "report/NoteTexts.h"
+#include "note/NoteTexts.h"
 
 #include "calc/HighResistivityNorm.h"
 #include "calc/InstallationCheck.h"

@@ -1,7 +1,7 @@
 // The note's wording follows the design: arrangement, material, soils, the formulas used, the
 // check of the installed system and the decision, for designs built by hand.
 #include "calc/InstallationCheck.h"
-#include "report/ReportRows.h"
+#include "note/ReportRows.h"
 #include "tests/support/QtPrinters.h"
 
 #include <QMap>

@@ -1,5 +1,5 @@
 // The scheme of the earthing device as the note's picture.
-#include "report/NoteScheme.h"
+#include "note/NoteScheme.h"
 
 #include "drawing/SchemeFiles.h"
 

@@ -4,7 +4,7 @@
 #include "base/NumberText.h"
 #include "calc/BillOfMaterials.h"
 #include "design/DesignState.h"
-#include "report/ReportContent.h"
+#include "note/ReportContent.h"
 
 // The scheme drawn for the design as PNG, as wide as the note's text. Draws with QtGui: needs a
 // QGuiApplication.
