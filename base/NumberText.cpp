@@ -245,6 +245,16 @@ QString NumberText::fixed(double value, int decimals) const {
     return sign + positional(d, m_separator, decimals);
 }
 
+QString NumberText::decimals(double value, int decimals) const {
+    if (!std::isfinite(value))
+        return {};
+    Decimal d = exactDecimal(value);
+    if (!d.digits.empty())
+        roundSignificant(d, d.exponent + 1 + decimals);
+    const QString sign = value < 0 && !d.digits.empty() ? QStringLiteral("-") : QString();
+    return sign + positional(d, m_separator, decimals);
+}
+
 QString NumberText::whole(std::int64_t value) {
     return QString::number(value);
 }

@@ -4,6 +4,7 @@
 #include "base/Errors.h"
 #include "base/Fp.h"
 #include "tables/MinimumSizeTable.h"
+#include "tables/SteelProducts.h"
 
 #include <cmath>
 #include <cstdint>
@@ -52,12 +53,15 @@ std::optional<BillLine> verticalLine(const DesignState& s, const SteelThickness&
         line.profile =
             QStringLiteral("Уголок стальной ") + mm(b) + times() + mm(b) + times() + mm(d);
         section = Real(d) * (Real(2) * b - d);
+        line.standard = steelProductStandards().angle;
     } else {
         const std::int32_t d = s.RoundDiameterMm;
         line.profile = QStringLiteral("Круг стальной ⌀") + mm(d);
         section = Real(std::numbers::pi) * d * d / 4;
+        line.standard = steelProductStandards().round;
     }
     line.mass = massOf(section, line.totalLength);
+    line.unitMass = massOf(section, line.pieceLength);
     return line;
 }
 
@@ -70,7 +74,10 @@ std::optional<BillLine> stripLine(const DesignState& s, const SteelThickness& t)
         QStringLiteral("Полоса стальная ") + mm(s.StripWidthMm) + times() + mm(t.stripThicknessMm);
     line.pieceLength = line.totalLength = length;
     line.count = 1;
-    line.mass = massOf(Real(s.StripWidthMm) * t.stripThicknessMm, length);
+    const Real section = Real(s.StripWidthMm) * t.stripThicknessMm;
+    line.mass = massOf(section, length);
+    line.unitMass = massOf(section, 1.0);
+    line.standard = steelProductStandards().strip;
     return line;
 }
 

@@ -22,6 +22,9 @@ struct BillLine {
     double count = 0;           // pieces; the strip: 1
     double totalLength = 0;     // m
     std::optional<double> mass; // kg; empty when it cannot be computed
+    // kg of one electrode, or of one metre of the strip; empty when it cannot be computed.
+    std::optional<double> unitMass;
+    QString standard; // the standard of the rolled profile, "ГОСТ 8509-93"
 };
 
 struct BillOfMaterials {

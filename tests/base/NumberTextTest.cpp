@@ -193,6 +193,20 @@ TEST_P(Separators, FixedForm) {
         EXPECT_EQ(numbers().fixed(c.value, c.decimals), t(c.text)) << c.text;
 }
 
+TEST_P(Separators, ExactDecimals) {
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
+        {999.995, "1000,00"},  {1000, "1000,00"},         {1566.075, "1566,08"},
+        {1266.048, "1266,05"}, {123456.789, "123456,79"}, {0.004, "0,00"},
+        {-0.004, "0,00"},      {-2.5, "-2,50"},           {0, "0,00"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(numbers().decimals(c.value, 2), t(c.text)) << c.text;
+    EXPECT_EQ(numbers().decimals(std::numeric_limits<double>::infinity(), 2), QString());
+}
+
 TEST(WholeForm, Digits) {
     EXPECT_EQ(NumberText::whole(4), QStringLiteral("4"));
     EXPECT_EQ(NumberText::whole(40), QStringLiteral("40"));
