@@ -1,8 +1,8 @@
 #include "app/DesignFileController.h"
 
-#include "app/DesignWindows.h"
 #include "base/DocumentsFolder.h"
 #include "base/Messages.h"
+#include "design/Design.h"
 #include "design/DesignFile.h"
 #include "widgets/DesignFileDialogs.h"
 
@@ -14,10 +14,15 @@ namespace {
 const QString kExtension = QStringLiteral(".korvela");
 } // namespace
 
-DesignFileController::DesignFileController(DesignWindows& windows, QWidget& mainWindow,
-                                           const NumberText& numbers, MessageSink& sink)
-    : m_windows(windows), m_main(mainWindow), m_numbers(numbers), m_sink(sink) {
+DesignFileController::DesignFileController(Design& design,
+                                           std::function<void(int page)> recalculate,
+                                           QWidget& mainWindow, const NumberText& numbers,
+                                           MessageSink& sink)
+    : m_design(design), m_recalculate(std::move(recalculate)), m_main(mainWindow),
+      m_numbers(numbers), m_sink(sink), m_saved(design.inputs()) {
     m_main.installEventFilter(this);
+    connect(&m_design, &Design::changed, this,
+            [this] { setModified(!sameEdits(m_design.inputs(), m_saved)); });
 }
 
 DesignFileController::~DesignFileController() = default;
@@ -33,17 +38,18 @@ QString DesignFileController::startFolder() const {
 }
 
 bool DesignFileController::openFile(const QString& path) {
-    DesignSnapshot design;
+    DesignInputs design;
     if (!guarded(m_sink, [&] { design = DesignFile::read(path, m_numbers); }))
         return false;
 
-    // Nothing of the design shown before stays in the calculation: the windows take up the
+    // Nothing of the design shown before stays in the calculation: the design takes up the
     // file on the site page, and the stages of the "Далее>>" presses that led to the saved page
     // run again, each going on to the next page when it succeeds.
     const int savedPage = design.wizard.page;
     design.wizard.page = 0;
-    m_windows.restore(design);
-    m_windows.recalculateTo(savedPage);
+    m_design.replace(std::move(design));
+    if (m_recalculate)
+        m_recalculate(savedPage);
 
     takeFile(path);
     return true;
@@ -97,7 +103,7 @@ bool DesignFileController::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool DesignFileController::writeTo(const QString& path) {
-    const DesignSnapshot design = m_windows.snapshot();
+    const DesignInputs design = m_design.inputs();
     if (!guarded(m_sink, [&] { DesignFile::write(path, design, m_numbers); }))
         return false;
     takeFile(path);
@@ -112,11 +118,8 @@ void DesignFileController::takeFile(const QString& path) {
     QString name = info.fileName();
     name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     m_main.setWindowTitle(name + QStringLiteral("[*] — ") + kApplicationTitle);
+    m_saved = m_design.inputs();
     setModified(false);
-}
-
-void DesignFileController::noteChange() {
-    setModified(true);
 }
 
 void DesignFileController::setModified(bool modified) {

@@ -8,19 +8,21 @@
 #include "calc/ResultCheck.h"
 #include "calc/ResultLines.h"
 #include "calc/SiteStage.h"
+#include "calc/StageInputs.h"
 #include "design/MeasuredSoilItems.h"
 #include "design/Selectors.h"
 #include "tables/ListItems.h"
-#include "tables/SoilTable.h"
 #include "ui_MainWindow.h"
 #include "widgets/KeyFilter.h"
 #include "widgets/PageChangeGuard.h"
 #include "widgets/Windows.h"
 
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabBar>
+#include <algorithm>
 
 // The icon lives in the windows library; a static library has to pull its resources in itself.
 static void loadResources() {
@@ -28,23 +30,13 @@ static void loadResources() {
 }
 
 namespace {
-QString textOf(const QWidget* w) {
-    if (const auto* combo = qobject_cast<const QComboBox*>(w))
-        return combo->currentText();
-    if (const auto* edit = qobject_cast<const QLineEdit*>(w))
-        return edit->text();
-    if (const auto* label = qobject_cast<const QLabel*>(w))
-        return label->text();
-    return {};
-}
-
-ListBoxState boxState(const QComboBox* box) {
-    return {pickedPosition(box), box->currentText()};
+bool allFilled(std::initializer_list<const QString*> texts) {
+    return std::ranges::none_of(texts, [](const QString* t) { return t->isEmpty(); });
 }
 } // namespace
 
-TForm1::TForm1(DesignState& state, const NumberText& numbers, MessageSink& sink, QWidget* parent)
-    : QWidget(parent), m_ui(std::make_unique<Ui::TForm1>()), m_state(state), m_numbers(numbers),
+TForm1::TForm1(Design& design, const NumberText& numbers, MessageSink& sink, QWidget* parent)
+    : QWidget(parent), m_ui(std::make_unique<Ui::TForm1>()), m_design(design), m_numbers(numbers),
       m_sink(sink), m_keys(new KeyFilter(this)) {
     loadResources();
     m_ui->setupUi(this);
@@ -87,14 +79,39 @@ TForm1::TForm1(DesignState& state, const NumberText& numbers, MessageSink& sink,
     }
     m_ui->Edit8->installEventFilter(this);
 
-    // What the engineer types or picks changes the design; what the program writes does not.
-    for (QComboBox* box : {m_ui->ComboBox1, m_ui->ComboBox2, m_ui->ComboBox3, m_ui->ComboBox4}) {
-        connect(box, &QComboBox::activated, this, &TForm1::designEdited);
-        connect(box->lineEdit(), &QLineEdit::textEdited, this, &TForm1::designEdited);
-    }
-    for (QLineEdit* edit :
-         {m_ui->Edit5, m_ui->Edit6, m_ui->Edit8, m_ui->Edit9, m_ui->Edit10, m_ui->Edit11})
-        connect(edit, &QLineEdit::textEdited, this, &TForm1::designEdited);
+    // What the engineer types or picks goes into the design.
+    const auto box = [this](QComboBox* combo, ListBoxState WizardState::*member) {
+        connect(combo, &QComboBox::currentTextChanged, this, [this, combo, member] {
+            editWizard([&](WizardState& w) {
+                w.*member = {pickedPosition(combo), combo->currentText()};
+            });
+        });
+    };
+    box(m_ui->ComboBox3, &WizardState::upperSoil);
+    box(m_ui->ComboBox4, &WizardState::lowerSoil);
+    box(m_ui->ComboBox2, &WizardState::arrangement);
+    box(m_ui->ComboBox1, &WizardState::material);
+    const auto edit = [this](QLineEdit* line, QString WizardState::*member) {
+        connect(line, &QLineEdit::textChanged, this, [this, member](const QString& text) {
+            editWizard([&](WizardState& w) { w.*member = text; });
+        });
+    };
+    edit(m_ui->Edit5, &WizardState::Edit5);
+    edit(m_ui->Edit6, &WizardState::Edit6);
+    edit(m_ui->Edit8, &WizardState::Edit8);
+    edit(m_ui->Edit9, &WizardState::Edit9);
+    edit(m_ui->Edit10, &WizardState::Edit10);
+    edit(m_ui->Edit11, &WizardState::Edit11);
+    connect(m_ui->PageControl1, &QTabWidget::currentChanged, this,
+            [this](int page) { editWizard([&](WizardState& w) { w.page = page; }); });
+    // ... and the pages follow the design.
+    connect(&m_design, &Design::changed, this, [this](Design::Parts parts) {
+        if (parts & Design::Part::Wizard)
+            showWizard();
+        // A design opened shows the caption of its electrode size as its pick sets it.
+        if (parts & Design::Part::Opened)
+            m_ui->Label9->setText(electrodeSizeCaption(m_design.inputs().wizard.material.position));
+    });
 
     connect(m_ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(m_ui->Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
@@ -126,88 +143,10 @@ TForm1::TForm1(DesignState& state, const NumberText& numbers, MessageSink& sink,
     };
     connect(m_ui->PageControl1, &QTabWidget::currentChanged, this, followPage);
     followPage();
+    showWizard();
 }
 
 TForm1::~TForm1() = default;
-
-QLabel* TForm1::displayLabel(DisplayLabel which) const {
-    switch (which) {
-    case DisplayLabel::Label29:
-        return m_ui->Label29;
-    case DisplayLabel::Label28:
-        return m_ui->Label28;
-    case DisplayLabel::Label27:
-        return m_ui->Label27;
-    case DisplayLabel::Label16:
-        return m_ui->Label16;
-    case DisplayLabel::Label26:
-        return m_ui->Label26;
-    }
-    return nullptr;
-}
-
-void TForm1::setDisplayLabel(DisplayLabel which, const QString& text) {
-    QLabel* label = displayLabel(which);
-    // A confirmation that hands over the value shown changes nothing.
-    if (label->text() == text)
-        return;
-    label->setText(text);
-    emit designEdited();
-}
-
-WizardState TForm1::wizardState() const {
-    WizardState s;
-    s.upperSoil = boxState(m_ui->ComboBox3);
-    s.lowerSoil = boxState(m_ui->ComboBox4);
-    s.arrangement = boxState(m_ui->ComboBox2);
-    s.material = boxState(m_ui->ComboBox1);
-    s.Edit5 = m_ui->Edit5->text();
-    s.Edit6 = m_ui->Edit6->text();
-    s.Edit8 = m_ui->Edit8->text();
-    s.Edit9 = m_ui->Edit9->text();
-    s.Edit10 = m_ui->Edit10->text();
-    s.Edit11 = m_ui->Edit11->text();
-    s.Label29 = m_ui->Label29->text();
-    s.Label28 = m_ui->Label28->text();
-    s.Label27 = m_ui->Label27->text();
-    s.Label16 = m_ui->Label16->text();
-    s.Label26 = m_ui->Label26->text();
-    s.button1Enabled = m_ui->Button1->isEnabled();
-    s.button3Enabled = m_ui->Button3->isEnabled();
-    s.page = m_ui->PageControl1->currentIndex();
-    s.measuredSoil = m_measuredSoil;
-    return s;
-}
-
-void TForm1::restoreWizardState(const WizardState& s) {
-    // The items of a measured soil are there before the texts are looked up among the items.
-    m_measuredSoil = s.measuredSoil;
-    showMeasuredItems();
-    showText(m_ui->ComboBox3, s.upperSoil.text);
-    showText(m_ui->ComboBox4, s.lowerSoil.text);
-    showText(m_ui->ComboBox2, s.arrangement.text);
-    showText(m_ui->ComboBox1, s.material.text);
-    m_ui->Edit5->setText(s.Edit5);
-    m_ui->Edit6->setText(s.Edit6);
-    m_ui->Edit8->setText(s.Edit8);
-    m_ui->Edit9->setText(s.Edit9);
-    m_ui->Edit10->setText(s.Edit10);
-    m_ui->Edit11->setText(s.Edit11);
-    m_ui->Label29->setText(s.Label29);
-    m_ui->Label28->setText(s.Label28);
-    m_ui->Label27->setText(s.Label27);
-    m_ui->Label16->setText(s.Label16);
-    m_ui->Label26->setText(s.Label26);
-    if (s.button1Enabled)
-        m_ui->Button1->setEnabled(true);
-    if (s.button3Enabled)
-        m_ui->Button3->setEnabled(true);
-    m_showsResults = false;
-    Label26MouseMove();
-    Edit8MouseMove();
-    if (s.page >= 0 && s.page < m_ui->PageControl1->count())
-        showPage(s.page);
-}
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove) {
@@ -246,15 +185,48 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm1::showPage(int index) {
-    m_ui->PageControl1->setCurrentIndex(index);
+    editWizard([index](WizardState& w) { w.page = index; });
 }
 
-void TForm1::enableWhenFilled(QWidget* button, std::initializer_list<const QWidget*> inputs) {
-    for (const QWidget* input : inputs) {
-        if (textOf(input).isEmpty())
-            return;
-    }
-    button->setEnabled(true);
+void TForm1::editWizard(const std::function<void(WizardState&)>& change) {
+    if (!m_showing)
+        m_design.edit([&](DesignInputs& d) { change(d.wizard); });
+}
+
+void TForm1::showWizard() {
+    const QScopedValueRollback showing(m_showing, true);
+    const WizardState& w = m_design.inputs().wizard;
+    showMeasuredItems();
+    const auto box = [](QComboBox* combo, const ListBoxState& state) {
+        if (combo->currentText() != state.text || pickedPosition(combo) != state.position)
+            showText(combo, state.text);
+    };
+    box(m_ui->ComboBox3, w.upperSoil);
+    box(m_ui->ComboBox4, w.lowerSoil);
+    box(m_ui->ComboBox2, w.arrangement);
+    box(m_ui->ComboBox1, w.material);
+    const auto text = [](auto* widget, const QString& shown) {
+        if (widget->text() != shown)
+            widget->setText(shown);
+    };
+    text(m_ui->Edit5, w.Edit5);
+    text(m_ui->Edit6, w.Edit6);
+    text(m_ui->Edit8, w.Edit8);
+    text(m_ui->Edit9, w.Edit9);
+    text(m_ui->Edit10, w.Edit10);
+    text(m_ui->Edit11, w.Edit11);
+    text(m_ui->Label29, w.Label29);
+    text(m_ui->Label28, w.Label28);
+    text(m_ui->Label27, w.Label27);
+    text(m_ui->Label16, w.Label16);
+    text(m_ui->Label26, w.Label26);
+    // A "Далее>>" button once enabled stays enabled.
+    if (w.button1Enabled)
+        m_ui->Button1->setEnabled(true);
+    if (w.button3Enabled)
+        m_ui->Button3->setEnabled(true);
+    if (w.page >= 0 && w.page < m_ui->PageControl1->count())
+        m_ui->PageControl1->setCurrentIndex(w.page);
 }
 
 void TForm1::recalculateTo(int page) {
@@ -269,16 +241,7 @@ void TForm1::Button1Click() {
 bool TForm1::runSitePage() {
     bool opened = false;
     guarded(m_sink, [&] {
-        SiteInputs in;
-        in.upperSoilPosition = pickedPosition(m_ui->ComboBox3);
-        in.lowerSoilPosition = pickedPosition(m_ui->ComboBox4);
-        in.climaticVertical = m_ui->Label29->text();
-        in.climaticHorizontal = m_ui->Label28->text();
-        in.upperLayerThickness = m_ui->Edit5->text();
-        in.horizontalDepth = m_ui->Edit6->text();
-        in.normalizedResistance = m_ui->Label27->text();
-        in.measuredSoil = m_measuredSoil;
-        opened = runSiteStage(in, m_numbers, m_state);
+        opened = runSiteStage(siteInputs(m_design.inputs().wizard), m_numbers, m_design.state());
         if (opened)
             showPage(1);
         else
@@ -301,14 +264,8 @@ bool TForm1::runElectrodePage() {
     Edit8MouseMove();
     bool opened = false;
     guarded(m_sink, [&] {
-        ElectrodeInputs in;
-        in.electrodeSizeMm = m_ui->Edit8->text();
-        in.verticalLength = m_ui->Edit9->text();
-        in.stripWidthMm = m_ui->Edit10->text();
-        in.spacing = m_ui->Edit11->text();
-        in.utilizationHorizontal = m_ui->Label26->text();
-        in.utilizationVertical = m_ui->Label16->text();
-        if (!runElectrodeStage(in, m_numbers, m_state)) {
+        if (!runElectrodeStage(electrodeInputs(m_design.inputs().wizard), m_numbers,
+                               m_design.state())) {
             m_sink.showMessage(
                 QStringLiteral("Выберите расположение и материал вертикальных заземлителей"));
             return;
@@ -316,11 +273,12 @@ bool TForm1::runElectrodePage() {
         // A result that cannot be is not shown: the user is told what to check, page 2 stays.
         // What the stage stored stays stored, as after any failed press; page 3 and its report
         // open only after a press whose results pass.
-        if (const std::optional<QString> problem = implausibleElectrodeResult(m_state, m_numbers)) {
+        if (const std::optional<QString> problem =
+                implausibleElectrodeResult(m_design.state(), m_numbers)) {
             m_sink.showMessage(*problem);
             return;
         }
-        const ResultLines lines = resultLines(m_state, m_numbers);
+        const ResultLines lines = resultLines(m_design.state(), m_numbers);
         m_ui->Label17->setText(lines.Label17);
         m_ui->Label18->setText(lines.Label18);
         m_ui->Label19->setText(lines.Label19);
@@ -334,16 +292,14 @@ bool TForm1::runElectrodePage() {
         showPage(2);
         opened = true;
     });
-    if (opened) {
-        m_showsResults = true;
-        emit resultsShown();
-    }
+    if (opened)
+        m_design.showResults();
     return opened;
 }
 
 void TForm1::showVerdict() {
     // One line in the font of the results where it fits, else two lines, smaller as need be.
-    const InstallationVerdict verdict = installationVerdict(m_state, m_numbers);
+    const InstallationVerdict verdict = installationVerdict(m_design.state(), m_numbers);
     QLabel* label = m_ui->VerdictLabel;
     label->setText(verdict.text);
     label->setToolTip(verdict.toolTip);
@@ -384,37 +340,23 @@ void TForm1::SoilButtonClick() {
 }
 
 void TForm1::showMeasuredItems() {
-    constexpr int position = kMeasuredSoilPosition;
-    std::optional<MeasuredSoilItems> items;
-    if (m_measuredSoil)
-        items = measuredSoilItems(*m_measuredSoil, m_numbers);
+    const std::optional<MeasuredSoil>& measured = m_design.inputs().wizard.measuredSoil;
     for (QComboBox* box : {m_ui->ComboBox3, m_ui->ComboBox4}) {
+        const QStringList items = soilListItems(measured, box == m_ui->ComboBox3);
+        const qsizetype tableItems = soilListItems(std::nullopt, true).size();
         // The text in the edit field stays as it is while the items change under it.
         const QString text = box->currentText();
         const QSignalBlocker blocker(box);
-        if (!items) {
-            while (box->count() > position)
-                box->removeItem(box->count() - 1);
-        } else {
-            const QString& item = box == m_ui->ComboBox3 ? items->upperText : items->lowerText;
-            if (box->count() > position)
-                box->setItemText(position, item);
+        while (box->count() > items.size())
+            box->removeItem(box->count() - 1);
+        for (qsizetype i = tableItems; i < items.size(); ++i) {
+            if (i < box->count())
+                box->setItemText(static_cast<int>(i), items[i]);
             else
-                box->addItem(item);
+                box->addItem(items[i]);
         }
         showText(box, text);
     }
-}
-
-void TForm1::applyMeasuredSoil(const MeasuredSoil& soil) {
-    m_measuredSoil = soil;
-    showMeasuredItems();
-    m_ui->ComboBox3->setCurrentIndex(kMeasuredSoilPosition);
-    m_ui->ComboBox4->setCurrentIndex(kMeasuredSoilPosition);
-    const QString thickness = measuredSoilItems(soil, m_numbers).thicknessText;
-    if (!thickness.isEmpty())
-        m_ui->Edit5->setText(thickness);
-    emit designEdited();
 }
 
 void TForm1::Label29Click() {
@@ -438,21 +380,25 @@ void TForm1::Label26Click() {
 }
 
 void TForm1::Label30MouseMove() {
-    enableWhenFilled(m_ui->Button1, {m_ui->ComboBox3, m_ui->ComboBox4, m_ui->Label27, m_ui->Label28,
-                                     m_ui->Label29, m_ui->Edit5, m_ui->Edit6});
+    const WizardState& w = m_design.inputs().wizard;
+    if (allFilled({&w.upperSoil.text, &w.lowerSoil.text, &w.Label27, &w.Label28, &w.Label29,
+                   &w.Edit5, &w.Edit6}))
+        editWizard([](WizardState& next) { next.button1Enabled = true; });
 }
 
 void TForm1::Label31MouseMove() {
-    enableWhenFilled(m_ui->Button3, {m_ui->ComboBox2, m_ui->ComboBox1, m_ui->Edit8, m_ui->Edit9,
-                                     m_ui->Edit10, m_ui->Edit11, m_ui->Label26, m_ui->Label16});
+    const WizardState& w = m_design.inputs().wizard;
+    if (allFilled({&w.arrangement.text, &w.material.text, &w.Edit8, &w.Edit9, &w.Edit10, &w.Edit11,
+                   &w.Label26, &w.Label16}))
+        editWizard([](WizardState& next) { next.button3Enabled = true; });
 }
 
 void TForm1::Label26MouseMove() {
-    refreshArrangement(pickedPosition(m_ui->ComboBox2), m_state);
+    refreshArrangement(m_design.inputs().wizard.arrangement.position, m_design.state());
 }
 
 void TForm1::Edit8MouseMove() {
-    const int material = pickedPosition(m_ui->ComboBox1);
-    refreshMaterial(material, m_state);
+    const int material = m_design.inputs().wizard.material.position;
+    refreshMaterial(material, m_design.state());
     m_ui->Label9->setText(electrodeSizeCaption(material));
 }

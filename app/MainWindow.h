@@ -1,11 +1,11 @@
 // The main window: the three-page design wizard.
 #pragma once
 
-#include "design/DesignSnapshot.h"
-#include "design/DesignState.h"
+#include "design/Design.h"
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class KeyFilter;
@@ -22,35 +22,14 @@ public:
     // The read-only display labels through which the dialogs hand their values over.
     enum class DisplayLabel { Label29, Label28, Label27, Label16, Label26 };
 
-    TForm1(DesignState& state, const NumberText& numbers, MessageSink& sink,
-           QWidget* parent = nullptr);
+    // Edits and shows the wizard's part of design; the stages store into its design state.
+    TForm1(Design& design, const NumberText& numbers, MessageSink& sink, QWidget* parent = nullptr);
     ~TForm1() override;
-
-    // A dialog's value written into its display label; a change of the design.
-    void setDisplayLabel(DisplayLabel which, const QString& text);
-
-    // What the engineer typed and picked, the display labels, the two "Далее>>" buttons and the
-    // page shown.
-    WizardState wizardState() const;
-    // Takes up a wizard state: the boxes, edits and display labels, the two "Далее>>" buttons
-    // (only ever enabling them), the two selectors of the design state and the electrode size
-    // caption as the refreshes set them from the picks, and the page. Runs no stage and is no
-    // change by the engineer.
-    void restoreWizardState(const WizardState& state);
-
-    // Whether page 3 shows the results of the design: since the last successful "Далее>>" of
-    // the electrode page, unless a wizard state was taken up after it.
-    bool showsResults() const { return m_showsResults; }
 
     // Runs the stages of the "Далее>>" presses that lead from the site page to `page` (1: the
     // site stage, 2: then the electrode stage), each with its messages and going on to the next
     // page when it succeeds, as the presses themselves do.
     void recalculateTo(int page);
-
-    // "Применить" of the soil measurements: each soil list gains, or has updated, the item of the
-    // measured soil at its end and picks it, and a two-layer soil writes its H into Edit5; a
-    // change of the design.
-    void applyMeasuredSoil(const MeasuredSoil& soil);
 
     // Handlers.
     void Button1Click();
@@ -84,15 +63,11 @@ signals:
     void reportRequested();
     // "Экспорт отчёта в PDF…" (Ctrl+E) was asked for on page 3, the only page with a report.
     void reportPdfRequested();
-    // The engineer changed an input, a pick or a display label.
-    void designEdited();
     // A design file is to be opened ("Открыть…", Ctrl+O), the design saved to its file
     // ("Сохранить…", Ctrl+S) or saved under a new name (Ctrl+Shift+S).
     void openRequested();
     void saveRequested();
     void saveAsRequested();
-    // Page 3 opened with the results of the design stored in the design state.
-    void resultsShown();
     // "Схема…" was pressed.
     void schemeRequested();
     // "Замеры грунта…" was pressed.
@@ -108,17 +83,18 @@ private:
     // The check of the installed system, under the results.
     void showVerdict();
     void showPage(int index);
-    void enableWhenFilled(QWidget* button, std::initializer_list<const QWidget*> inputs);
-    QLabel* displayLabel(DisplayLabel which) const;
-    // Puts the items of m_measuredSoil at the end of both soil lists, or takes them away when
-    // there is none.
+    // What the engineer typed or picked goes into the design.
+    void editWizard(const std::function<void(WizardState&)>& change);
+    // The pages follow the design: its texts, picks, display labels, buttons and page.
+    void showWizard();
+    // Puts the items of the applied measured soil at the end of both soil lists, or takes them
+    // away when there is none.
     void showMeasuredItems();
 
     std::unique_ptr<Ui::TForm1> m_ui;
-    DesignState& m_state;
+    Design& m_design;
     const NumberText& m_numbers;
     MessageSink& m_sink;
     KeyFilter* m_keys;
-    bool m_showsResults = false;
-    std::optional<MeasuredSoil> m_measuredSoil; // the one applied last
+    bool m_showing = false; // the pages are being set to what the design holds
 };

@@ -1,9 +1,9 @@
 // What the composition root knows of each reference dialog: the display label it fills, when it
-// may open, how it is made and wired, and its part of the design.
+// may open, and how it is made.
 #pragma once
 
 #include "app/MainWindow.h"
-#include "design/DesignSnapshot.h"
+#include "design/Design.h"
 
 #include <functional>
 #include <vector>
@@ -17,12 +17,9 @@ struct ReferenceDialogRecord {
     // Whether the dialog is the one that opens for the wizard as it stands; of the records with
     // the same opener, the first that may open does.
     std::function<bool(const WizardState&)> mayOpen;
-    // Makes the dialog, hidden, over the main window, handing the values it gives out to the main
-    // window's display labels.
-    std::function<ReferenceDialog*(TForm1& main, const NumberText& numbers)> make;
-    // Its part of the design: read into a snapshot, and taken up from one.
-    std::function<void(const ReferenceDialog& dialog, DesignSnapshot& design)> save;
-    std::function<void(ReferenceDialog& dialog, const DesignSnapshot& design)> restore;
+    // Makes the dialog, hidden, over the main window; it remembers its picks in the design and
+    // hands its value over to the design's display label.
+    std::function<ReferenceDialog*(Design& design, const NumberText& numbers, QWidget* main)> make;
 };
 
 // The reference dialogs of the program, in the order they were made at start-up.

@@ -11,7 +11,7 @@ class ReferenceDialog;
 
 class ReferenceDialogs {
 public:
-    ReferenceDialogs(TForm1& main, const NumberText& numbers);
+    ReferenceDialogs(Design& design, TForm1& main, const NumberText& numbers);
 
     const std::vector<ReferenceDialogRecord>& records() const { return m_records; }
     // The dialog of the record at index, made hidden over the main window when first asked.
@@ -19,11 +19,8 @@ public:
     // Opens the dialog that fills `label` for the wizard as it stands.
     void openFor(TForm1::DisplayLabel label) const;
 
-    // Every dialog's part of the design, read into design and taken up from it.
-    void save(DesignSnapshot& design) const;
-    void restore(const DesignSnapshot& design) const;
-
 private:
+    Design& m_design;
     TForm1& m_main;
     const NumberText& m_numbers;
     std::vector<ReferenceDialogRecord> m_records;

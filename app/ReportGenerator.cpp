@@ -55,9 +55,9 @@ bool openWithDesktop(const QString& fileName) {
 
 } // namespace
 
-ReportGenerator::ReportGenerator(const DesignState& state, const NumberText& numbers,
-                                 MessageSink& sink, TForm10* progressWindow, QWidget* owner)
-    : QObject(owner), m_state(state), m_numbers(numbers), m_sink(sink),
+ReportGenerator::ReportGenerator(const Design& design, const NumberText& numbers, MessageSink& sink,
+                                 TForm10* progressWindow, QWidget* owner)
+    : QObject(owner), m_design(design), m_numbers(numbers), m_sink(sink),
       m_progressWindow(progressWindow), m_owner(owner),
       m_templatePath(reportTemplatePath(QCoreApplication::applicationDirPath())),
       m_session(standardEngines(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
@@ -75,12 +75,9 @@ void ReportGenerator::setFileDialog(std::unique_ptr<SaveFileDialog> dialog) {
 void ReportGenerator::Button5Click() {
     WindowProgress progress(m_progressWindow, m_owner);
     guarded(m_sink, [&] {
-        makeReport(m_session, m_state, m_numbers, m_templatePath, progress, m_sink, thickness());
+        makeReport(m_session, m_design.state(), m_numbers, m_templatePath, progress, m_sink,
+                   m_design.inputs().scheme);
     });
-}
-
-SteelThickness ReportGenerator::thickness() const {
-    return m_thickness ? m_thickness() : SteelThickness{};
 }
 
 void ReportGenerator::exportPdf() {
@@ -90,6 +87,7 @@ void ReportGenerator::exportPdf() {
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
     guarded(m_sink, [&] {
-        exportReportPdf(m_state, m_numbers, m_templatePath, path, m_sink, thickness());
+        exportReportPdf(m_design.state(), m_numbers, m_templatePath, path, m_sink,
+                        m_design.inputs().scheme);
     });
 }

@@ -2,13 +2,11 @@
 // "Экспорт отчёта в PDF…".
 #pragma once
 
-#include "calc/BillOfMaterials.h"
-#include "design/DesignState.h"
+#include "design/Design.h"
 #include "report/ReportSession.h"
 
 #include <QObject>
 #include <QString>
-#include <functional>
 #include <memory>
 #include <utility>
 
@@ -23,7 +21,8 @@ class ReportGenerator : public QObject {
 public:
     // owner: the main window, over which the progress window is centred. The program's
     // engines: Writer, then the note written as RTF and PDF into the user's documents folder.
-    ReportGenerator(const DesignState& state, const NumberText& numbers, MessageSink& sink,
+    // The report of design: its design state as the stages left it, with its steel thicknesses.
+    ReportGenerator(const Design& design, const NumberText& numbers, MessageSink& sink,
                     TForm10* progressWindow, QWidget* owner);
     ~ReportGenerator() override;
 
@@ -35,11 +34,6 @@ public:
     ReportSession& session() { return m_session; }
     // The template that Button5Click fills; beside the program unless set otherwise.
     void setTemplatePath(const QString& path) { m_templatePath = path; }
-    // Where the note's scheme and bill of materials take the steel thicknesses δ and δп from:
-    // asked at each report. Without one (or an empty one), SteelThickness{}: 5 and 4 mm.
-    void setSteelThickness(std::function<SteelThickness()> source) {
-        m_thickness = std::move(source);
-    }
 
 public slots:
     void Button5Click();
@@ -50,15 +44,12 @@ public slots:
     void exportPdf();
 
 private:
-    SteelThickness thickness() const;
-
-    const DesignState& m_state;
+    const Design& m_design;
     const NumberText& m_numbers;
     MessageSink& m_sink;
     TForm10* m_progressWindow;
     QWidget* m_owner;
     QString m_templatePath;
-    std::function<SteelThickness()> m_thickness;
     ReportSession m_session;
     std::unique_ptr<SaveFileDialog> m_fileDialog;
 };

@@ -4,7 +4,6 @@
 #include "app/MainWindow.h"
 #include "app/ReferenceDialogs.h"
 #include "app/ReportGenerator.h"
-#include "app/WizardDesign.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/ClimaticDialog.h"
 #include "dialogs/HorizontalClimaticDialog.h"
@@ -40,14 +39,8 @@ private:
 WindowSet::WindowSet(const NumberText& numbers, MessageSink& sink)
     : m_numbers(numbers), m_sink(sink),
       m_soilFilesForwarder(std::make_unique<ForwardedSoilFileDialogs>(m_soilFiles)),
-      m_form1(std::make_unique<TForm1>(m_state, numbers, sink)),
-      m_dialogs(std::make_unique<ReferenceDialogs>(*m_form1, numbers)),
-      m_design(std::make_unique<WizardDesign>(
-          m_state, *m_form1, *m_dialogs,
-          WizardDesign::SchemeWindowAccess{[this] { return m_scheme.data(); },
-                                           [this] { return schemeWindow(); }},
-          WizardDesign::SoilWindowAccess{[this] { return m_soil.data(); },
-                                         [this] { return soilWindow(); }})) {
+      m_form1(std::make_unique<TForm1>(m_design, numbers, sink)),
+      m_dialogs(std::make_unique<ReferenceDialogs>(m_design, *m_form1, numbers)) {
     TForm1* main = m_form1.get();
     QObject::connect(main, &TForm1::displayLabelClicked, main,
                      [this](TForm1::DisplayLabel label) { m_dialogs->openFor(label); });
@@ -61,18 +54,13 @@ WindowSet::WindowSet(const NumberText& numbers, MessageSink& sink)
                      [this] { showOver(schemeWindow(), m_form1.get()); });
     QObject::connect(main, &TForm1::soilMeasurementsRequested, main,
                      [this] { showOver(soilWindow(), m_form1.get()); });
-    // The scheme follows page 3 once it is made.
-    QObject::connect(main, &TForm1::resultsShown, main, [this] {
-        if (m_scheme)
-            m_scheme->showDesign(m_state);
-    });
 
-    m_designFiles = std::make_unique<DesignFileController>(*m_design, *main, numbers, sink);
+    m_designFiles = std::make_unique<DesignFileController>(
+        m_design, [main](int page) { main->recalculateTo(page); }, *main, numbers, sink);
     DesignFileController* files = m_designFiles.get();
     QObject::connect(main, &TForm1::openRequested, files, &DesignFileController::openAsked);
     QObject::connect(main, &TForm1::saveRequested, files, &DesignFileController::save);
     QObject::connect(main, &TForm1::saveAsRequested, files, &DesignFileController::saveAs);
-    QObject::connect(main, &TForm1::designEdited, files, &DesignFileController::noteChange);
 }
 
 WindowSet::~WindowSet() = default;
@@ -126,25 +114,16 @@ TForm11* WindowSet::Form11() const {
     return m_form11;
 }
 
-SchemeWindow* WindowSet::schemeWindow() const {
-    if (!m_scheme) {
-        m_scheme = new SchemeWindow(m_numbers, m_sink, m_form1.get());
-        QObject::connect(m_scheme, &SchemeWindow::stateEdited, m_designFiles.get(),
-                         &DesignFileController::noteChange);
-        if (m_form1->showsResults())
-            m_scheme->showDesign(m_state);
-    }
+SchemeWindow* WindowSet::schemeWindow() {
+    if (!m_scheme)
+        m_scheme = new SchemeWindow(m_design, m_numbers, m_sink, m_form1.get());
     return m_scheme;
 }
 
-SoilMeasurementDialog* WindowSet::soilWindow() const {
-    if (!m_soil) {
-        m_soil = new SoilMeasurementDialog(m_numbers, m_sink, *m_soilFilesForwarder, m_form1.get());
-        QObject::connect(m_soil, &SoilMeasurementDialog::soilApplied, m_form1.get(),
-                         &TForm1::applyMeasuredSoil);
-        QObject::connect(m_soil, &SoilMeasurementDialog::stateEdited, m_designFiles.get(),
-                         &DesignFileController::noteChange);
-    }
+SoilMeasurementDialog* WindowSet::soilWindow() {
+    if (!m_soil)
+        m_soil = new SoilMeasurementDialog(m_design, m_numbers, m_sink, *m_soilFilesForwarder,
+                                           m_form1.get());
     return m_soil;
 }
 
@@ -153,20 +132,7 @@ void WindowSet::setSoilFileDialogs(std::unique_ptr<SoilFileDialogs> dialogs) {
 }
 
 ReportGenerator* WindowSet::report() {
-    if (!m_report) {
-        m_report = new ReportGenerator(m_state, m_numbers, m_sink, Form10(), m_form1.get());
-        // The bill of the note takes the steel thicknesses of the scheme window; a design whose
-        // thicknesses are not the defaults has made that window when it was opened.
-        m_report->setSteelThickness(
-            [this] { return m_scheme ? m_scheme->dialogState() : SteelThickness{}; });
-    }
+    if (!m_report)
+        m_report = new ReportGenerator(m_design, m_numbers, m_sink, Form10(), m_form1.get());
     return m_report;
-}
-
-DesignSnapshot WindowSet::snapshot() const {
-    return m_design->snapshot();
-}
-
-void WindowSet::restore(const DesignSnapshot& s) {
-    m_design->restore(s);
 }

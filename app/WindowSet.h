@@ -3,8 +3,7 @@
 #pragma once
 
 #include "app/ReferenceDialogRecord.h"
-#include "design/DesignSnapshot.h"
-#include "design/DesignState.h"
+#include "design/Design.h"
 
 #include <QPointer>
 #include <memory>
@@ -30,14 +29,15 @@ class TForm8;
 class TForm9;
 class TForm10;
 class TForm11;
-class WizardDesign;
 
 class WindowSet {
 public:
     WindowSet(const NumberText& numbers, MessageSink& sink);
     ~WindowSet();
 
-    DesignState& state() { return m_state; }
+    // The design that every window edits and shows.
+    Design& design() { return m_design; }
+    DesignState& state() { return m_design.state(); }
 
     // The main window. It owns the others; they go with it.
     TForm1* Form1() const { return m_form1.get(); }
@@ -56,9 +56,9 @@ public:
     TForm10* Form10() const;
     TForm11* Form11() const;
     // The scheme of the earthing device; it shows the design of page 3 from when it is made.
-    SchemeWindow* schemeWindow() const;
+    SchemeWindow* schemeWindow();
     // The soil measured on the site; "Применить" puts it into page 1.
-    SoilMeasurementDialog* soilWindow() const;
+    SoilMeasurementDialog* soilWindow();
     // The file dialogs in which the soil window picks its files.
     void setSoilFileDialogs(std::unique_ptr<SoilFileDialogs> dialogs);
     // Makes the report when "Отчёт" is pressed, and exports it as a PDF on Ctrl+E.
@@ -66,28 +66,21 @@ public:
     // Opens and saves design files for the main window.
     DesignFileController* designFiles() const { return m_designFiles.get(); }
 
-    // What the windows hold of the design: the wizard's inputs and every reference dialog.
-    DesignSnapshot snapshot() const;
-    // Takes up a snapshot in every window, with a calculation started afresh; runs no stage and
-    // is no change by the engineer.
-    void restore(const DesignSnapshot& snapshot);
-
 private:
     const NumberText& m_numbers;
     MessageSink& m_sink;
-    DesignState m_state;
+    Design m_design;
     // The file dialogs of the soil window: none (as if cancelled) until set; the window asks
     // them through the forwarder, which goes after the windows that use it.
     std::unique_ptr<SoilFileDialogs> m_soilFiles;
     std::unique_ptr<SoilFileDialogs> m_soilFilesForwarder;
     std::unique_ptr<TForm1> m_form1;
     std::unique_ptr<ReferenceDialogs> m_dialogs;
-    std::unique_ptr<WizardDesign> m_design;
     mutable QPointer<TForm9> m_form9;
     mutable QPointer<TForm10> m_form10;
     mutable QPointer<TForm11> m_form11;
-    mutable QPointer<SchemeWindow> m_scheme;
-    mutable QPointer<SoilMeasurementDialog> m_soil;
+    QPointer<SchemeWindow> m_scheme;
+    QPointer<SoilMeasurementDialog> m_soil;
     QPointer<ReportGenerator> m_report;
     std::unique_ptr<DesignFileController> m_designFiles; // goes before the windows it follows
 };

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "base/NumberText.h"
-#include "design/DesignSnapshot.h"
+#include "design/DesignInputs.h"
 #include "design/DesignState.h"
 
 #include <QString>

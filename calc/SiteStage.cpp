@@ -8,12 +8,12 @@ namespace {
 // The item after the table's soils is the measured soil's.
 void lookUpSoil(int position, const MeasuredSoilItems* measured, bool upper, double& resistivity,
                 QString& name) {
-    if (position == kMeasuredSoilPosition && measured) {
+    if (isMeasuredSoilItem(position) && measured) {
         resistivity = upper ? measured->upper : measured->lower;
         name = upper ? measured->upperText : measured->lowerText;
         return;
     }
-    if (position < 0 || position >= kMeasuredSoilPosition)
+    if (position < 0 || position >= static_cast<int>(kSoils.size()))
         return;
     const Soil& soil = kSoils[static_cast<std::size_t>(position)];
     resistivity = soil.resistivity;
@@ -28,8 +28,8 @@ bool runSiteStage(const SiteInputs& in, const NumberText& numbers, DesignState& 
     const MeasuredSoilItems* measured = items ? &*items : nullptr;
     lookUpSoil(in.upperSoilPosition, measured, true, state.UpperResistivity, state.UpperSoilName);
     lookUpSoil(in.lowerSoilPosition, measured, false, state.LowerResistivity, state.LowerSoilName);
-    const bool picked = measured && (in.upperSoilPosition == kMeasuredSoilPosition ||
-                                     in.lowerSoilPosition == kMeasuredSoilPosition);
+    const bool picked = measured && (isMeasuredSoilItem(in.upperSoilPosition) ||
+                                     isMeasuredSoilItem(in.lowerSoilPosition));
     state.MeasuredSoilUsed = picked ? in.measuredSoil : std::nullopt;
     state.ClimaticCoefVertical = numbers.readDecimal(in.climaticVertical);
     state.ClimaticCoefHorizontal = numbers.readDecimal(in.climaticHorizontal);

@@ -148,29 +148,55 @@ void checkReadings(std::span<const WennerReading> readings, const NumberText& nu
     checked(rows, numbers);
 }
 
-std::vector<std::optional<WennerReading>> readableRows(const QList<ReadingRowTexts>& rows,
-                                                       const NumberText& numbers) {
-    std::vector<std::optional<WennerReading>> readable;
-    for (const ReadingRowTexts& row : rows) {
-        std::optional<WennerReading> reading;
+namespace {
+
+// A row of the table as its two numbers read, each once.
+struct ParsedRow {
+    const ReadingRowTexts* texts = nullptr;
+    std::optional<double> spacing;
+    std::optional<double> resistance;
+};
+
+std::vector<ParsedRow> parsedRows(const QList<ReadingRowTexts>& rows, const NumberText& numbers) {
+    const auto read = [&](const QString& text) -> std::optional<double> {
         try {
-            const WennerReading r{.spacing = numbers.readDecimal(row.spacing),
-                                  .resistance = numbers.readDecimal(row.resistance)};
-            checkReadings(std::span(&r, 1), numbers);
-            reading = r;
-        } catch (const UserError&) {
+            return numbers.readDecimal(text);
+        } catch (const ConversionError&) {
+            return std::nullopt;
         }
-        readable.push_back(reading);
-    }
-    return readable;
+    };
+    std::vector<ParsedRow> parsed;
+    parsed.reserve(static_cast<std::size_t>(rows.size()));
+    for (const ReadingRowTexts& row : rows)
+        parsed.push_back({&row, read(row.spacing), read(row.resistance)});
+    return parsed;
 }
 
-std::vector<WennerReading> readTableRows(const QList<ReadingRowTexts>& rows,
+std::vector<std::optional<WennerReading>> readable(const std::vector<ParsedRow>& rows,
+                                                   const NumberText& numbers) {
+    std::vector<std::optional<WennerReading>> readings;
+    for (const ParsedRow& row : rows) {
+        std::optional<WennerReading> reading;
+        if (row.spacing && row.resistance) {
+            const WennerReading r{.spacing = *row.spacing, .resistance = *row.resistance};
+            try {
+                checkReadings(std::span(&r, 1), numbers);
+                reading = r;
+            } catch (const UserError&) {
+            }
+        }
+        readings.push_back(reading);
+    }
+    return readings;
+}
+
+std::vector<WennerReading> tableReadings(const std::vector<ParsedRow>& rows,
                                          const NumberText& numbers) {
     std::vector<RowReading> readings;
     int row = 0;
-    for (const ReadingRowTexts& texts : rows) {
+    for (const ParsedRow& parsed : rows) {
         ++row;
+        const ReadingRowTexts& texts = *parsed.texts;
         const bool noSpacing = texts.spacing.trimmed().isEmpty();
         const bool noResistance = texts.resistance.trimmed().isEmpty();
         if (noSpacing && noResistance)
@@ -179,17 +205,37 @@ std::vector<WennerReading> readTableRows(const QList<ReadingRowTexts>& rows,
             fault(row, QStringLiteral("не указан разнос a"));
         if (noResistance)
             fault(row, QStringLiteral("не указано показание R"));
-        const auto read = [&](const QString& text) {
-            try {
-                return numbers.readDecimal(text);
-            } catch (const ConversionError&) {
-                fault(row, QStringLiteral("%1 — не число").arg(quoted(text)));
-            }
-        };
-        readings.push_back(
-            {{.spacing = read(texts.spacing), .resistance = read(texts.resistance)}, row});
+        if (!parsed.spacing)
+            fault(row, QStringLiteral("%1 — не число").arg(quoted(texts.spacing)));
+        if (!parsed.resistance)
+            fault(row, QStringLiteral("%1 — не число").arg(quoted(texts.resistance)));
+        readings.push_back({{.spacing = *parsed.spacing, .resistance = *parsed.resistance}, row});
     }
     return checked(readings, numbers);
+}
+
+} // namespace
+
+std::vector<std::optional<WennerReading>> readableRows(const QList<ReadingRowTexts>& rows,
+                                                       const NumberText& numbers) {
+    return readable(parsedRows(rows, numbers), numbers);
+}
+
+std::vector<WennerReading> readTableRows(const QList<ReadingRowTexts>& rows,
+                                         const NumberText& numbers) {
+    return tableReadings(parsedRows(rows, numbers), numbers);
+}
+
+TableReadings readTable(const QList<ReadingRowTexts>& rows, const NumberText& numbers) {
+    const std::vector<ParsedRow> parsed = parsedRows(rows, numbers);
+    TableReadings table;
+    table.rows = readable(parsed, numbers);
+    try {
+        table.readings = tableReadings(parsed, numbers);
+    } catch (const ReadingsError& e) {
+        table.problem = e.message();
+    }
+    return table;
 }
 
 std::vector<WennerReading> readReadingsText(const QString& text, const NumberText& numbers) {

@@ -36,6 +36,16 @@ std::vector<WennerReading> readTableRows(const QList<ReadingRowTexts>& rows,
 std::vector<std::optional<WennerReading>> readableRows(const QList<ReadingRowTexts>& rows,
                                                        const NumberText& numbers);
 
+// The table read once: each row's reading as readableRows gives it, and the readings of the whole
+// table as readTableRows gives them, or why the table does not read (the message of its
+// ReadingsError).
+struct TableReadings {
+    std::vector<std::optional<WennerReading>> rows;
+    std::vector<WennerReading> readings;
+    std::optional<QString> problem;
+};
+TableReadings readTable(const QList<ReadingRowTexts>& rows, const NumberText& numbers);
+
 // Readings pasted from a spreadsheet or held by a CSV file, one a line: the spacing a and the
 // reading R, separated by tabs or semicolons when the line has any, else by blanks; each number
 // with "," or "." as its decimal mark. Empty lines, and empty cells after the two numbers, are

@@ -481,10 +481,10 @@ struct Reading {
     QString key;
     QString path;
     // Checks that need the whole design, run once every member has been read.
-    std::vector<std::function<void(const DesignSnapshot&)>>& afterwards;
+    std::vector<std::function<void(const DesignInputs&)>>& afterwards;
 };
 
-void writeMember(const Member::ListBox& m, DesignSnapshot& s, const Writing& w) {
+void writeMember(const Member::ListBox& m, DesignInputs& s, const Writing& w) {
     const ListBoxState& box = m.at(s);
     checkListBox(w.path, box, m.items(s));
     w.out.begin(w.key);
@@ -493,7 +493,7 @@ void writeMember(const Member::ListBox& m, DesignSnapshot& s, const Writing& w) 
     w.out.end();
 }
 
-void readMember(const Member::ListBox& m, DesignSnapshot& s, const Reading& r) {
+void readMember(const Member::ListBox& m, DesignInputs& s, const Reading& r) {
     // The items that other members add are known once they are read: the position is checked
     // against the items then.
     const JsonReader in = r.in.object(r.key, {"position", "text"});
@@ -505,36 +505,36 @@ void readMember(const Member::ListBox& m, DesignSnapshot& s, const Reading& r) {
     m.at(s) = box;
     r.afterwards.push_back(
         [m, position, path = r.path,
-         positionPath = in.pathOf(QStringLiteral("position"))](const DesignSnapshot& all) {
+         positionPath = in.pathOf(QStringLiteral("position"))](const DesignInputs& all) {
             const QStringList items = m.items(all);
             if (position)
                 checkRange(positionPath, *position, 0, static_cast<int>(items.size()) - 1);
-            DesignSnapshot copy = all;
+            DesignInputs copy = all;
             checkListBox(path, m.at(copy), items);
         });
 }
 
-void writeMember(const Member::EditText& m, DesignSnapshot& s, const Writing& w) {
+void writeMember(const Member::EditText& m, DesignInputs& s, const Writing& w) {
     const bool decimal = m.characters == Member::Characters::Decimal;
     const QString text = decimal ? toFileNotation(m.at(s), w.numbers.separator()) : m.at(s);
     checkEditText(w.path, text, m.characters);
     w.out.string(w.key, text);
 }
 
-void readMember(const Member::EditText& m, DesignSnapshot& s, const Reading& r) {
+void readMember(const Member::EditText& m, DesignInputs& s, const Reading& r) {
     const bool decimal = m.characters == Member::Characters::Decimal;
     const QString text = r.in.string(r.key);
     checkEditText(r.path, text, m.characters);
     m.at(s) = decimal ? toWindowNotation(text, r.numbers.separator()) : text;
 }
 
-void writeMember(const Member::DisplayNumber& m, DesignSnapshot& s, const Writing& w) {
+void writeMember(const Member::DisplayNumber& m, DesignInputs& s, const Writing& w) {
     const std::optional<double> value = labelValue(w.path, m.at(s), w.numbers);
     checkLabel(w.path, value, m.whole);
     w.out.number(w.key, value);
 }
 
-void readMember(const Member::DisplayNumber& m, DesignSnapshot& s, const Reading& r) {
+void readMember(const Member::DisplayNumber& m, DesignInputs& s, const Reading& r) {
     const std::optional<double> value = r.in.optionalNumber(r.key);
     checkLabel(r.path, value, m.whole);
     // As a dialog would write it; a text that would not read back (a value so near the largest
@@ -544,24 +544,24 @@ void readMember(const Member::DisplayNumber& m, DesignSnapshot& s, const Reading
     m.at(s) = text;
 }
 
-void writeMember(const Member::Flag& m, DesignSnapshot& s, const Writing& w) {
+void writeMember(const Member::Flag& m, DesignInputs& s, const Writing& w) {
     w.out.boolean(w.key, m.at(s));
 }
 
-void readMember(const Member::Flag& m, DesignSnapshot& s, const Reading& r) {
+void readMember(const Member::Flag& m, DesignInputs& s, const Reading& r) {
     m.at(s) = r.in.boolean(r.key);
 }
 
-void writeMember(const Member::Whole& m, DesignSnapshot& s, const Writing& w) {
+void writeMember(const Member::Whole& m, DesignInputs& s, const Writing& w) {
     checkRange(w.path, m.at(s), m.lowest, m.highest);
     w.out.whole(w.key, m.at(s));
 }
 
-void readMember(const Member::Whole& m, DesignSnapshot& s, const Reading& r) {
+void readMember(const Member::Whole& m, DesignInputs& s, const Reading& r) {
     m.at(s) = r.in.whole(r.key, m.lowest, m.highest);
 }
 
-void writeMember(const Member::TwoListDialog& m, DesignSnapshot& s, const Writing& w) {
+void writeMember(const Member::TwoListDialog& m, DesignInputs& s, const Writing& w) {
     const TwoListDialogState& d = m.at(s);
     checkTwoList(w.path, d, m.rows());
     w.out.begin(w.key);
@@ -573,7 +573,7 @@ void writeMember(const Member::TwoListDialog& m, DesignSnapshot& s, const Writin
     w.out.end();
 }
 
-void readMember(const Member::TwoListDialog& m, DesignSnapshot& s, const Reading& r) {
+void readMember(const Member::TwoListDialog& m, DesignInputs& s, const Reading& r) {
     const std::vector<std::vector<double>> rows = m.rows();
     const JsonReader in =
         r.in.object(r.key, {"firstText", "secondText", "rememberedRow", "value", "okEnabled"});
@@ -587,7 +587,7 @@ void readMember(const Member::TwoListDialog& m, DesignSnapshot& s, const Reading
     m.at(s) = d;
 }
 
-void writeMember(const Member::ZoneDialog& m, DesignSnapshot& s, const Writing& w) {
+void writeMember(const Member::ZoneDialog& m, DesignInputs& s, const Writing& w) {
     const ZoneDialogState& d = m.at(s);
     checkZoneDialog(w.path, d, m.withType);
     w.out.begin(w.key);
@@ -602,7 +602,7 @@ void writeMember(const Member::ZoneDialog& m, DesignSnapshot& s, const Writing& 
     w.out.end();
 }
 
-void readMember(const Member::ZoneDialog& m, DesignSnapshot& s, const Reading& r) {
+void readMember(const Member::ZoneDialog& m, DesignInputs& s, const Reading& r) {
     const JsonReader in =
         m.withType
             ? r.in.object(r.key, {"selectedZone", "typeText", "rememberedZone", "vertical",
@@ -641,7 +641,7 @@ void checkReadingsWindow(const QString& path, const SoilMeasurementState& d) {
     }
 }
 
-void writeMember(const Member::SoilReadingsWindow& m, DesignSnapshot& s, const Writing& w) {
+void writeMember(const Member::SoilReadingsWindow& m, DesignInputs& s, const Writing& w) {
     const SoilMeasurementState& d = m.at(s);
     checkReadingsWindow(w.path, d);
     QStringList spacings, resistances;
@@ -659,7 +659,7 @@ void writeMember(const Member::SoilReadingsWindow& m, DesignSnapshot& s, const W
     w.out.end();
 }
 
-void readMember(const Member::SoilReadingsWindow& m, DesignSnapshot& s, const Reading& r) {
+void readMember(const Member::SoilReadingsWindow& m, DesignInputs& s, const Reading& r) {
     const JsonReader in = r.in.object(r.key, {"spacings", "resistances", "chosenModel"});
     const QStringList spacings = in.strings("spacings", 1, kMaxReadings);
     const QStringList resistances = in.strings("resistances", 1, kMaxReadings);
@@ -697,7 +697,7 @@ void checkAppliedSoil(const QString& path, const MeasuredSoil& soil) {
     }
 }
 
-void writeMember(const Member::AppliedSoil& m, DesignSnapshot& s, const Writing& w) {
+void writeMember(const Member::AppliedSoil& m, DesignInputs& s, const Writing& w) {
     const MeasuredSoil& soil = *m.at(s); // written only when there is one
     checkAppliedSoil(w.path, soil);
     std::vector<double> spacings, resistances;
@@ -716,7 +716,7 @@ void writeMember(const Member::AppliedSoil& m, DesignSnapshot& s, const Writing&
     w.out.end();
 }
 
-void readMember(const Member::AppliedSoil& m, DesignSnapshot& s, const Reading& r) {
+void readMember(const Member::AppliedSoil& m, DesignInputs& s, const Reading& r) {
     const JsonReader in =
         r.in.object(r.key, {"model", "upperResistivity", "lowerResistivity", "upperLayerThickness",
                             "misfit", "spacings", "resistances"});
@@ -737,10 +737,10 @@ void readMember(const Member::AppliedSoil& m, DesignSnapshot& s, const Reading& 
 }
 
 // Whether a member holds what it holds when the program starts.
-bool atStart(const Member& member, DesignSnapshot& s) {
+bool atStart(const Member& member, DesignInputs& s) {
     return std::visit(
         [&s](const auto& m) {
-            DesignSnapshot start;
+            DesignInputs start;
             return m.at(s) == m.at(start);
         },
         member.kind);
@@ -762,9 +762,9 @@ bool inGroup(const Member& m, const QString& group) {
 
 } // namespace
 
-QByteArray DesignFile::toJson(const DesignSnapshot& design, const NumberText& numbers,
+QByteArray DesignFile::toJson(const DesignInputs& design, const NumberText& numbers,
                               std::span<const DesignFileMember> members) {
-    DesignSnapshot s = design;
+    DesignInputs s = design;
     JsonWriter out;
     out.string("format", kFormat);
     out.whole("version", DesignFileMigration::kCurrentVersion);
@@ -785,8 +785,8 @@ QByteArray DesignFile::toJson(const DesignSnapshot& design, const NumberText& nu
     return out.finish();
 }
 
-DesignSnapshot DesignFile::fromJson(const QByteArray& document, const NumberText& numbers,
-                                    std::span<const DesignFileMember> members) {
+DesignInputs DesignFile::fromJson(const QByteArray& document, const NumberText& numbers,
+                                  std::span<const DesignFileMember> members) {
     QByteArray text = document;
     if (text.startsWith("\xEF\xBB\xBF"))
         text.remove(0, 3);
@@ -816,8 +816,8 @@ DesignSnapshot DesignFile::fromJson(const QByteArray& document, const NumberText
     const JsonReader root(migrated.document(), {},
                           QStringList{QStringLiteral("format"), QStringLiteral("version")} + groups,
                           migrated);
-    DesignSnapshot s;
-    std::vector<std::function<void(const DesignSnapshot&)>> afterwards;
+    DesignInputs s;
+    std::vector<std::function<void(const DesignInputs&)>> afterwards;
     for (const QString& group : groups) {
         QStringList keys;
         bool required = false;
@@ -843,7 +843,7 @@ DesignSnapshot DesignFile::fromJson(const QByteArray& document, const NumberText
     return s;
 }
 
-DesignSnapshot DesignFile::read(const QString& path, const NumberText& numbers) {
+DesignInputs DesignFile::read(const QString& path, const NumberText& numbers) {
     const auto failure = [&path](const QString& reason) {
         return DesignFileError(DesignFileError::Action::Open, path, reason);
     };
@@ -857,8 +857,7 @@ DesignSnapshot DesignFile::read(const QString& path, const NumberText& numbers) 
     }
 }
 
-void DesignFile::write(const QString& path, const DesignSnapshot& design,
-                       const NumberText& numbers) {
+void DesignFile::write(const QString& path, const DesignInputs& design, const NumberText& numbers) {
     const auto failure = [&path](const QString& reason) {
         return DesignFileError(DesignFileError::Action::Save, path, reason);
     };

@@ -5,7 +5,7 @@
 #include "base/NumberText.h"
 #include "design/DesignFileError.h"
 #include "design/DesignFileMembers.h"
-#include "design/DesignSnapshot.h"
+#include "design/DesignInputs.h"
 
 #include <QByteArray>
 #include <QString>
@@ -39,19 +39,19 @@ public:
     // The document for a design. Throws DesignFileError (without a path) for a snapshot that no
     // window could hold, e.g. a display label that holds no number. members is the table that
     // the document is written by; the design file's own unless a test gives another.
-    static QByteArray toJson(const DesignSnapshot& design, const NumberText& numbers,
+    static QByteArray toJson(const DesignInputs& design, const NumberText& numbers,
                              std::span<const DesignFileMember> members = designFileMembers());
     // The design of a document, with the edit boxes' texts in the separator of numbers. Throws
     // DesignFileError (without a path) naming the first fault found: a document that is not
     // UTF-8, not JSON, not a design, of a later version, or holding what no window could hold.
-    static DesignSnapshot fromJson(const QByteArray& document, const NumberText& numbers,
-                                   std::span<const DesignFileMember> members = designFileMembers());
+    static DesignInputs fromJson(const QByteArray& document, const NumberText& numbers,
+                                 std::span<const DesignFileMember> members = designFileMembers());
 
     // Opens the design file at path. Throws DesignFileError naming the path for a file that is
     // missing, no regular file, larger than kMaxFileSize, unreadable, or not a valid design.
-    static DesignSnapshot read(const QString& path, const NumberText& numbers);
+    static DesignInputs read(const QString& path, const NumberText& numbers);
     // Saves the design at path, atomically: either the whole new file is in place or the file
     // that was there is left as it was. Throws DesignFileError with the path and the system's
     // reason.
-    static void write(const QString& path, const DesignSnapshot& design, const NumberText& numbers);
+    static void write(const QString& path, const DesignInputs& design, const NumberText& numbers);
 };

@@ -1,11 +1,9 @@
 // The table of the design file's members, version 2.
 #include "design/DesignFileMembers.h"
 
-#include "base/NumberText.h"
 #include "design/MeasuredSoilItems.h"
 #include "tables/ListItems.h"
 #include "tables/NormalizedResistanceTable.h"
-#include "tables/SoilTable.h"
 #include "tables/UtilizationTable.h"
 
 #include <array>
@@ -17,23 +15,15 @@ using enum DesignFileMember::Characters;
 using enum DesignFileMember::Presence;
 
 // The table's soils, then the item of an applied measured soil.
-template <bool Upper> QStringList soilItems(const DesignSnapshot& s) {
-    QStringList items;
-    for (const Soil& soil : kSoils)
-        items << QString::fromUtf16(soil.item);
-    if (s.wizard.measuredSoil) {
-        const MeasuredSoilItems measured =
-            measuredSoilItems(*s.wizard.measuredSoil, NumberText(QChar(u',')));
-        items << (Upper ? measured.upperText : measured.lowerText);
-    }
-    return items;
+template <bool Upper> QStringList soilItems(const DesignInputs& s) {
+    return soilListItems(s.wizard.measuredSoil, Upper);
 }
 
-QStringList arrangementItems(const DesignSnapshot&) {
+QStringList arrangementItems(const DesignInputs&) {
     return itemList(kArrangementItems);
 }
 
-QStringList materialItems(const DesignSnapshot&) {
+QStringList materialItems(const DesignInputs&) {
     return itemList(kMaterialItems);
 }
 
@@ -50,7 +40,7 @@ std::vector<std::vector<double>> normalizedResistanceCells() {
 
 // A member that a later release adds is Optional: a file without it opens with the member as
 // the program starts, and the member is written only when it holds something else, so that files
-// without it stay as they were. Adding one takes its field in DesignSnapshot and one row here, in
+// without it stay as they were. Adding one takes its field in DesignInputs and one row here, in
 // the place where it is to stand in the file; a new group makes a new object of the document.
 // Keys are never renamed or taken away within a version: that takes a new version, and a step of
 // DesignFileMigration that brings the files of this one up to it.
@@ -83,19 +73,18 @@ const M kMembers[] = {
     {"wizard", "electrodesNextEnabled", Required, M::Flag{inWizard<&WizardState::button3Enabled>}},
     {"wizard", "page", Required, M::Whole{inWizard<&WizardState::page>, 0, 2}},
     {"dialogs", "utilizationVerticalRowDialog", Required,
-     M::TwoListDialog{inSnapshot<&DesignSnapshot::Form2>, utilizationCells<kVerticalRowTable>}},
+     M::TwoListDialog{inDesign<&DesignInputs::Form2>, utilizationCells<kVerticalRowTable>}},
     {"dialogs", "utilizationStripRowDialog", Required,
-     M::TwoListDialog{inSnapshot<&DesignSnapshot::Form3>, utilizationCells<kStripRowTable>}},
+     M::TwoListDialog{inDesign<&DesignInputs::Form3>, utilizationCells<kStripRowTable>}},
     {"dialogs", "utilizationVerticalContourDialog", Required,
-     M::TwoListDialog{inSnapshot<&DesignSnapshot::Form4>, utilizationCells<kVerticalContourTable>}},
+     M::TwoListDialog{inDesign<&DesignInputs::Form4>, utilizationCells<kVerticalContourTable>}},
     {"dialogs", "utilizationStripContourDialog", Required,
-     M::TwoListDialog{inSnapshot<&DesignSnapshot::Form5>, utilizationCells<kStripContourTable>}},
+     M::TwoListDialog{inDesign<&DesignInputs::Form5>, utilizationCells<kStripContourTable>}},
     {"dialogs", "normalizedResistanceDialog", Required,
-     M::TwoListDialog{inSnapshot<&DesignSnapshot::Form6>, normalizedResistanceCells}},
-    {"dialogs", "climaticDialog", Required,
-     M::ZoneDialog{inSnapshot<&DesignSnapshot::Form7>, true}},
+     M::TwoListDialog{inDesign<&DesignInputs::Form6>, normalizedResistanceCells}},
+    {"dialogs", "climaticDialog", Required, M::ZoneDialog{inDesign<&DesignInputs::Form7>, true}},
     {"dialogs", "horizontalClimaticDialog", Required,
-     M::ZoneDialog{inSnapshot<&DesignSnapshot::Form8>, false}},
+     M::ZoneDialog{inDesign<&DesignInputs::Form8>, false}},
     {"scheme", "angleWallThickness", Optional,
      M::Whole{inScheme<&SteelThickness::angleWallMm>, SteelThickness::kThinnestMm,
               SteelThickness::kThickestMm}},
@@ -103,7 +92,7 @@ const M kMembers[] = {
      M::Whole{inScheme<&SteelThickness::stripThicknessMm>, SteelThickness::kThinnestMm,
               SteelThickness::kThickestMm}},
     {"soilMeasurements", "readingsWindow", Optional,
-     M::SoilReadingsWindow{inSnapshot<&DesignSnapshot::soilMeasurements>}},
+     M::SoilReadingsWindow{inDesign<&DesignInputs::soilMeasurements>}},
     {"soilMeasurements", "appliedSoil", Optional,
      M::AppliedSoil{inWizard<&WizardState::measuredSoil>}},
 };

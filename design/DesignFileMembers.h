@@ -2,7 +2,7 @@
 // its kind and what its kind checks. Writing, reading and checking a design go by this table.
 #pragma once
 
-#include "design/DesignSnapshot.h"
+#include "design/DesignInputs.h"
 
 #include <QStringList>
 #include <cstdint>
@@ -11,8 +11,8 @@
 #include <vector>
 
 struct DesignFileMember {
-    // Where the value of a member lives in the snapshot (see inWizard and inSnapshot below).
-    template <class T> using At = T& (*)(DesignSnapshot&);
+    // Where the value of a member lives in the snapshot (see inWizard and inDesign below).
+    template <class T> using At = T& (*)(DesignInputs&);
 
     enum class Characters { Digits, Decimal };
     enum class Presence { Required, Optional };
@@ -23,7 +23,7 @@ struct DesignFileMember {
     // soil end the soil lists).
     struct ListBox {
         At<ListBoxState> at;
-        QStringList (*items)(const DesignSnapshot&);
+        QStringList (*items)(const DesignInputs&);
     };
     // An edit box's text as typed; only the characters that the box takes. The texts of decimal
     // boxes are kept in the file's notation of separators (see DesignFile.h).
@@ -76,13 +76,13 @@ struct DesignFileMember {
 
 // Accessors for DesignFileMember::At: a member of the wizard, of the scheme window, or of the
 // snapshot itself.
-template <auto Member> auto& inWizard(DesignSnapshot& s) {
+template <auto Member> auto& inWizard(DesignInputs& s) {
     return s.wizard.*Member;
 }
-template <auto Member> auto& inScheme(DesignSnapshot& s) {
+template <auto Member> auto& inScheme(DesignInputs& s) {
     return s.scheme.*Member;
 }
-template <auto Member> auto& inSnapshot(DesignSnapshot& s) {
+template <auto Member> auto& inDesign(DesignInputs& s) {
     return s.*Member;
 }
 

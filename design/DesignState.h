@@ -60,4 +60,6 @@ struct DesignState {
     std::optional<double> CheckStripInGroupResistance;  // Rh' = Rh / ηh of that strip, Ohm
     std::optional<double> CheckVerticalGroupResistance; // Rv / (Nr·ηv), Rv for one, Ohm
     std::optional<double> CheckInstallationResistance;  // R of the whole installation, Ohm
+
+    bool operator==(const DesignState&) const = default;
 };

@@ -2,6 +2,7 @@
 #include "design/MeasuredSoilItems.h"
 
 #include "base/NumberText.h"
+#include "tables/SoilTable.h"
 
 #include <cmath>
 
@@ -32,4 +33,29 @@ MeasuredSoilItems measuredSoilItems(const MeasuredSoil& soil, const NumberText& 
     if (twoLayer)
         items.thicknessText = numbers.general(threeDigits(soil.thickness));
     return items;
+}
+
+QStringList soilListItems(const std::optional<MeasuredSoil>& measured, bool upper) {
+    QStringList items;
+    for (const Soil& soil : kSoils)
+        items << QString::fromUtf16(soil.item);
+    if (measured) {
+        const MeasuredSoilItems m = measuredSoilItems(*measured, NumberText(QChar(u',')));
+        items << (upper ? m.upperText : m.lowerText);
+    }
+    return items;
+}
+
+bool isMeasuredSoilItem(int position) {
+    return position == kMeasuredSoilPosition;
+}
+
+void applyMeasuredSoil(DesignInputs& design, const MeasuredSoil& soil, const NumberText& numbers) {
+    const MeasuredSoilItems items = measuredSoilItems(soil, numbers);
+    WizardState& w = design.wizard;
+    w.measuredSoil = soil;
+    w.upperSoil = {kMeasuredSoilPosition, items.upperText};
+    w.lowerSoil = {kMeasuredSoilPosition, items.lowerText};
+    if (!items.thicknessText.isEmpty())
+        w.Edit5 = items.thicknessText;
 }

@@ -2,49 +2,49 @@
 #include "dialogs/ClimaticDialog.h"
 
 #include "base/NumberText.h"
+#include "tables/ClimaticPick.h"
 #include "tables/ListItems.h"
 #include "widgets/Windows.h"
 
 #include <QComboBox>
 #include <QPushButton>
 
-TForm7::TForm7(const NumberText& numbers, QWidget* parent)
+TForm7::TForm7(Design& design, const NumberText& numbers, QWidget* parent)
     : ClimaticZoneDialog(
-          QStringLiteral("TForm7"),
+          design, &DesignInputs::Form7, QStringLiteral("TForm7"),
           QStringLiteral("Выбор климатического коэффициента для вертикальных электродов"), 363,
           QStringLiteral("Климатический коэффициент для вертикальных электродов"), {312, 328},
           parent),
       m_numbers(numbers) {
     addCaption(this, "Label24", QStringLiteral("Тип применяемых заземляющих электродов"), {8, 288});
     m_type = addList(this, "ComboBox1", itemList(kElectrodeTypeItems), {344, 288}, 385);
+    connect(m_type, &QComboBox::currentTextChanged, this, [this](const QString& text) {
+        editDesign([&](DesignInputs& d) { d.Form7.typeText = text; });
+    });
+    followDesign();
+}
+
+void TForm7::showDesign() {
+    ClimaticZoneDialog::showDesign();
+    if (m_type->currentText() != remembered().typeText)
+        showText(m_type, remembered().typeText);
 }
 
 void TForm7::FormMouseMove() {
-    if (!m_type->currentText().isEmpty() && anyZoneSelected())
-        m_ok->setEnabled(true);
+    if (!remembered().typeText.isEmpty() && remembered().selectedZone)
+        enableOk();
 }
 
 void TForm7::BitBtn1Click() {
-    const ClimaticPick::Coefficients c = m_pick.confirm(selectedZones(), pickedPosition(m_type));
-    emit coefficientsChosen(m_numbers.general(c.vertical), m_numbers.general(c.horizontal));
+    ClimaticPick pick;
+    pick.restore(remembered().rememberedZone, remembered().vertical);
+    const ClimaticPick::Coefficients c = pick.confirm(selectedZones(), pickedPosition(m_type));
+    handOver([&](ZoneDialogState& state, WizardState& wizard) {
+        state.rememberedZone = pick.zone();
+        state.vertical = pick.vertical();
+        state.horizontal = pick.current().horizontal;
+        wizard.Label29 = m_numbers.general(c.vertical);
+        wizard.Label28 = m_numbers.general(c.horizontal);
+    });
     hide();
-}
-
-ZoneDialogState TForm7::dialogState() const {
-    ZoneDialogState state;
-    state.selectedZone = selectedZone();
-    state.typeText = m_type->currentText();
-    state.rememberedZone = m_pick.zone();
-    state.vertical = m_pick.vertical();
-    state.horizontal = m_pick.current().horizontal;
-    state.okEnabled = m_ok->isEnabled();
-    return state;
-}
-
-void TForm7::restoreDialogState(const ZoneDialogState& state) {
-    selectZone(state.selectedZone);
-    showText(m_type, state.typeText);
-    m_pick.restore(state.rememberedZone, state.vertical);
-    if (state.okEnabled)
-        m_ok->setEnabled(true);
 }

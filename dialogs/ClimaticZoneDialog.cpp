@@ -4,9 +4,11 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 // The climatic features that tell the zones apart; shown only, never computed with.
@@ -38,10 +40,11 @@ constexpr int kFirstRowTop = 40; // the first feature row, from the box top
 constexpr int kRowStep = 32;
 } // namespace
 
-ClimaticZoneDialog::ClimaticZoneDialog(const QString& name, const QString& title, int clientHeight,
+ClimaticZoneDialog::ClimaticZoneDialog(Design& design, Remembered remembered, const QString& name,
+                                       const QString& title, int clientHeight,
                                        const QString& heading, QPoint okAt, QWidget* parent)
-    : ReferenceDialog(name, title, {737, clientHeight}, true, okAt, parent),
-      m_panel(new QFrame(this)) {
+    : ReferenceDialog(design, name, title, {737, clientHeight}, true, okAt, parent),
+      m_panel(new QFrame(this)), m_remembered(remembered) {
     addHeading(heading);
     addCaption(this, "Label5", QStringLiteral("Климатические зоны"), {512, 48});
     addCaption(this, "Label2", QStringLiteral("Климатические признаки зон"), {8, 80});
@@ -80,7 +83,28 @@ ClimaticZoneDialog::ClimaticZoneDialog(const QString& name, const QString& title
         // over it is no move over the panel or the form.
         button->setAttribute(Qt::WA_NoMousePropagation);
         m_zones[zone] = button;
+        connect(button, &QRadioButton::toggled, this, [this] {
+            editDesign(
+                [this](DesignInputs& d) { (d.*m_remembered).selectedZone = selectedZone(); });
+        });
     }
+}
+
+void ClimaticZoneDialog::showDesign() {
+    const ZoneDialogState& state = remembered();
+    if (selectedZone() != state.selectedZone)
+        selectZone(state.selectedZone);
+    if (state.okEnabled)
+        m_ok->setEnabled(true);
+}
+
+void ClimaticZoneDialog::handOver(
+    const std::function<void(ZoneDialogState&, WizardState&)>& change) {
+    editDesign([&](DesignInputs& d) { change(d.*m_remembered, d.wizard); });
+}
+
+void ClimaticZoneDialog::enableOk() {
+    editDesign([this](DesignInputs& d) { (d.*m_remembered).okEnabled = true; });
 }
 
 std::array<bool, 4> ClimaticZoneDialog::selectedZones() const {
@@ -106,8 +130,4 @@ void ClimaticZoneDialog::selectZone(std::optional<int> zone) {
         button->setChecked(zone == static_cast<int>(i));
         button->setAutoExclusive(true);
     }
-}
-
-bool ClimaticZoneDialog::anyZoneSelected() const {
-    return std::ranges::any_of(m_zones, [](const QRadioButton* b) { return b->isChecked(); });
 }

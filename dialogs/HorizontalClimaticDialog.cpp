@@ -2,13 +2,15 @@
 #include "dialogs/HorizontalClimaticDialog.h"
 
 #include "base/NumberText.h"
+#include "tables/HorizontalClimaticPick.h"
 
 #include <QEvent>
 #include <QFrame>
 #include <QPushButton>
 
-TForm8::TForm8(const NumberText& numbers, QWidget* parent)
-    : ClimaticZoneDialog(QStringLiteral("TForm8"), QStringLiteral("Form8"), 314,
+TForm8::TForm8(Design& design, const NumberText& numbers, QWidget* parent)
+    : ClimaticZoneDialog(design, &DesignInputs::Form8, QStringLiteral("TForm8"),
+                         QStringLiteral("Form8"), 314,
                          QStringLiteral("Климатический коэффициент для горизонтальных электродов"),
                          {312, 280}, parent),
       m_numbers(numbers) {
@@ -16,6 +18,7 @@ TForm8::TForm8(const NumberText& numbers, QWidget* parent)
     setMouseTracking(false);
     m_panel->setMouseTracking(true);
     m_panel->installEventFilter(this);
+    followDesign();
 }
 
 bool TForm8::eventFilter(QObject* watched, QEvent* event) {
@@ -27,27 +30,18 @@ bool TForm8::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm8::Panel1MouseMove() {
-    if (anyZoneSelected())
-        m_ok->setEnabled(true);
+    if (remembered().selectedZone)
+        enableOk();
 }
 
 void TForm8::BitBtn1Click() {
-    emit valueChosen(m_numbers.general(m_pick.confirm(selectedZones())));
+    HorizontalClimaticPick pick;
+    pick.restore(remembered().rememberedZone);
+    const double horizontal = pick.confirm(selectedZones());
+    handOver([&](ZoneDialogState& state, WizardState& wizard) {
+        state.rememberedZone = pick.zone();
+        state.horizontal = pick.horizontal();
+        wizard.Label28 = m_numbers.general(horizontal);
+    });
     hide();
-}
-
-ZoneDialogState TForm8::dialogState() const {
-    ZoneDialogState state;
-    state.selectedZone = selectedZone();
-    state.rememberedZone = m_pick.zone();
-    state.horizontal = m_pick.horizontal();
-    state.okEnabled = m_ok->isEnabled();
-    return state;
-}
-
-void TForm8::restoreDialogState(const ZoneDialogState& state) {
-    selectZone(state.selectedZone);
-    m_pick.restore(state.rememberedZone);
-    if (state.okEnabled)
-        m_ok->setEnabled(true);
 }

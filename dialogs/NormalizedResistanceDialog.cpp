@@ -4,11 +4,12 @@
 #include "base/NumberText.h"
 #include "tables/ListItems.h"
 #include "tables/NormalizedResistanceTable.h"
+#include "tables/RememberedPick.h"
 #include "widgets/Windows.h"
 
 #include <cmath>
 
-TForm6::TForm6(const NumberText& numbers, QWidget* parent)
+TForm6::TForm6(Design& design, const NumberText& numbers, QWidget* parent)
     : TwoListDialog(
           {
               .name = QStringLiteral("TForm6"),
@@ -28,30 +29,25 @@ TForm6::TForm6(const NumberText& numbers, QWidget* parent)
               .secondLeft = 552,
               .secondWidth = 129,
           },
-          parent),
-      m_pick(kNormalizedResistances), m_numbers(numbers) {}
+          design, &DesignInputs::Form6, &WizardState::Label27, parent),
+      m_numbers(numbers) {}
 
 void TForm6::BitBtn1Click() {
-    const std::int32_t resistance =
-        m_pick.confirm(pickedPosition(m_first), pickedPosition(m_second));
-    if (resistance <= 0)
+    // Whole ohms; a remembered value that is no whole number of the table's range is taken as
+    // none.
+    const double kept = remembered().value;
+    const bool whole = kept >= 0.0 && kept <= 1e9 && std::trunc(kept) == kept;
+    RememberedPick<std::int32_t> pick(kNormalizedResistances);
+    pick.restore(remembered().rememberedRow, whole ? static_cast<std::int32_t>(kept) : 0);
+    const std::int32_t resistance = pick.confirm(pickedPosition(m_first), pickedPosition(m_second));
+    if (resistance <= 0) {
+        editDesign([&](DesignInputs& d) {
+            d.Form6.rememberedRow = pick.rememberedRow();
+            d.Form6.value = static_cast<double>(pick.value());
+        });
         return;
-    emit valueChosen(m_numbers.general(static_cast<double>(resistance)));
+    }
+    handOver(pick.rememberedRow(), static_cast<double>(pick.value()),
+             m_numbers.general(static_cast<double>(resistance)));
     hide();
-}
-
-TwoListDialogState TForm6::dialogState() const {
-    TwoListDialogState state;
-    saveLists(state);
-    state.rememberedRow = m_pick.rememberedRow();
-    state.value = static_cast<double>(m_pick.value());
-    return state;
-}
-
-void TForm6::restoreDialogState(const TwoListDialogState& state) {
-    restoreLists(state);
-    // Whole ohms; a value that is no whole number of the table's range is taken as none.
-    const bool whole =
-        state.value >= 0.0 && state.value <= 1e9 && std::trunc(state.value) == state.value;
-    m_pick.restore(state.rememberedRow, whole ? static_cast<std::int32_t>(state.value) : 0);
 }

@@ -2,9 +2,6 @@
 #pragma once
 
 #include "dialogs/TwoListDialog.h"
-#include "tables/RememberedPick.h"
-
-#include <cstdint>
 
 class NumberText;
 
@@ -12,20 +9,13 @@ class TForm6 : public TwoListDialog {
     Q_OBJECT
 public:
     // Its resistance goes to the main window's Label27.
-    TForm6(const NumberText& numbers, QWidget* parent = nullptr);
+    TForm6(Design& design, const NumberText& numbers, QWidget* parent = nullptr);
 
     // Hands out the resistance of the picked kind and voltage, falling back on the remembered
     // kind and resistance, and hides the dialog; a resistance that is not positive hands out
     // nothing and leaves the dialog open.
     void BitBtn1Click() override;
 
-    const RememberedPick<std::int32_t>& pick() const { return m_pick; }
-
-    // The lists, the remembered kind and resistance (whole ohms) and OK, and back.
-    TwoListDialogState dialogState() const;
-    void restoreDialogState(const TwoListDialogState& state);
-
 private:
-    RememberedPick<std::int32_t> m_pick;
     const NumberText& m_numbers;
 };

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QStyle>
 
 namespace {
@@ -30,9 +31,9 @@ QIcon okGlyph() {
 }
 } // namespace
 
-ReferenceDialog::ReferenceDialog(const QString& name, const QString& title, QSize client,
-                                 bool fixedSize, QPoint okAt, QWidget* parent)
-    : QWidget(parent, dialogWithoutTitleButtons()), m_ok(new QPushButton(this)) {
+ReferenceDialog::ReferenceDialog(Design& design, const QString& name, const QString& title,
+                                 QSize client, bool fixedSize, QPoint okAt, QWidget* parent)
+    : QWidget(parent, dialogWithoutTitleButtons()), m_design(design), m_ok(new QPushButton(this)) {
     setObjectName(name);
     setWindowTitle(title);
     setFont(QFont(kFamily, 8));
@@ -51,6 +52,20 @@ ReferenceDialog::ReferenceDialog(const QString& name, const QString& title, QSiz
     m_ok->setEnabled(false);
     passMovesWhileDisabled(m_ok);
     connect(m_ok, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    connect(&m_design, &Design::changed, this, [this](Design::Parts parts) {
+        if (parts & Design::Part::Dialogs)
+            followDesign();
+    });
+}
+
+void ReferenceDialog::editDesign(const std::function<void(DesignInputs&)>& change) {
+    if (!m_showing)
+        m_design.edit(change);
+}
+
+void ReferenceDialog::followDesign() {
+    const QScopedValueRollback showing(m_showing, true);
+    showDesign();
 }
 
 QFont ReferenceDialog::captionFont(int pointSize) {

@@ -2,12 +2,15 @@
 // button that is the only way out, and the parts the dialogs are built from.
 #pragma once
 
+#include "design/Design.h"
+
 #include <QFont>
 #include <QPoint>
 #include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -16,10 +19,10 @@ class QPushButton;
 class ReferenceDialog : public QWidget {
     Q_OBJECT
 public:
-    // client: the size of the client area; fixedSize: whether the border is fixed; okAt: the
-    // place of BitBtn1.
-    ReferenceDialog(const QString& name, const QString& title, QSize client, bool fixedSize,
-                    QPoint okAt, QWidget* parent);
+    // design: what the dialog remembers and where it hands its value over; client: the size of
+    // the client area; fixedSize: whether the border is fixed; okAt: the place of BitBtn1.
+    ReferenceDialog(Design& design, const QString& name, const QString& title, QSize client,
+                    bool fixedSize, QPoint okAt, QWidget* parent);
 
     QPushButton* okButton() const { return m_ok; }
 
@@ -41,9 +44,21 @@ protected:
     // The dialog's heading across the whole width at the top.
     QLabel* addHeading(const QString& text);
 
+    // What the engineer picks goes into the design; nothing while the dialog is being set to what
+    // the design holds.
+    void editDesign(const std::function<void(DesignInputs&)>& change);
+    // Sets the controls to what the design holds for the dialog; OK only ever becomes enabled.
+    virtual void showDesign() = 0;
+    // Runs showDesign, with the controls' own edits held back meanwhile.
+    void followDesign();
+
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
+    Design& m_design;
     QPushButton* m_ok;
+
+private:
+    bool m_showing = false;
 };

@@ -17,6 +17,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -35,11 +36,12 @@ QSpinBox* thicknessBox(const char* name, int value, QWidget* parent) {
 
 } // namespace
 
-SchemeWindow::SchemeWindow(const NumberText& numbers, MessageSink& sink, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_numbers(numbers), m_sink(sink),
+SchemeWindow::SchemeWindow(Design& design, const NumberText& numbers, MessageSink& sink,
+                           QWidget* parent)
+    : QWidget(parent, Qt::Window), m_design(design), m_numbers(numbers), m_sink(sink),
       m_fileDialog(std::make_unique<SystemSchemeFileDialog>()),
-      m_angleWall(thicknessBox("AngleWall", State{}.angleWallMm, this)),
-      m_stripThickness(thicknessBox("StripThickness", State{}.stripThicknessMm, this)),
+      m_angleWall(thicknessBox("AngleWall", SteelThickness{}.angleWallMm, this)),
+      m_stripThickness(thicknessBox("StripThickness", SteelThickness{}.stripThicknessMm, this)),
       m_save(new QPushButton(QStringLiteral("Сохранить…"), this)),
       m_empty(new QLabel(QStringLiteral("Схема и ведомость материалов появятся после расчёта: "
                                         "нажмите «Далее>>» на странице заземлителей."),
@@ -97,13 +99,19 @@ SchemeWindow::SchemeWindow(const NumberText& numbers, MessageSink& sink, QWidget
     layout->addWidget(m_tabs, 1);
 
     const auto edited = [this] {
-        refresh();
-        if (!m_restoring)
-            emit stateEdited();
+        if (m_showing)
+            return;
+        m_design.edit([this](DesignInputs& d) {
+            d.scheme = {m_angleWall->value(), m_stripThickness->value()};
+        });
     };
     connect(m_angleWall, &QSpinBox::valueChanged, this, edited);
     connect(m_stripThickness, &QSpinBox::valueChanged, this, edited);
     connect(m_save, &QPushButton::clicked, this, [this] { saveScheme(); });
+    connect(&m_design, &Design::changed, this, [this](Design::Parts parts) {
+        if (parts & (Design::Part::Scheme | Design::Part::Results))
+            refresh();
+    });
     refresh();
 }
 
@@ -113,39 +121,23 @@ void SchemeWindow::setFileDialog(std::unique_ptr<SaveFileDialog> dialog) {
     m_fileDialog = std::move(dialog);
 }
 
-void SchemeWindow::showDesign(const DesignState& state) {
-    m_design = state;
-    refresh();
-}
-
-void SchemeWindow::clearDesign() {
-    m_design.reset();
-    refresh();
-}
-
-SchemeWindow::State SchemeWindow::dialogState() const {
-    return {m_angleWall->value(), m_stripThickness->value()};
-}
-
-void SchemeWindow::restoreDialogState(const State& state) {
-    m_restoring = true;
-    m_angleWall->setValue(state.angleWallMm);
-    m_stripThickness->setValue(state.stripThicknessMm);
-    m_restoring = false;
-    refresh();
-}
-
 void SchemeWindow::refresh() {
-    m_empty->setVisible(!m_design);
-    m_tabs->setVisible(m_design.has_value());
-    m_save->setEnabled(m_design.has_value());
-    if (!m_design) {
+    {
+        const QScopedValueRollback showing(m_showing, true);
+        m_angleWall->setValue(thickness().angleWallMm);
+        m_stripThickness->setValue(thickness().stripThicknessMm);
+    }
+    const std::optional<DesignState>& results = m_design.results();
+    m_empty->setVisible(!results);
+    m_tabs->setVisible(results.has_value());
+    m_save->setEnabled(results.has_value());
+    if (!results) {
         m_view->setDrawing(std::nullopt);
         fillBill(BillOfMaterials{});
         return;
     }
-    m_view->setDrawing(SchemeDrawing(*m_design, dialogState(), m_numbers));
-    fillBill(billOfMaterials(*m_design, dialogState()));
+    m_view->setDrawing(SchemeDrawing(*results, thickness(), m_numbers));
+    fillBill(billOfMaterials(*results, thickness()));
 }
 
 void SchemeWindow::fillBill(const BillOfMaterials& bill) {
@@ -171,7 +163,8 @@ void SchemeWindow::fillBill(const BillOfMaterials& bill) {
 }
 
 bool SchemeWindow::saveScheme() {
-    if (!m_design || !m_fileDialog)
+    const std::optional<DesignState>& results = m_design.results();
+    if (!results || !m_fileDialog)
         return false;
     const QString start =
         !m_lastFile.isEmpty()
@@ -187,8 +180,7 @@ bool SchemeWindow::saveScheme() {
                              .arg(QFileInfo(path).fileName()));
         return false;
     }
-    const QByteArray bytes =
-        schemeFile(SchemeDrawing(*m_design, dialogState(), m_numbers), *format);
+    const QByteArray bytes = schemeFile(SchemeDrawing(*results, thickness(), m_numbers), *format);
     if (const QString reason = SmallFile::write(path, bytes); !reason.isEmpty()) {
         m_sink.showError(QStringLiteral("Не удалось сохранить файл «%1»: %2").arg(path, reason));
         return false;

@@ -4,7 +4,7 @@
 
 #include "base/NumberText.h"
 #include "calc/BillOfMaterials.h"
-#include "design/DesignState.h"
+#include "design/Design.h"
 
 #include <QWidget>
 #include <memory>
@@ -22,43 +22,30 @@ class SchemeView;
 class SchemeWindow : public QWidget {
     Q_OBJECT
 public:
-    // What the window keeps of a design: the angle's wall δ and the strip's thickness δп.
-    using State = SteelThickness;
-
-    SchemeWindow(const NumberText& numbers, MessageSink& sink, QWidget* parent = nullptr);
+    // Shows the results of design as page 3 shows them, and edits its steel thicknesses.
+    SchemeWindow(Design& design, const NumberText& numbers, MessageSink& sink,
+                 QWidget* parent = nullptr);
     ~SchemeWindow() override;
 
     // Replaces the system's file dialog (tests).
     void setFileDialog(std::unique_ptr<SaveFileDialog> dialog);
 
-    // Draws and counts the design as calculated; the window keeps a copy.
-    void showDesign(const DesignState& state);
-    // Back to the sentence shown before the first calculation.
-    void clearDesign();
-    bool hasDesign() const { return m_design.has_value(); }
-
-    State dialogState() const;
-    // Puts δ and δп into the inputs and redraws, without reporting an edit.
-    void restoreDialogState(const State& state);
-
     // Asks for a file and saves the scheme into it (SVG, PNG or PDF by its extension); returns
     // whether it was saved. The button "Сохранить…" does this.
     bool saveScheme();
 
-signals:
-    // The engineer changed δ or δп.
-    void stateEdited();
-
 private:
+    // The inputs, the drawing and the bill as the design holds them.
     void refresh();
     void fillBill(const BillOfMaterials& bill);
+    SteelThickness thickness() const { return m_design.inputs().scheme; }
 
+    Design& m_design;
     const NumberText& m_numbers;
     MessageSink& m_sink;
     std::unique_ptr<SaveFileDialog> m_fileDialog;
-    std::optional<DesignState> m_design;
     QString m_lastFile;
-    bool m_restoring = false;
+    bool m_showing = false;
 
     QSpinBox* m_angleWall;
     QSpinBox* m_stripThickness;

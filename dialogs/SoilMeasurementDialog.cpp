@@ -5,8 +5,8 @@
 #include "base/Messages.h"
 #include "base/NumberText.h"
 #include "base/SmallFile.h"
-#include "calc/ReadingsError.h"
 #include "calc/WennerReadings.h"
+#include "design/MeasuredSoilItems.h"
 #include "dialogs/SoilFileDialogs.h"
 #include "dialogs/SoilPlot.h"
 #include "widgets/KeyFilter.h"
@@ -24,10 +24,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -76,10 +78,11 @@ QString cellText(const QTableWidget* table, int row, int column) {
 
 } // namespace
 
-SoilMeasurementDialog::SoilMeasurementDialog(const NumberText& numbers, MessageSink& sink,
-                                             SoilFileDialogs& files, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_numbers(numbers), m_sink(sink), m_files(files),
-      m_keys(new KeyFilter(this)), m_table(new QTableWidget(0, 3, this)),
+SoilMeasurementDialog::SoilMeasurementDialog(Design& design, const NumberText& numbers,
+                                             MessageSink& sink, SoilFileDialogs& files,
+                                             QWidget* parent)
+    : QWidget(parent, Qt::Window), m_design(design), m_numbers(numbers), m_sink(sink),
+      m_files(files), m_keys(new KeyFilter(this)), m_table(new QTableWidget(0, 3, this)),
       m_addRow(namedButton(QStringLiteral("Добавить строку"), "addRowButton", this)),
       m_removeRow(namedButton(QStringLiteral("Удалить строку"), "removeRowButton", this)),
       m_problem(new QLabel(this)),
@@ -136,6 +139,11 @@ SoilMeasurementDialog::SoilMeasurementDialog(const NumberText& numbers, MessageS
     resize(1000, 640);
 
     setRows(QList<ReadingRowTexts>(kFirstRows));
+    connect(&m_design, &Design::changed, this, [this](Design::Parts parts) {
+        if (parts & Design::Part::SoilReadings)
+            showDesign();
+    });
+    showDesign();
 }
 
 void SoilMeasurementDialog::setUpTable() {
@@ -158,7 +166,7 @@ void SoilMeasurementDialog::setUpTable() {
     connect(m_table, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         if (item->column() != ApparentColumn) {
             refresh();
-            emit stateEdited();
+            edited();
         }
     });
 }
@@ -178,11 +186,9 @@ QGroupBox* SoilMeasurementDialog::modelChoice() {
     // Only a pick of the engineer's is remembered; the window's own choice is not.
     connect(models, &QButtonGroup::buttonClicked, this, [this](QAbstractButton* b) {
         const SoilModel chosen = b == m_twoLayer ? SoilModel::TwoLayer : SoilModel::Uniform;
-        const bool changed = m_chosen != chosen;
-        m_chosen = chosen;
+        if (!m_showing)
+            m_design.edit([&](DesignInputs& d) { d.soilMeasurements.chosen = chosen; });
         showResults();
-        if (changed)
-            emit stateEdited();
     });
     auto* layout = new QGridLayout(box);
     layout->addWidget(m_uniform, 0, 0, Qt::AlignTop);
@@ -199,10 +205,6 @@ SoilMeasurementDialog::~SoilMeasurementDialog() {
     disconnect(m_table, nullptr, this, nullptr);
 }
 
-std::vector<WennerReading> SoilMeasurementDialog::readings() const {
-    return m_readings;
-}
-
 void SoilMeasurementDialog::setReadings(const std::vector<WennerReading>& readings) {
     QList<ReadingRowTexts> rows;
     for (const WennerReading& r : readings)
@@ -211,19 +213,34 @@ void SoilMeasurementDialog::setReadings(const std::vector<WennerReading>& readin
 }
 
 SoilMeasurementState SoilMeasurementDialog::state() const {
-    return {.rows = rows(), .chosen = m_chosen};
+    SoilMeasurementState state{.rows = rows(), .chosen = m_design.inputs().soilMeasurements.chosen};
+    if (std::ranges::all_of(state.rows, [](const ReadingRowTexts& r) {
+            return r.spacing.isEmpty() && r.resistance.isEmpty();
+        }))
+        state.rows.clear();
+    return state;
 }
 
-void SoilMeasurementDialog::restoreState(const SoilMeasurementState& state) {
-    m_chosen = state.chosen;
-    setRows(state.rows);
+void SoilMeasurementDialog::edited() {
+    if (!m_showing)
+        m_design.edit([this](DesignInputs& d) { d.soilMeasurements = state(); });
+}
+
+void SoilMeasurementDialog::showDesign() {
+    const SoilMeasurementState& kept = m_design.inputs().soilMeasurements;
+    const QScopedValueRollback showing(m_showing, true);
+    if (state().rows != kept.rows)
+        setRows(kept.rows.isEmpty() ? QList<ReadingRowTexts>(kFirstRows) : kept.rows);
+    else
+        showResults();
 }
 
 SoilModel SoilMeasurementDialog::model() const {
+    const std::optional<SoilModel>& chosen = m_design.inputs().soilMeasurements.chosen;
     if (!m_fit)
-        return m_chosen.value_or(SoilModel::Uniform);
-    if (m_chosen == SoilModel::Uniform || (m_chosen == SoilModel::TwoLayer && m_fit->twoLayer))
-        return *m_chosen;
+        return chosen.value_or(SoilModel::Uniform);
+    if (chosen == SoilModel::Uniform || (chosen == SoilModel::TwoLayer && m_fit->twoLayer))
+        return *chosen;
     return m_fit->proposed;
 }
 
@@ -255,7 +272,7 @@ void SoilMeasurementDialog::addRow() {
     m_table->insertRow(m_table->rowCount());
     m_table->setCurrentCell(m_table->rowCount() - 1, SpacingColumn);
     refresh();
-    emit stateEdited();
+    edited();
 }
 
 void SoilMeasurementDialog::removeRow() {
@@ -264,14 +281,14 @@ void SoilMeasurementDialog::removeRow() {
     const int current = m_table->currentRow();
     m_table->removeRow(current >= 0 ? current : m_table->rowCount() - 1);
     refresh();
-    emit stateEdited();
+    edited();
 }
 
 void SoilMeasurementDialog::pasteReadings() {
     if (guarded(m_sink, [this] {
             setReadings(readReadingsText(QGuiApplication::clipboard()->text(), m_numbers));
         }))
-        emit stateEdited();
+        edited();
 }
 
 void SoilMeasurementDialog::importReadings() {
@@ -279,7 +296,7 @@ void SoilMeasurementDialog::importReadings() {
     if (path.isEmpty())
         return;
     if (guarded(m_sink, [&] { setReadings(readReadingsFile(path, m_numbers)); }))
-        emit stateEdited();
+        edited();
 }
 
 void SoilMeasurementDialog::copyPlot() {
@@ -304,21 +321,22 @@ void SoilMeasurementDialog::savePlot() {
 }
 
 void SoilMeasurementDialog::apply() {
-    if (m_fit)
-        emit soilApplied(m_fit->soil(model(), m_readings));
+    if (!m_fit)
+        return;
+    const MeasuredSoil soil = m_fit->soil(model(), m_readings);
+    m_design.edit([&](DesignInputs& d) { applyMeasuredSoil(d, soil, m_numbers); });
 }
 
 void SoilMeasurementDialog::refresh() {
     const QList<ReadingRowTexts> texts = rows();
+    const TableReadings table = readTable(texts, m_numbers);
     // ρкаж of every row whose two numbers read, and those rows on the plot.
     std::vector<WennerReading> readable;
     {
         const QSignalBlocker quiet(m_table);
-        const std::vector<std::optional<WennerReading>> rowReadings =
-            readableRows(texts, m_numbers);
         for (int row = 0; row < texts.size(); ++row) {
             QString apparent;
-            if (const std::optional<WennerReading>& r = rowReadings[std::size_t(row)]) {
+            if (const std::optional<WennerReading>& r = table.rows[std::size_t(row)]) {
                 apparent = m_numbers.fixed2(r->apparentResistivity());
                 readable.push_back(*r);
             }
@@ -330,12 +348,12 @@ void SoilMeasurementDialog::refresh() {
 
     m_fit.reset();
     m_readings.clear();
-    try {
-        m_readings = readTableRows(texts, m_numbers);
+    if (table.problem) {
+        m_problem->setText(errorBoxText(*table.problem));
+    } else {
+        m_readings = table.readings;
         m_fit = fitSoil(m_readings);
         m_problem->clear();
-    } catch (const ReadingsError& e) {
-        m_problem->setText(errorBoxText(e.message()));
     }
     keepRowButtonsInStep();
     showResults();

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "calc/WennerFit.h"
-#include "design/MeasuredSoil.h"
+#include "design/Design.h"
 
 #include <QWidget>
 #include <optional>
@@ -23,26 +23,12 @@ class SoilPlot;
 class SoilMeasurementDialog : public QWidget {
     Q_OBJECT
 public:
-    // numbers: the number texts of the system (its decimal separator); sink: where errors are
-    // shown; files: where the engineer picks files.
-    SoilMeasurementDialog(const NumberText& numbers, MessageSink& sink, SoilFileDialogs& files,
-                          QWidget* parent = nullptr);
+    // design: the readings and the pick of a model it keeps, and the site page that "Применить"
+    // writes; numbers: the number texts of the system (its decimal separator); sink: where
+    // errors are shown; files: where the engineer picks files.
+    SoilMeasurementDialog(Design& design, const NumberText& numbers, MessageSink& sink,
+                          SoilFileDialogs& files, QWidget* parent = nullptr);
     ~SoilMeasurementDialog() override;
-
-    // The readings of the table's rows; empty while a row does not read.
-    std::vector<WennerReading> readings() const;
-    // Puts readings into the table in place of every row, one reading a row (1 to 50 of them).
-    void setReadings(const std::vector<WennerReading>& readings);
-
-    // The rows as typed and the engineer's pick of a model, and back.
-    SoilMeasurementState state() const;
-    void restoreState(const SoilMeasurementState& state);
-
-    // The fit of the readings as they stand; none while a row does not read.
-    const std::optional<SoilFit>& fit() const { return m_fit; }
-    // The model that "Применить" hands on: the engineer's pick when the readings allow it, else
-    // the proposed one.
-    SoilModel model() const;
 
     // "Добавить строку": an empty row at the end.
     void addRow();
@@ -56,17 +42,21 @@ public:
     void copyPlot();
     // "Сохранить график…": the plot into a PNG or SVG file.
     void savePlot();
-    // "Применить": hands the soil of the chosen model on.
+    // "Применить": puts the soil of the chosen model into the site page.
     void apply();
 
-signals:
-    // The soil the engineer applies, with the readings it was fitted to.
-    void soilApplied(const MeasuredSoil& soil);
-    // The engineer changed the readings or the pick of a model (what the design file keeps);
-    // restoring them says nothing.
-    void stateEdited();
-
 private:
+    // The model that "Применить" hands on: the engineer's pick when the readings allow it, else
+    // the proposed one.
+    SoilModel model() const;
+    // Puts readings into the table in place of every row, one reading a row (1 to 50 of them).
+    void setReadings(const std::vector<WennerReading>& readings);
+    // What the table and the pick are for the design: rows that hold nothing are no readings.
+    SoilMeasurementState state() const;
+    // The engineer changed the rows or the pick: the design takes them.
+    void edited();
+    // The table and the pick as the design holds them.
+    void showDesign();
     void setUpTable();
     // The two models with their results, and the proposal.
     QGroupBox* modelChoice();
@@ -78,6 +68,7 @@ private:
     void chooseModel(SoilModel model);
     void keepRowButtonsInStep();
 
+    Design& m_design;
     const NumberText& m_numbers;
     MessageSink& m_sink;
     SoilFileDialogs& m_files;
@@ -96,5 +87,5 @@ private:
 
     std::optional<SoilFit> m_fit;
     std::vector<WennerReading> m_readings; // the readings m_fit was fitted to
-    std::optional<SoilModel> m_chosen;     // the engineer's pick
+    bool m_showing = false;
 };

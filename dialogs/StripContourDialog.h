@@ -7,5 +7,5 @@ class TForm5 : public UtilizationDialog {
     Q_OBJECT
 public:
     // Its coefficient goes to the main window's Label26.
-    TForm5(const NumberText& numbers, QWidget* parent = nullptr);
+    TForm5(Design& design, const NumberText& numbers, QWidget* parent = nullptr);
 };

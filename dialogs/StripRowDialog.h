@@ -7,5 +7,5 @@ class TForm3 : public UtilizationDialog {
     Q_OBJECT
 public:
     // Its coefficient goes to the main window's Label26.
-    TForm3(const NumberText& numbers, QWidget* parent = nullptr);
+    TForm3(Design& design, const NumberText& numbers, QWidget* parent = nullptr);
 };

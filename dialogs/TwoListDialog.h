@@ -1,7 +1,6 @@
 // A reference dialog that looks a value up by two lists: a heading, two captioned lists and OK.
 #pragma once
 
-#include "design/DesignSnapshot.h"
 #include "dialogs/ReferenceDialog.h"
 
 class QComboBox;
@@ -10,7 +9,7 @@ class QLabel;
 class TwoListDialog : public ReferenceDialog {
     Q_OBJECT
 public:
-    struct Design {
+    struct Look {
         QString name;  // the window's object name, "TForm2" ...
         QString title; // the window title
         QSize client;  // the client area
@@ -26,21 +25,27 @@ public:
         int secondWidth = 129;
     };
 
-    TwoListDialog(const Design& design, QWidget* parent);
+    // What the dialog remembers of a design, and the display label it hands its value over to.
+    using Remembered = TwoListDialogState DesignInputs::*;
+    using Target = QString WizardState::*;
+
+    TwoListDialog(const Look& look, Design& design, Remembered remembered, Target target,
+                  QWidget* parent);
 
     // Enables OK once both lists hold text, picked or typed; nothing disables it again.
     void FormMouseMove() override;
 
-signals:
-    // OK handed out a value, as the text that the main window shows.
-    void valueChosen(const QString& text);
-
 protected:
-    // The texts of the two lists and the OK button into state, and back; restoring only ever
-    // enables OK, as the dialog itself does.
-    void saveLists(TwoListDialogState& state) const;
-    void restoreLists(const TwoListDialogState& state);
+    const TwoListDialogState& remembered() const { return m_design.inputs().*m_remembered; }
+    // The remembered row and value after a confirmation, and the value as the display label shows
+    // it, handed over in one change of the design.
+    void handOver(std::optional<int> row, double value, const QString& text);
+    void showDesign() override;
 
     QComboBox* m_first;  // ComboBox1, the table row
     QComboBox* m_second; // ComboBox2, the table column
+
+private:
+    Remembered m_remembered;
+    Target m_target;
 };

@@ -3,11 +3,13 @@
 
 #include "base/NumberText.h"
 #include "tables/ListItems.h"
+#include "tables/RememberedPick.h"
 #include "widgets/Windows.h"
 
 UtilizationDialog::UtilizationDialog(const QString& name, const QString& title,
                                      const QString& heading, const QString& numberCaption,
-                                     int listLeft, const UtilizationTable& table,
+                                     int listLeft, const UtilizationTable& table, Design& design,
+                                     Remembered remembered, Target target,
                                      const NumberText& numbers, QWidget* parent)
     : TwoListDialog(
           {
@@ -25,24 +27,13 @@ UtilizationDialog::UtilizationDialog(const QString& name, const QString& title,
               .secondLeft = listLeft,
               .secondWidth = 129,
           },
-          parent),
-      m_pick(table.rows), m_numbers(numbers) {}
+          design, remembered, target, parent),
+      m_table(table), m_numbers(numbers) {}
 
 void UtilizationDialog::BitBtn1Click() {
-    const double coefficient = m_pick.confirm(pickedPosition(m_first), pickedPosition(m_second));
-    emit valueChosen(m_numbers.general(coefficient));
+    RememberedPick<double> pick(m_table.rows);
+    pick.restore(remembered().rememberedRow, remembered().value);
+    const double coefficient = pick.confirm(pickedPosition(m_first), pickedPosition(m_second));
+    handOver(pick.rememberedRow(), pick.value(), m_numbers.general(coefficient));
     hide();
-}
-
-TwoListDialogState UtilizationDialog::dialogState() const {
-    TwoListDialogState state;
-    saveLists(state);
-    state.rememberedRow = m_pick.rememberedRow();
-    state.value = m_pick.value();
-    return state;
-}
-
-void UtilizationDialog::restoreDialogState(const TwoListDialogState& state) {
-    restoreLists(state);
-    m_pick.restore(state.rememberedRow, state.value);
 }

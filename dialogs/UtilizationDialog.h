@@ -3,7 +3,6 @@
 #pragma once
 
 #include "dialogs/TwoListDialog.h"
-#include "tables/RememberedPick.h"
 #include "tables/UtilizationTable.h"
 
 class NumberText;
@@ -13,19 +12,14 @@ class UtilizationDialog : public TwoListDialog {
 public:
     UtilizationDialog(const QString& name, const QString& title, const QString& heading,
                       const QString& numberCaption, int listLeft, const UtilizationTable& table,
+                      Design& design, Remembered remembered, Target target,
                       const NumberText& numbers, QWidget* parent);
 
     // Hands out the coefficient of the picked ratio and number of electrodes, falling back on
     // the remembered row and coefficient, and hides the dialog.
     void BitBtn1Click() override;
 
-    const RememberedPick<double>& pick() const { return m_pick; }
-
-    // The lists, the remembered row and coefficient and OK, and back.
-    TwoListDialogState dialogState() const;
-    void restoreDialogState(const TwoListDialogState& state);
-
 private:
-    RememberedPick<double> m_pick;
+    const UtilizationTable& m_table;
     const NumberText& m_numbers;
 };

@@ -7,5 +7,5 @@ class TForm4 : public UtilizationDialog {
     Q_OBJECT
 public:
     // Its coefficient goes to the main window's Label16.
-    TForm4(const NumberText& numbers, QWidget* parent = nullptr);
+    TForm4(Design& design, const NumberText& numbers, QWidget* parent = nullptr);
 };

@@ -7,5 +7,5 @@ class TForm2 : public UtilizationDialog {
     Q_OBJECT
 public:
     // Its coefficient goes to the main window's Label16.
-    TForm2(const NumberText& numbers, QWidget* parent = nullptr);
+    TForm2(Design& design, const NumberText& numbers, QWidget* parent = nullptr);
 };

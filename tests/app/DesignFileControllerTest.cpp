@@ -235,7 +235,7 @@ private slots:
         kDesigns[design](*original.set);
         QVERIFY2(m_sink.errors.isEmpty() && m_sink.messages.isEmpty(),
                  qPrintable((m_sink.errors + m_sink.messages).join('\n')));
-        const DesignSnapshot saved = original.set->snapshot();
+        const DesignInputs saved = original.set->design().inputs();
         QCOMPARE(saved.wizard.page, page);
         const QString file = saveNew(original, QStringLiteral("design"));
         QCOMPARE(file, path(QStringLiteral("design.korvela")));
@@ -244,7 +244,7 @@ private slots:
         QVERIFY(opened.files()->openFile(file));
         QVERIFY2(m_sink.errors.isEmpty() && m_sink.messages.isEmpty(),
                  qPrintable((m_sink.errors + m_sink.messages).join('\n')));
-        const DesignSnapshot got = opened.set->snapshot();
+        const DesignInputs got = opened.set->design().inputs();
         QVERIFY(got.wizard == saved.wizard);
         QVERIFY(got == saved);
         QCOMPARE(part<QLabel>(opened.main(), "Label9")->text(),
@@ -302,7 +302,7 @@ private slots:
         w.main()->Button2Click();
         type(w.main(), "Edit11", QStringLiteral("7"));
         QVERIFY(w.files()->isModified());
-        const DesignSnapshot before = w.set->snapshot();
+        const DesignInputs before = w.set->design().inputs();
         const DesignState stateBefore = w.set->state();
         const QStringList linesBefore = resultLines(w.main());
         const QString titleBefore = w.main()->windowTitle();
@@ -311,7 +311,7 @@ private slots:
         QVERIFY(!w.files()->openFile(bad));
         QCOMPARE(m_sink.errors.size(), 1);
         QVERIFY2(m_sink.errors.first().contains(bad), qPrintable(m_sink.errors.first()));
-        QVERIFY(w.set->snapshot() == before);
+        QVERIFY(w.set->design().inputs() == before);
         compareStates(w.set->state(), stateBefore);
         QCOMPARE(resultLines(w.main()), linesBefore);
         QCOMPARE(w.main()->windowTitle(), titleBefore);
@@ -444,7 +444,7 @@ private slots:
         QTest::keyClick(main, Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(w.dialogs->starts.last(), path(QStringLiteral("other")));
         QCOMPARE(w.files()->file(), path(QStringLiteral("first.korvela")));
-        QCOMPARE(main->wizardState().page, 1);
+        QCOMPARE(w.set->design().inputs().wizard.page, 1);
 
         // The buttons "Открыть…" and "Сохранить…"; unsaved changes are settled before another
         // design is opened.
@@ -457,7 +457,7 @@ private slots:
         w.dialogs->answers << path(QStringLiteral("other/second.korvela"));
         part<QPushButton>(main, "OpenButton")->click();
         QCOMPARE(w.files()->file(), path(QStringLiteral("other/second.korvela")));
-        QCOMPARE(main->wizardState().page, 0);
+        QCOMPARE(w.set->design().inputs().wizard.page, 0);
         QCOMPARE(w.dialogs->starts.size(), 4);
 
         // A dialog that is cancelled changes nothing.
@@ -506,7 +506,7 @@ private slots:
 
         const Windows w = windows();
         QVERIFY(w.files()->openFile(file));
-        QCOMPARE(w.main()->wizardState().page, 1);
+        QCOMPARE(w.set->design().inputs().wizard.page, 1);
         QCOMPARE(m_sink.errors.size(), 1);
         QCOMPARE(w.set->state().UpperResistivity, source.set->state().UpperResistivity);
         QCOMPARE(w.files()->file(), file);

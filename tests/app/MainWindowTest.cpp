@@ -33,9 +33,9 @@ private:
     void fillSitePage() {
         pick("ComboBox3", 7);
         pick("ComboBox4", 7);
-        w<QLabel>("Label29")->setText(QStringLiteral("1,35"));
-        w<QLabel>("Label28")->setText(QStringLiteral("2,5"));
-        w<QLabel>("Label27")->setText(QStringLiteral("4"));
+        handOver(&WizardState::Label29, QStringLiteral("1,35"));
+        handOver(&WizardState::Label28, QStringLiteral("2,5"));
+        handOver(&WizardState::Label27, QStringLiteral("4"));
         type("Edit5", QStringLiteral("3"));
         type("Edit6", QStringLiteral("0,8"));
     }
@@ -176,10 +176,10 @@ private slots:
     void sitePageButtonNeedsThePointerOverTheArea() {
         auto* next = w<QPushButton>("Button1");
         fillSitePage();
-        w<QLabel>("Label27")->clear();
+        handOver(&WizardState::Label27, QString());
         hover(w("Label30"));
         QVERIFY(!next->isEnabled()); // one text still empty
-        w<QLabel>("Label27")->setText(QStringLiteral("4"));
+        handOver(&WizardState::Label27, QStringLiteral("4"));
         QVERIFY(!next->isEnabled()); // filled, but the pointer has not crossed the area
         hover(w("Edit5"));
         QVERIFY(!next->isEnabled());
@@ -204,10 +204,10 @@ private slots:
         pick("ComboBox1", 0);
         for (const char* e : {"Edit8", "Edit9", "Edit10", "Edit11"})
             w<QLineEdit>(e)->setText(QStringLiteral("5"));
-        w<QLabel>("Label26")->setText(QStringLiteral("0,5"));
+        handOver(&WizardState::Label26, QStringLiteral("0,5"));
         hover(w("Label31"));
         QVERIFY(!next->isEnabled());
-        w<QLabel>("Label16")->setText(QStringLiteral("0,65"));
+        handOver(&WizardState::Label16, QStringLiteral("0,65"));
         hover(w("Label31"));
         QVERIFY(next->isEnabled());
     }

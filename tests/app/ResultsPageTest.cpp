@@ -22,8 +22,8 @@ private:
         enterElectrodes();
         type("Edit9", length);
         type("Edit11", spacing);
-        w<QLabel>("Label26")->setText(etaH);
-        w<QLabel>("Label16")->setText(etaV);
+        handOver(&WizardState::Label26, etaH);
+        handOver(&WizardState::Label16, etaV);
         click(w("Button3"));
         QCOMPARE(page(), 2);
         QCOMPARE(m_sink.messages, QStringList());
@@ -80,11 +80,13 @@ private slots:
     // Made before the first calculation, the window is empty; it follows each calculation.
     void schemeFollowsThePage() {
         SchemeWindow* scheme = m_windows->schemeWindow();
-        QVERIFY(!scheme->hasDesign());
+        QVERIFY(!m_windows->design().results());
+        QVERIFY(scheme->findChild<QLabel*>(QStringLiteral("EmptyNote"))->isVisibleTo(scheme));
         enterSite();
         calculate(QStringLiteral("2,5"), QStringLiteral("5"), QStringLiteral("0,5"),
                   QStringLiteral("0,65"));
-        QVERIFY(scheme->hasDesign());
+        QVERIFY(m_windows->design().results() == state());
+        QVERIFY(!scheme->findChild<QLabel*>(QStringLiteral("EmptyNote"))->isVisibleTo(scheme));
         QCOMPARE(billedCount(scheme), m_numbers.general(state().RefinedCount));
         const double first = state().RefinedCount;
 

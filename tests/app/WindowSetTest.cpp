@@ -1,10 +1,11 @@
-// What the windows hold of a design, read as a snapshot and taken up by a fresh set of windows,
-// and the notice of changes that the engineer makes.
+// The windows edit and show one design: a design taken up by a fresh set of windows shows there as
+// it was entered, and "modified" means the design differs from what was last opened or saved.
 #include "app/WindowSet.h"
 #include "app/DesignFileController.h"
 #include "app/MainWindow.h"
 #include "base/NumberText.h"
 #include "calc/WennerModel.h"
+#include "design/DesignFile.h"
 #include "design/MeasuredSoilItems.h"
 #include "dialogs/ClimaticDialog.h"
 #include "dialogs/HorizontalClimaticDialog.h"
@@ -26,6 +27,8 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -45,8 +48,8 @@ void contourDesignWithTypedValues(WindowSet& ws) {
     ws.Form7()->BitBtn1Click(); // zone III loaded, no type: the vertical coefficient stays
     selectZone(ws.Form7(), 1);
     enter(ws.Form7(), "ComboBox1", kType2);
-    ws.Form7()->BitBtn1Click(); // zone I, type 2
-    ws.Form7()->selectZone(std::nullopt);
+    ws.Form7()->BitBtn1Click();                                              // zone I, type 2
+    ws.design().edit([](DesignInputs& d) { d.Form7.selectedZone.reset(); }); // the button cleared
     selectZone(ws.Form8(), 4);
     ws.Form8()->Panel1MouseMove();
     ws.Form8()->BitBtn1Click();
@@ -75,31 +78,76 @@ class WindowSetTest : public QObject {
 
     NumberText m_numbers{QLatin1Char(',')};
     RecordingSink m_sink;
+    QTemporaryDir m_folder;
 
-    static void compare(const DesignSnapshot& a, const DesignSnapshot& b) {
-        QVERIFY(a.wizard == b.wizard);
-        QVERIFY(a.Form2 == b.Form2);
-        QVERIFY(a.Form3 == b.Form3);
-        QVERIFY(a.Form4 == b.Form4);
-        QVERIFY(a.Form5 == b.Form5);
-        QVERIFY(a.Form6 == b.Form6);
-        QVERIFY(a.Form7 == b.Form7);
-        QVERIFY(a.Form8 == b.Form8);
-        QVERIFY(a.scheme == b.scheme);
+    // Opens the design from a file, as "Открыть…" does.
+    void open(WindowSet& ws, const DesignInputs& design) {
+        const QString path = m_folder.filePath(QStringLiteral("design.korvela"));
+        DesignFile::write(path, design, m_numbers);
+        QVERIFY(ws.designFiles()->openFile(path));
+    }
+
+    // Where the main window and the dialogs show something else than the design; empty when
+    // nothing.
+    static QString differenceFromDesign(WindowSet& ws) {
+        const DesignInputs& d = ws.design().inputs();
+        TForm1* main = ws.Form1();
+        const std::pair<const char*, QString> boxes[] = {{"ComboBox3", d.wizard.upperSoil.text},
+                                                         {"ComboBox4", d.wizard.lowerSoil.text},
+                                                         {"ComboBox2", d.wizard.arrangement.text},
+                                                         {"ComboBox1", d.wizard.material.text}};
+        for (const auto& [name, text] : boxes) {
+            if (part<QComboBox>(main, name)->currentText() != text)
+                return QString::fromLatin1(name);
+        }
+        const std::pair<const char*, QString> edits[] = {
+            {"Edit5", d.wizard.Edit5}, {"Edit6", d.wizard.Edit6},   {"Edit8", d.wizard.Edit8},
+            {"Edit9", d.wizard.Edit9}, {"Edit10", d.wizard.Edit10}, {"Edit11", d.wizard.Edit11}};
+        for (const auto& [name, text] : edits) {
+            if (part<QLineEdit>(main, name)->text() != text)
+                return QString::fromLatin1(name);
+        }
+        const std::pair<ReferenceDialog*, const TwoListDialogState*> lists[] = {
+            {ws.Form2(), &d.Form2},
+            {ws.Form3(), &d.Form3},
+            {ws.Form4(), &d.Form4},
+            {ws.Form5(), &d.Form5},
+            {ws.Form6(), &d.Form6}};
+        for (const auto& [dialog, state] : lists) {
+            if (part<QComboBox>(dialog, "ComboBox1")->currentText() != state->firstText ||
+                part<QComboBox>(dialog, "ComboBox2")->currentText() != state->secondText ||
+                dialog->okButton()->isEnabled() != state->okEnabled)
+                return dialog->objectName();
+        }
+        for (const auto& [dialog, state] :
+             {std::pair<ReferenceDialog*, const ZoneDialogState*>{ws.Form7(), &d.Form7},
+              {ws.Form8(), &d.Form8}}) {
+            for (int zone = 0; zone < 4; ++zone) {
+                const QByteArray name = QStringLiteral("RadioButton%1").arg(zone + 1).toLatin1();
+                if (part<QRadioButton>(dialog, name.constData())->isChecked() !=
+                    (state->selectedZone == zone))
+                    return dialog->objectName();
+            }
+        }
+        return {};
     }
 
 private slots:
     void initTestCase() { windowtest::useProgramFonts(); }
     void init() { m_sink.clear(); }
 
-    void restoredWindowsHoldTheSameDesign_data() {
+    // A design entered in one set of windows and taken up by another, as a file opens: the
+    // windows made later show it, the selectors come from the picks, and every dialog confirmed
+    // again, as left, hands out the same values in both sets (their remembered rows, zones and
+    // values came over too).
+    void freshWindowsShowTheDesign_data() {
         QTest::addColumn<int>("design");
         QTest::addColumn<int>("page");
         QTest::newRow("untouched") << 0 << 0;
         QTest::newRow("row, results") << 1 << 2;
         QTest::newRow("contour, typed values") << 2 << 1;
     }
-    void restoredWindowsHoldTheSameDesign() {
+    void freshWindowsShowTheDesign() {
         QFETCH(int, design);
         QFETCH(int, page);
         WindowSet original(m_numbers, m_sink);
@@ -108,21 +156,19 @@ private slots:
         else if (design == 2)
             contourDesignWithTypedValues(original);
         QVERIFY2(m_sink.errors.isEmpty(), qPrintable(m_sink.errors.join('\n')));
-        const DesignSnapshot saved = original.snapshot();
+        const DesignInputs saved = original.design().inputs();
         QCOMPARE(saved.wizard.page, page);
+        QCOMPARE(differenceFromDesign(original), QString());
 
         WindowSet restored(m_numbers, m_sink);
-        QSignalSpy edited(restored.Form1(), &TForm1::designEdited);
-        restored.restore(saved);
-        compare(restored.snapshot(), saved);
-        QCOMPARE(edited.count(), 0);
+        restored.design().replace(saved);
+        QVERIFY(restored.design().inputs() == saved);
+        QCOMPARE(differenceFromDesign(restored), QString());
         QCOMPARE(restored.state().ElectrodeArrangement, original.state().ElectrodeArrangement);
         QCOMPARE(restored.state().ElectrodeMaterial, original.state().ElectrodeMaterial);
         QCOMPARE(part<QLabel>(restored.Form1(), "Label9")->text(),
                  part<QLabel>(original.Form1(), "Label9")->text());
 
-        // Every dialog confirmed again, as left, hands out the same values in both sets: the
-        // remembered rows, zones and values came over too.
         for (WindowSet* ws : {&original, &restored}) {
             for (ReferenceDialog* dialog : std::initializer_list<ReferenceDialog*>{
                      ws->Form2(), ws->Form3(), ws->Form4(), ws->Form5(), ws->Form6(), ws->Form7(),
@@ -131,7 +177,7 @@ private slots:
                     dialog->BitBtn1Click();
             }
         }
-        compare(restored.snapshot(), original.snapshot());
+        QVERIFY(restored.design().inputs() == original.design().inputs());
     }
 
     // "Применить" of the soil measurements fills page 1, the stages read the measured soil, and
@@ -157,14 +203,15 @@ private slots:
         rowOfAnglesOnResults(ws);
         TForm1* main = ws.Form1();
         const QString edit5Before = part<QLineEdit>(main, "Edit5")->text();
-        QSignalSpy edited(main, &TForm1::designEdited);
         SoilMeasurementDialog* soil = ws.soilWindow();
-        soil->setReadings(readings);
+        holdReadings(ws, readings, m_numbers);
+        QSignalSpy changed(&ws.design(), &Design::changed);
         soil->apply();
-        QCOMPARE(edited.count(), 1);
-        const MeasuredSoil applied = soil->fit()->soil(soil->model(), soil->readings());
-        QCOMPARE(applied.model, thickness > 0 ? SoilModel::TwoLayer : SoilModel::Uniform);
-        const MeasuredSoilItems items = measuredSoilItems(applied, m_numbers);
+        QCOMPARE(changed.count(), 1);
+        const std::optional<MeasuredSoil> applied = ws.design().inputs().wizard.measuredSoil;
+        QVERIFY(applied);
+        QCOMPARE(applied->model, thickness > 0 ? SoilModel::TwoLayer : SoilModel::Uniform);
+        const MeasuredSoilItems items = measuredSoilItems(*applied, m_numbers);
         QCOMPARE(part<QComboBox>(main, "ComboBox3")->currentText(), items.upperText);
         QCOMPARE(part<QComboBox>(main, "ComboBox4")->currentText(), items.lowerText);
         QCOMPARE(part<QComboBox>(main, "ComboBox3")->count(), 19);
@@ -180,67 +227,83 @@ private slots:
         QCOMPARE(ws.state().LowerResistivity, items.lower);
         QCOMPARE(ws.state().UpperSoilName, items.upperText);
         QVERIFY(ws.state().MeasuredSoilUsed == applied);
-        QCOMPARE(main->wizardState().page, 2);
-        QVERIFY(main->showsResults());
+        QCOMPARE(ws.design().inputs().wizard.page, 2);
+        QVERIFY(ws.design().results());
 
-        const DesignSnapshot saved = ws.snapshot();
         WindowSet restored(m_numbers, m_sink);
-        restored.restore(saved);
-        QVERIFY(restored.snapshot() == saved);
-        QVERIFY(restored.soilWindow()->readings() == soil->readings());
+        restored.design().replace(ws.design().inputs());
         QCOMPARE(part<QComboBox>(restored.Form1(), "ComboBox3")->currentText(), items.upperText);
         QCOMPARE(part<QComboBox>(restored.Form1(), "ComboBox3")->count(), 19);
+        const auto* table = part<QTableWidget>(restored.soilWindow(), "readingsTable");
+        QCOMPARE(table->rowCount(), static_cast<int>(readings.size()));
+        QCOMPARE(table->item(5, 0)->text(), QStringLiteral("10"));
     }
 
-    void editsByTheEngineerAreNoticed() {
+    // A change made and undone by hand leaves the design as it was; what the program writes, the
+    // pages shown and the buttons the pointer enables are no change of it.
+    void modifiedIsADifferenceFromTheFile() {
         WindowSet ws(m_numbers, m_sink);
         TForm1* main = ws.Form1();
         main->show();
         QVERIFY(QTest::qWaitForWindowExposed(main));
-        QSignalSpy edited(main, &TForm1::designEdited);
+        DesignFileController* files = ws.designFiles();
+        QSignalSpy changed(&ws.design(), &Design::changed);
 
         auto* edit5 = part<QLineEdit>(main, "Edit5");
         edit5->setFocus();
         QTest::keyClicks(edit5, QStringLiteral("2"));
-        QCOMPARE(edited.count(), 1);
+        QVERIFY(files->isModified());
+        QTest::keyClick(edit5, Qt::Key_Backspace);
+        QVERIFY(!files->isModified());
+        QCOMPARE(changed.count(), 2);
+
         QTest::keyClicks(part<QComboBox>(main, "ComboBox3")->lineEdit(), QStringLiteral("x"));
-        QCOMPARE(edited.count(), 2);
+        QVERIFY(files->isModified());
+        QTest::keyClick(part<QComboBox>(main, "ComboBox3")->lineEdit(), Qt::Key_Backspace);
+        QVERIFY(!files->isModified());
         auto* soil = part<QComboBox>(main, "ComboBox4");
         soil->setFocus();
         QTest::keyClick(soil, Qt::Key_Down);
-        QCOMPARE(edited.count(), 3);
+        QVERIFY(files->isModified());
         useTwoLists(ws.Form6(), kKind, QStringLiteral("380/220")); // writes Label27
-        QCOMPARE(edited.count(), 4);
+        const int afterLabel = static_cast<int>(changed.count());
         useTwoLists(ws.Form6(), kKind, QStringLiteral("380/220")); // the value shown: no change
-        QCOMPARE(edited.count(), 4);
+        QCOMPARE(changed.count(), afterLabel);
 
-        // Neither what the program writes nor a restored design is an edit.
+        // Opened: what the program does then is no edit.
+        open(ws, ws.design().inputs());
+        QVERIFY(!files->isModified());
         edit5->setText(QStringLiteral("3"));
+        QVERIFY(files->isModified());
+        edit5->setText(QString());
         main->Label30MouseMove();
-        main->Button1Click();
-        ws.restore(ws.snapshot());
-        QCOMPARE(edited.count(), 4);
+        main->Button1Click(); // no site yet: page 1 stays, with its message
+        main->Button6Click();
+        QVERIFY(!files->isModified());
     }
 
-    // δ and δп and the soil readings belong to the design: taken up without a change (the window
-    // made for them), and changed by the engineer as any input.
-    void windowStatesAreTheDesigns() {
+    // δ and δп and the soil readings belong to the design: taken up without a change, and
+    // changed by the engineer as any input; no window is made to hold them.
+    void windowInputsAreTheDesigns() {
         WindowSet ws(m_numbers, m_sink);
-        QCOMPARE(ws.snapshot().scheme, SteelThickness{});
-        DesignSnapshot saved = ws.snapshot();
+        DesignInputs saved = ws.design().inputs();
         saved.scheme = {6, 3};
-        ws.restore(saved);
-        QCOMPARE(ws.snapshot().scheme, (SteelThickness{6, 3}));
+        saved.soilMeasurements.rows = {{"1", "20"}, {"2", "10"}};
+        open(ws, saved);
+        QVERIFY(!ws.Form1()->findChild<SchemeWindow*>());
+        QVERIFY(!ws.Form1()->findChild<SoilMeasurementDialog*>());
+        QCOMPARE(part<QSpinBox>(ws.schemeWindow(), "AngleWall")->value(), 6);
         QVERIFY(!ws.designFiles()->isModified());
         part<QSpinBox>(ws.schemeWindow(), "StripThickness")->setValue(5);
         QVERIFY(ws.designFiles()->isModified());
-        QCOMPARE(ws.snapshot().scheme, (SteelThickness{6, 5}));
+        QCOMPARE(ws.design().inputs().scheme, (SteelThickness{6, 5}));
+        part<QSpinBox>(ws.schemeWindow(), "StripThickness")->setValue(3);
+        QVERIFY(!ws.designFiles()->isModified());
 
-        WindowSet readings(m_numbers, m_sink);
-        readings.soilWindow()->setReadings({{1, 20}, {2, 10}});
-        QVERIFY(!readings.designFiles()->isModified());
-        readings.soilWindow()->addRow();
-        QVERIFY(readings.designFiles()->isModified());
+        QCOMPARE(part<QTableWidget>(ws.soilWindow(), "readingsTable")->rowCount(), 2);
+        QVERIFY(!ws.designFiles()->isModified());
+        ws.soilWindow()->addRow();
+        QVERIFY(ws.designFiles()->isModified());
     }
 };
 

@@ -35,8 +35,8 @@ const QString kLongElectrodes =
     QStringLiteral("Длинна электродов 5 м и глубина заложения их вершины 0,7-0,8 м ");
 
 // Garden soil, angle steel in a row, computed and shown on the results page.
-DesignSnapshot rowOfAngles(QChar sep) {
-    DesignSnapshot s;
+DesignInputs rowOfAngles(QChar sep) {
+    DesignInputs s;
     WizardState& w = s.wizard;
     w.upperSoil = {7, QStringLiteral("Садовая земля-40")};
     w.lowerSoil = {2, QStringLiteral("Глина-60")};
@@ -64,8 +64,8 @@ DesignSnapshot rowOfAngles(QChar sep) {
 
 // Round rods along a contour, left on the electrode page; the horizontal coefficient from the
 // dialog of its own.
-DesignSnapshot contourOfRounds(QChar sep) {
-    DesignSnapshot s;
+DesignInputs contourOfRounds(QChar sep) {
+    DesignInputs s;
     WizardState& w = s.wizard;
     w.upperSoil = {10, QStringLiteral("Песок-500")};
     w.lowerSoil = {4, QStringLiteral("Кокс-2,5")};
@@ -91,8 +91,8 @@ DesignSnapshot contourOfRounds(QChar sep) {
 
 // The site page half filled, with typed texts, texts that do not read, and dialogs left in
 // states that only some clicks reach.
-DesignSnapshot unusual(QChar sep) {
-    DesignSnapshot s;
+DesignInputs unusual(QChar sep) {
+    DesignInputs s;
     WizardState& w = s.wizard;
     w.upperSoil = {-1, QStringLiteral("Глина-60 ")};
     w.lowerSoil = {-1, QStringLiteral("моя \"глина\" \\ 🙂")};
@@ -115,15 +115,15 @@ DesignSnapshot unusual(QChar sep) {
 }
 
 // The row of angles with the scheme window's δ and δп changed.
-DesignSnapshot rowWithThicknesses(QChar sep) {
-    DesignSnapshot s = rowOfAngles(sep);
+DesignInputs rowWithThicknesses(QChar sep) {
+    DesignInputs s = rowOfAngles(sep);
     s.scheme = {6, 3};
     return s;
 }
 
 // The row of angles on a two-layer soil measured on the site, its items picked in both lists.
-DesignSnapshot measuredSoil(QChar sep) {
-    DesignSnapshot s = rowOfAngles(sep);
+DesignInputs measuredSoil(QChar sep) {
+    DesignInputs s = rowOfAngles(sep);
     WizardState& w = s.wizard;
     w.measuredSoil =
         MeasuredSoil{SoilModel::TwoLayer, 123.4, 45.67, 2.34, 1.5, {{1, 20}, {2.5, 9.5}, {4, 3.1}}};
@@ -137,7 +137,7 @@ DesignSnapshot measuredSoil(QChar sep) {
     return s;
 }
 
-using Maker = DesignSnapshot (*)(QChar);
+using Maker = DesignInputs (*)(QChar);
 const std::pair<const char*, Maker> kDesigns[] = {{"rowOfAngles", rowOfAngles},
                                                   {"contourOfRounds", contourOfRounds},
                                                   {"unusual", unusual},
@@ -156,11 +156,11 @@ INSTANTIATE_TEST_SUITE_P(BothSeparators, DesignFileTest, ::testing::Values(',', 
 TEST_P(DesignFileTest, DesignsComeBackEqual) {
     for (const auto& [name, make] : kDesigns) {
         SCOPED_TRACE(name);
-        const DesignSnapshot saved = make(sep());
+        const DesignInputs saved = make(sep());
         EXPECT_EQ(DesignFile::fromJson(DesignFile::toJson(saved, numbers()), numbers()), saved);
     }
     for (int page = 0; page < 3; ++page) {
-        DesignSnapshot saved = rowOfAngles(sep());
+        DesignInputs saved = rowOfAngles(sep());
         saved.wizard.page = page;
         EXPECT_EQ(DesignFile::fromJson(DesignFile::toJson(saved, numbers()), numbers()).wizard.page,
                   page);
@@ -174,7 +174,7 @@ TEST_P(DesignFileTest, OpensUnderTheOtherSeparatorWithTheSameMeaning) {
         SCOPED_TRACE(name);
         const QByteArray file = DesignFile::toJson(make(sep()), numbers());
         EXPECT_EQ(file, DesignFile::toJson(make(other), there));
-        const DesignSnapshot opened = DesignFile::fromJson(file, there);
+        const DesignInputs opened = DesignFile::fromJson(file, there);
         EXPECT_EQ(opened, make(other));
         EXPECT_EQ(DesignFile::fromJson(DesignFile::toJson(opened, there), numbers()), make(sep()));
     }
@@ -200,7 +200,7 @@ TEST(DesignFileFormat, MeasuredItemNeedsItsSoil) {
 // failing in the file; the separator itself is written as ".".
 TEST(DesignFileFormat, AnotherSeparatorKeepsWhatReads) {
     const NumberText arabic(QChar(0x066B));
-    DesignSnapshot s = rowOfAngles(u',');
+    DesignInputs s = rowOfAngles(u',');
     s.wizard.Edit5 = QStringLiteral("2٫5");
     s.wizard.Edit6 = QStringLiteral("0.8");
     s.wizard.Edit9 = QStringLiteral("2,5");
@@ -250,7 +250,7 @@ TEST(DesignFileFormat, OptionalMembersMayBeLeftOut) {
             m.presence = DesignFileMember::Presence::Optional;
     }
     const NumberText numbers(u',');
-    DesignSnapshot plain;
+    DesignInputs plain;
     plain.wizard = rowOfAngles(u',').wizard;
     plain.wizard.button3Enabled = false;
     const QByteArray withoutThem = DesignFile::toJson(plain, numbers, members);
@@ -260,7 +260,7 @@ TEST(DesignFileFormat, OptionalMembersMayBeLeftOut) {
     EXPECT_EQ(DesignFile::fromJson(DesignFile::toJson(plain, numbers), numbers, members), plain);
     EXPECT_THROW(DesignFile::fromJson(withoutThem, numbers), DesignFileError);
     // Those that hold something else are written.
-    const DesignSnapshot full = rowOfAngles(u',');
+    const DesignInputs full = rowOfAngles(u',');
     const QByteArray withThem = DesignFile::toJson(full, numbers, members);
     EXPECT_TRUE(withThem.contains("\"electrodesNextEnabled\": true")) << withThem.toStdString();
     EXPECT_TRUE(withThem.contains("\"climaticDialog\": {"));
@@ -284,7 +284,7 @@ TEST(DesignFileFormat, ThicknessesAreWrittenWhenTheyDifferFromTheStart) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.thickness.angleWallMm * 1000 + c.thickness.stripThicknessMm);
-        DesignSnapshot s = rowOfAngles(u',');
+        DesignInputs s = rowOfAngles(u',');
         s.scheme = c.thickness;
         const QByteArray file = DesignFile::toJson(s, numbers);
         const QJsonObject document = QJsonDocument::fromJson(file).object();
@@ -478,21 +478,21 @@ TEST(DesignFileFormat, SavingRefusesWhatCouldNotBeOpened) {
     const NumberText numbers(u',');
     const struct {
         const char* what;
-        std::function<void(DesignSnapshot&)> change;
+        std::function<void(DesignInputs&)> change;
         const char* reason;
     } cases[] = {
-        {"letter typed", [](DesignSnapshot& s) { s.wizard.Edit10 = "4a"; }, "«wizard.stripWidth»"},
-        {"label that is no number", [](DesignSnapshot& s) { s.wizard.Label26 = "0,750"; },
+        {"letter typed", [](DesignInputs& s) { s.wizard.Edit10 = "4a"; }, "«wizard.stripWidth»"},
+        {"label that is no number", [](DesignInputs& s) { s.wizard.Label26 = "0,750"; },
          "поле «wizard.utilizationHorizontal» содержит «0,750», а не число"},
-        {"type in the horizontal dialog", [](DesignSnapshot& s) { s.Form8.typeText = "x"; },
+        {"type in the horizontal dialog", [](DesignInputs& s) { s.Form8.typeText = "x"; },
          "у окна «dialogs.horizontalClimaticDialog» нет типа электродов"},
         {"a strip thicker than the window takes",
-         [](DesignSnapshot& s) { s.scheme.stripThicknessMm = 101; },
+         [](DesignInputs& s) { s.scheme.stripThicknessMm = 101; },
          "«scheme.stripThickness» вне допустимых пределов: 101 (допустимо от 1 до 100)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        DesignSnapshot s = rowOfAngles(u',');
+        DesignInputs s = rowOfAngles(u',');
         c.change(s);
         try {
             DesignFile::toJson(s, numbers);
@@ -616,7 +616,7 @@ TEST_F(DesignFileOnDisk, AFailedSaveLeavesThePreviousFileByteForByte) {
     EXPECT_EQ(e.path(), file);
     EXPECT_EQ(e.reason(), QStringLiteral("File too large"));
     // A design that cannot be saved fails before the file is touched.
-    DesignSnapshot broken = rowOfAngles(u',');
+    DesignInputs broken = rowOfAngles(u',');
     broken.wizard.Edit8 = "6,0";
     EXPECT_FALSE(failureOf([&] { DesignFile::write(file, broken, m_numbers); }).path().isEmpty());
     EXPECT_EQ(contents(file), before);
@@ -630,7 +630,7 @@ TEST_F(DesignFileOnDisk, AFailedSaveLeavesThePreviousFileByteForByte) {
 TEST(DesignFileSeeds, BothVersionsOpenToTheDesignsTheyHold) {
     const std::pair<QString, Maker> seeds[] = {
         {"contour-of-rounds.korvela", contourOfRounds},
-        {"empty.korvela", [](QChar) { return DesignSnapshot{}; }},
+        {"empty.korvela", [](QChar) { return DesignInputs{}; }},
         {"row-of-angles.korvela", rowOfAngles},
         {"typed-texts.korvela", unusual}};
     const QDir current(QStringLiteral(KORVELA_DESIGN_SEEDS));

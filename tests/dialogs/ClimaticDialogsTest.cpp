@@ -30,9 +30,12 @@ class ClimaticDialogsTest : public QObject {
     Q_OBJECT
 
     const NumberText m_numbers{QLatin1Char(',')};
-    QLabel m_vertical;   // Label29
-    QLabel m_horizontal; // Label28
+    std::unique_ptr<Design> m_design;
+    std::unique_ptr<ShownLabel> m_verticalLabel;   // Label29
+    std::unique_ptr<ShownLabel> m_horizontalLabel; // Label28
     std::unique_ptr<TForm7> m_form7;
+    ShownLabel& label29() { return *m_verticalLabel; }
+    ShownLabel& label28() { return *m_horizontalLabel; }
     std::unique_ptr<TForm8> m_form8;
 
     static QRadioButton* zone(QWidget* dialog, int n) {
@@ -56,16 +59,13 @@ class ClimaticDialogsTest : public QObject {
 private slots:
     void initTestCase() { windowtest::useProgramFonts(); }
     void init() {
-        m_vertical.setText(QStringLiteral("v"));
-        m_horizontal.setText(QStringLiteral("h"));
-        m_form7 = std::make_unique<TForm7>(m_numbers);
-        connect(m_form7.get(), &TForm7::coefficientsChosen, this,
-                [this](const QString& vertical, const QString& horizontal) {
-                    m_vertical.setText(vertical);
-                    m_horizontal.setText(horizontal);
-                });
-        m_form8 = std::make_unique<TForm8>(m_numbers);
-        connect(m_form8.get(), &TForm8::valueChosen, &m_horizontal, &QLabel::setText);
+        m_design = std::make_unique<Design>();
+        m_verticalLabel = std::make_unique<ShownLabel>(*m_design, &WizardState::Label29);
+        m_horizontalLabel = std::make_unique<ShownLabel>(*m_design, &WizardState::Label28);
+        label29().setText(QStringLiteral("v"));
+        label28().setText(QStringLiteral("h"));
+        m_form7 = std::make_unique<TForm7>(*m_design, m_numbers);
+        m_form8 = std::make_unique<TForm8>(*m_design, m_numbers);
         showAndWait(m_form7.get());
         showAndWait(m_form8.get());
     }
@@ -188,8 +188,8 @@ private slots:
         QTest::mouseClick(zone(m_form7.get(), zoneButton), Qt::LeftButton);
         pick(typeBox(), typeItem);
         confirm7();
-        QCOMPARE(m_vertical.text(), vertical);
-        QCOMPARE(m_horizontal.text(), horizontal);
+        QCOMPARE(label29().text(), vertical);
+        QCOMPARE(label28().text(), horizontal);
         QVERIFY(m_form7->isHidden());
     }
 
@@ -198,8 +198,8 @@ private slots:
         zone(m_form7.get(), 1)->setChecked(true);
         typeBox()->setEditText(kType2.trimmed());
         confirm7();
-        QCOMPARE(m_vertical.text(), QStringLiteral("0"));
-        QCOMPARE(m_horizontal.text(), QStringLiteral("5,75"));
+        QCOMPARE(label29().text(), QStringLiteral("0"));
+        QCOMPARE(label28().text(), QStringLiteral("5,75"));
     }
 
     // Later, a typed type keeps the earlier vertical value while the horizontal one follows
@@ -208,13 +208,13 @@ private slots:
         zone(m_form7.get(), 2)->setChecked(true);
         pick(typeBox(), kType1);
         confirm7();
-        QCOMPARE(m_vertical.text(), QStringLiteral("1,65"));
+        QCOMPARE(label29().text(), QStringLiteral("1,65"));
         showAndWait(m_form7.get());
         zone(m_form7.get(), 3)->setChecked(true);
         type(typeBox(), "x");
         QTest::mouseClick(ok(m_form7.get()), Qt::LeftButton);
-        QCOMPARE(m_vertical.text(), QStringLiteral("1,65"));
-        QCOMPARE(m_horizontal.text(), QStringLiteral("2,25"));
+        QCOMPARE(label29().text(), QStringLiteral("1,65"));
+        QCOMPARE(label28().text(), QStringLiteral("2,25"));
     }
 
     void form7OkWaitsForZoneTypeAndPointer() {
@@ -249,24 +249,24 @@ private slots:
         zone(m_form7.get(), 4)->setChecked(true);
         pick(typeBox(), kType2);
         confirm7();
-        QCOMPARE(m_vertical.text(), QStringLiteral("1,1"));
-        m_vertical.clear();
-        m_horizontal.clear();
+        QCOMPARE(label29().text(), QStringLiteral("1,1"));
+        label29().clear();
+        label28().clear();
         showAndWait(m_form7.get());
         QVERIFY(zone(m_form7.get(), 4)->isChecked());
         QCOMPARE(typeBox()->currentText(), kType2);
         QVERIFY(ok(m_form7.get())->isEnabled());
         QTest::mouseClick(ok(m_form7.get()), Qt::LeftButton);
-        QCOMPARE(m_vertical.text(), QStringLiteral("1,1"));
-        QCOMPARE(m_horizontal.text(), QStringLiteral("1,75"));
+        QCOMPARE(label29().text(), QStringLiteral("1,1"));
+        QCOMPARE(label28().text(), QStringLiteral("1,75"));
     }
 
     void form8WritesLabel28Only() {
         QTest::mouseClick(zone(m_form8.get(), 3), Qt::LeftButton);
         QVERIFY(zone(m_form8.get(), 3)->isChecked());
         confirm8();
-        QCOMPARE(m_horizontal.text(), QStringLiteral("2,25"));
-        QCOMPARE(m_vertical.text(), QStringLiteral("v"));
+        QCOMPARE(label28().text(), QStringLiteral("2,25"));
+        QCOMPARE(label29().text(), QStringLiteral("v"));
         QVERIFY(m_form8->isHidden());
     }
 
@@ -296,16 +296,16 @@ private slots:
         QVERIFY(!zone(m_form8.get(), 1)->isChecked());
         QVERIFY(zone(m_form8.get(), 4)->isChecked());
         confirm8();
-        QCOMPARE(m_horizontal.text(), QStringLiteral("1,75"));
+        QCOMPARE(label28().text(), QStringLiteral("1,75"));
     }
 
     void form8ReopensAndConfirmsAtOnce() {
         zone(m_form8.get(), 2)->setChecked(true);
         confirm8();
-        m_horizontal.clear();
+        label28().clear();
         showAndWait(m_form8.get());
         QTest::mouseClick(ok(m_form8.get()), Qt::LeftButton);
-        QCOMPARE(m_horizontal.text(), QStringLiteral("4"));
+        QCOMPARE(label28().text(), QStringLiteral("4"));
     }
 };
 

@@ -131,7 +131,7 @@ private slots:
         const char* labels[] = {"Label29", "Label28", "Label27", "Label16", "Label26"};
         for (const char* arrangement : {"В ряд", "По контуру"}) {
             pick(w<QComboBox>("ComboBox2"), QString::fromUtf8(arrangement));
-            const WizardState wizard = m_main->wizardState();
+            const WizardState wizard = m_windows->design().inputs().wizard;
             for (std::size_t i = 0; i < records.size(); ++i) {
                 if (!records[i].mayOpen(wizard))
                     continue;

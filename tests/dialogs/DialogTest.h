@@ -1,6 +1,8 @@
 // What the dialog tests share: picking, typing and pointer moves to given points.
 #pragma once
 
+#include "design/Design.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPoint>
@@ -43,6 +45,22 @@ inline bool itemsFit(const QComboBox* box) {
     }
     return true;
 }
+
+// A display label of the main window, as the design holds it: what a dialog hands over.
+class ShownLabel {
+public:
+    ShownLabel(Design& design, QString WizardState::*label) : m_design(design), m_label(label) {}
+    void show(QString WizardState::*label) { m_label = label; }
+    QString text() const { return m_design.inputs().wizard.*m_label; }
+    void setText(const QString& text) {
+        m_design.edit([&](DesignInputs& d) { d.wizard.*m_label = text; });
+    }
+    void clear() { setText({}); }
+
+private:
+    Design& m_design;
+    QString WizardState::*m_label;
+};
 
 inline void showAndWait(QWidget* w) {
     w->show();

@@ -24,8 +24,10 @@ class NormalizedResistanceDialogTest : public QObject {
     Q_OBJECT
 
     const NumberText m_numbers{QLatin1Char(',')};
-    QLabel m_target;
+    std::unique_ptr<Design> m_design;
+    std::unique_ptr<ShownLabel> m_label;
     std::unique_ptr<TForm6> m_dialog;
+    ShownLabel& target() { return *m_label; }
 
     QComboBox* kind() const { return m_dialog->findChild<QComboBox*>("ComboBox1"); }
     QComboBox* voltage() const { return m_dialog->findChild<QComboBox*>("ComboBox2"); }
@@ -40,9 +42,10 @@ class NormalizedResistanceDialogTest : public QObject {
 private slots:
     void initTestCase() { windowtest::useProgramFonts(); }
     void init() {
-        m_target.setText(QStringLiteral("-"));
-        m_dialog = std::make_unique<TForm6>(m_numbers);
-        connect(m_dialog.get(), &TForm6::valueChosen, &m_target, &QLabel::setText);
+        m_design = std::make_unique<Design>();
+        m_label = std::make_unique<ShownLabel>(*m_design, &WizardState::Label27);
+        target().setText(QStringLiteral("-"));
+        m_dialog = std::make_unique<TForm6>(*m_design, m_numbers);
         showAndWait(m_dialog.get());
     }
     void cleanup() { m_dialog.reset(); }
@@ -105,7 +108,7 @@ private slots:
         pick(kind(), kindItem);
         pick(voltage(), voltageItem);
         pressOk();
-        QCOMPARE(m_target.text(), written);
+        QCOMPARE(target().text(), written);
         QVERIFY(m_dialog->isHidden());
     }
 
@@ -114,13 +117,13 @@ private slots:
         kind()->setEditText(kTransformer.trimmed());
         pick(voltage(), "380/220");
         pressOk();
-        QCOMPARE(m_target.text(), QStringLiteral("-"));
+        QCOMPARE(target().text(), QStringLiteral("-"));
         QVERIFY(m_dialog->isVisible());
         QVERIFY(ok()->isEnabled());
         // Picking the kind then closes it.
         pick(kind(), kTransformer);
         QTest::mouseClick(ok(), Qt::LeftButton);
-        QCOMPARE(m_target.text(), QStringLiteral("4"));
+        QCOMPARE(target().text(), QStringLiteral("4"));
         QVERIFY(m_dialog->isHidden());
     }
 
@@ -128,7 +131,7 @@ private slots:
         pick(kind(), kLine);
         type(voltage(), "380");
         pressOk();
-        QCOMPARE(m_target.text(), QStringLiteral("-"));
+        QCOMPARE(target().text(), QStringLiteral("-"));
         QVERIFY(m_dialog->isVisible());
     }
 
@@ -137,12 +140,12 @@ private slots:
         pick(kind(), kInput);
         pick(voltage(), "660/380");
         pressOk();
-        QCOMPARE(m_target.text(), QStringLiteral("5"));
+        QCOMPARE(target().text(), QStringLiteral("5"));
         showAndWait(m_dialog.get());
         pick(kind(), kLine);
         type(voltage(), "380");
         QTest::mouseClick(ok(), Qt::LeftButton);
-        QCOMPARE(m_target.text(), QStringLiteral("5"));
+        QCOMPARE(target().text(), QStringLiteral("5"));
         QVERIFY(m_dialog->isHidden());
     }
 
@@ -150,13 +153,13 @@ private slots:
         pick(kind(), kLine);
         pick(voltage(), "380/220");
         pressOk();
-        QCOMPARE(m_target.text(), QStringLiteral("30"));
-        m_target.clear();
+        QCOMPARE(target().text(), QStringLiteral("30"));
+        target().clear();
         showAndWait(m_dialog.get());
         QCOMPARE(kind()->currentText(), kLine);
         QVERIFY(ok()->isEnabled());
         QTest::mouseClick(ok(), Qt::LeftButton);
-        QCOMPARE(m_target.text(), QStringLiteral("30"));
+        QCOMPARE(target().text(), QStringLiteral("30"));
     }
 
     void okWaitsForBothBoxesAndThePointer() {

@@ -1,4 +1,5 @@
-// The scheme window: empty before a design, follows the design it is given, saves SVG and PNG.
+// The scheme window: empty before a calculation, follows the design's results and thicknesses,
+// saves SVG and PNG.
 #include "dialogs/SchemeWindow.h"
 #include "base/NumberText.h"
 #include "tests/drawing/SchemeDesign.h"
@@ -40,7 +41,14 @@ class SchemeWindowTest : public QObject {
     const NumberText m_numbers{QLatin1Char(',')};
     RecordingSink m_sink;
     QString m_answer;
+    std::unique_ptr<Design> m_design;
     std::unique_ptr<SchemeWindow> m_window;
+
+    // A calculation shown on page 3.
+    void calculated(const DesignState& state) {
+        m_design->state() = state;
+        m_design->showResults();
+    }
 
     template <class W> W* part(const char* name) const {
         return m_window->findChild<W*>(QString::fromLatin1(name));
@@ -54,12 +62,16 @@ private slots:
     void initTestCase() { windowtest::useProgramFonts(); }
     void init() {
         m_sink.clear();
-        m_window = std::make_unique<SchemeWindow>(m_numbers, m_sink);
+        m_design = std::make_unique<Design>();
+        m_window = std::make_unique<SchemeWindow>(*m_design, m_numbers, m_sink);
         m_window->setFileDialog(std::make_unique<AnsweringDialog>(m_answer));
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
-    void cleanup() { m_window.reset(); }
+    void cleanup() {
+        m_window.reset();
+        m_design.reset();
+    }
 
     void emptyBeforeTheFirstDesign() {
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Схема заземляющего устройства"));
@@ -70,35 +82,38 @@ private slots:
     }
 
     void followsTheDesignAndTheThicknesses() {
-        m_window->showDesign(design(ElectrodeArrangement::Row, 6, 25));
+        calculated(design(ElectrodeArrangement::Row, 6, 25));
         QVERIFY(!part<QLabel>("EmptyNote")->isVisible());
         QVERIFY(part<QPushButton>("SaveButton")->isEnabled());
         QCOMPARE(bill(0, 1), QStringLiteral("Уголок стальной 60×60×5"));
         QCOMPARE(bill(0, 3), QStringLiteral("6"));
 
-        m_window->showDesign(design(ElectrodeArrangement::Contour, 8, 40));
+        calculated(design(ElectrodeArrangement::Contour, 8, 40));
         QCOMPARE(bill(0, 3), QStringLiteral("8"));
         QCOMPARE(bill(1, 4), QStringLiteral("40"));
 
-        // δ below the smallest allowed: the profile and a warning follow; the design file hears.
-        QSignalSpy edited(m_window.get(), &SchemeWindow::stateEdited);
+        // δ below the smallest allowed: the profile and a warning follow; the design takes it.
+        QSignalSpy changed(m_design.get(), &Design::changed);
         part<QSpinBox>("AngleWall")->setValue(3);
-        QCOMPARE(edited.count(), 1);
+        QCOMPARE(changed.count(), 1);
         QCOMPARE(bill(0, 1), QStringLiteral("Уголок стальной 60×60×3"));
         QVERIFY(part<QLabel>("SizeWarnings")->text().contains(QStringLiteral("4 мм")));
-        QCOMPARE(m_window->dialogState(), (SchemeWindow::State{3, 4}));
+        QCOMPARE(m_design->inputs().scheme, (SteelThickness{3, 4}));
 
-        m_window->restoreDialogState({6, 5});
-        QCOMPARE(edited.count(), 1);
+        // The inputs follow the design.
+        m_design->edit([](DesignInputs& d) { d.scheme = {6, 5}; });
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(part<QSpinBox>("AngleWall")->value(), 6);
         QCOMPARE(bill(1, 1), QStringLiteral("Полоса стальная 40×5"));
 
-        m_window->clearDesign();
+        // A design opened has no results yet.
+        m_design->replace(m_design->inputs());
         QVERIFY(part<QLabel>("EmptyNote")->isVisible());
     }
 
     void savesAnSvgAndAPngThatOpen() {
         QTemporaryDir dir;
-        m_window->showDesign(design(ElectrodeArrangement::Contour, 7, 35));
+        calculated(design(ElectrodeArrangement::Contour, 7, 35));
         m_answer = dir.filePath(QStringLiteral("схема.svg"));
         windowtest::click(part<QPushButton>("SaveButton"));
         QVERIFY(QSvgRenderer(m_answer).isValid());

@@ -68,8 +68,8 @@ class SoilMeasurementDialogTest : public QObject {
     RecordingSink m_sink;
     PickedFiles m_files;
     QTemporaryDir m_folder;
+    std::unique_ptr<Design> m_design;
     std::unique_ptr<SoilMeasurementDialog> m_dialog;
-    std::vector<MeasuredSoil> m_applied;
 
     template <class T> T* child(const char* name) const {
         T* w = m_dialog->findChild<T*>(QString::fromLatin1(name));
@@ -82,12 +82,34 @@ class SoilMeasurementDialogTest : public QObject {
     QRadioButton* twoLayer() const { return child<QRadioButton>("twoLayerButton"); }
     QString problem() const { return child<QLabel>("problemLabel")->text(); }
 
-    // The texts of a and R in every row.
-    Rows tableRows() const {
+    // The texts of a and R in every row of a window.
+    static Rows rowsShown(const SoilMeasurementDialog& dialog) {
+        const auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("readingsTable"));
+        const auto cell = [table](int row, int column) {
+            const QTableWidgetItem* item = table->item(row, column);
+            return item ? item->text() : QString();
+        };
         Rows rows;
-        for (const ReadingRowTexts& r : m_dialog->state().rows)
-            rows << QStringList{r.spacing, r.resistance};
+        for (int row = 0; row < table->rowCount(); ++row)
+            rows << QStringList{cell(row, 0), cell(row, 1)};
         return rows;
+    }
+    Rows tableRows() const { return rowsShown(*m_dialog); }
+    // Readings that the design holds, as a design opened holds them.
+    void holdReadings(const std::vector<WennerReading>& readings) {
+        m_design->edit([&](DesignInputs& d) {
+            d.soilMeasurements.rows.clear();
+            for (const WennerReading& r : readings)
+                d.soilMeasurements.rows.append(
+                    {comma.general(r.spacing), comma.general(r.resistance)});
+        });
+    }
+    // How often the design's readings or pick changed since the spy began.
+    static int readingChanges(const QSignalSpy& spy) {
+        int count = 0;
+        for (const QList<QVariant>& args : spy)
+            count += (args[0].value<Design::Parts>() & Design::Part::SoilReadings) ? 1 : 0;
+        return count;
     }
 
     // Types into a cell as the engineer does: opens its editor, types, presses Enter (the table
@@ -123,13 +145,14 @@ private slots:
     void init() {
         m_sink.clear();
         m_files = PickedFiles();
-        m_applied.clear();
-        m_dialog = std::make_unique<SoilMeasurementDialog>(comma, m_sink, m_files);
-        connect(m_dialog.get(), &SoilMeasurementDialog::soilApplied, this,
-                [this](const MeasuredSoil& soil) { m_applied.push_back(soil); });
+        m_design = std::make_unique<Design>();
+        m_dialog = std::make_unique<SoilMeasurementDialog>(*m_design, comma, m_sink, m_files);
         dialogtest::showAndWait(m_dialog.get());
     }
-    void cleanup() { m_dialog.reset(); }
+    void cleanup() {
+        m_dialog.reset();
+        m_design.reset();
+    }
 
     void typedReadingsShowTheFit_data() {
         QTest::addColumn<Rows>("rows");
@@ -198,7 +221,7 @@ private slots:
         QFETCH(QString, error);
         typeRows({{"3", "7"}});
         const Rows before = tableRows();
-        QSignalSpy edited(m_dialog.get(), &SoilMeasurementDialog::stateEdited);
+        QSignalSpy edited(m_design.get(), &Design::changed);
         QGuiApplication::clipboard()->setText(clipboard);
         if (byKeys) {
             table()->setFocus();
@@ -208,7 +231,7 @@ private slots:
         }
         QCOMPARE(m_sink.errors, error.isEmpty() ? QStringList() : QStringList{error});
         QCOMPARE(tableRows(), error.isEmpty() ? rows : before);
-        QCOMPARE(edited.count(), error.isEmpty() ? 1 : 0);
+        QCOMPARE(readingChanges(edited), error.isEmpty() ? 1 : 0);
     }
 
     void importedReadings_data() {
@@ -227,9 +250,9 @@ private slots:
         typeRows({{"3", "7"}});
         const Rows before = tableRows();
         m_files.toImport = file("readings.csv", content);
-        QSignalSpy edited(m_dialog.get(), &SoilMeasurementDialog::stateEdited);
+        QSignalSpy edited(m_design.get(), &Design::changed);
         QTest::mouseClick(child<QPushButton>("importButton"), Qt::LeftButton);
-        QCOMPARE(edited.count(), reason.isEmpty() ? 1 : 0);
+        QCOMPARE(readingChanges(edited), reason.isEmpty() ? 1 : 0);
         if (reason.isEmpty()) {
             QCOMPARE(m_sink.errors, QStringList());
             QCOMPARE(tableRows(), rows);
@@ -241,13 +264,15 @@ private slots:
         }
     }
 
-    // "Применить" hands on the proposed model until the engineer picks one, then the pick.
-    void applyHandsOnTheChosenSoil() {
+    // "Применить" puts the proposed model into the site page until the engineer picks one, then
+    // the pick: the measured soil's items are picked in both lists, and H goes into Edit5.
+    void applyPutsTheChosenSoilIntoTheSitePage() {
         const std::vector<WennerReading> layered = readingsOf(kLayered, 6);
-        m_dialog->setReadings(layered);
+        holdReadings(layered);
         QTest::mouseClick(child<QPushButton>("applyButton"), Qt::LeftButton);
-        QCOMPARE(m_applied.size(), 1u);
-        const MeasuredSoil& first = m_applied.back();
+        const WizardState& wizard = m_design->inputs().wizard;
+        QVERIFY(wizard.measuredSoil);
+        const MeasuredSoil first = *wizard.measuredSoil;
         QCOMPARE(first.model, SoilModel::TwoLayer);
         QVERIFY(std::abs(first.upper / kLayered.upper - 1) < 1e-6);
         QVERIFY(std::abs(first.lower / kLayered.lower - 1) < 1e-6);
@@ -255,42 +280,45 @@ private slots:
         QCOMPARE(first.readings.size(), layered.size());
         for (std::size_t i = 0; i < layered.size(); ++i) // through texts of 15 digits
             QVERIFY(std::abs(first.readings[i].resistance / layered[i].resistance - 1) < 1e-13);
+        QCOMPARE(wizard.upperSoil, (ListBoxState{18, QStringLiteral("По замерам-100")}));
+        QCOMPARE(wizard.lowerSoil, (ListBoxState{18, QStringLiteral("По замерам-300")}));
+        QCOMPARE(wizard.Edit5, QStringLiteral("2"));
 
         QTest::mouseClick(uniform(), Qt::LeftButton);
         QTest::mouseClick(child<QPushButton>("applyButton"), Qt::LeftButton);
-        QCOMPARE(m_applied.back().model, SoilModel::Uniform);
-        QCOMPARE(m_applied.back().upper, m_dialog->fit()->uniform.resistivity);
-        QCOMPARE(m_applied.back().lower, m_applied.back().upper);
+        const MeasuredSoil& second = *m_design->inputs().wizard.measuredSoil;
+        QCOMPARE(second.model, SoilModel::Uniform);
+        QCOMPARE(second.upper, fitSoil(second.readings).uniform.resistivity);
+        QCOMPARE(second.lower, second.upper);
         // The pick outlives new readings.
-        m_dialog->setReadings(readingsOf(kLayered, 8));
+        holdReadings(readingsOf(kLayered, 8));
         QVERIFY(uniform()->isChecked());
-        QCOMPARE(m_dialog->state().chosen, SoilModel::Uniform);
+        QCOMPARE(m_design->inputs().soilMeasurements.chosen, SoilModel::Uniform);
     }
 
-    // Every change of the engineer's is announced (the design file keeps the rows and the pick);
-    // a restored state is not.
-    void stateComesBack() {
-        QSignalSpy edited(m_dialog.get(), &SoilMeasurementDialog::stateEdited);
+    // Every change of the engineer's goes into the design (its file keeps the rows and the pick);
+    // a window made later shows what the design holds.
+    void theDesignKeepsTheReadings() {
+        QSignalSpy edited(m_design.get(), &Design::changed);
         typeRows({{"0,5", "40"}, {"1", "20"}, {"2", "9"}});
-        QCOMPARE(edited.count(), 6); // six cells typed
+        QCOMPARE(readingChanges(edited), 6); // six cells typed
         QTest::mouseClick(twoLayer(), Qt::LeftButton);
         QTest::mouseClick(twoLayer(), Qt::LeftButton); // the same pick again
-        QCOMPARE(edited.count(), 7);
+        QCOMPARE(readingChanges(edited), 7);
         typeRows({{"0,5", "40"}, {"1", "20"}, {"2", "9"}, {"4", "oops"}});
         QTest::mouseClick(child<QPushButton>("addRowButton"), Qt::LeftButton);
         QTest::mouseClick(child<QPushButton>("removeRowButton"), Qt::LeftButton);
         // Only a of row 4 was new; then a row added and one removed.
-        QCOMPARE(edited.count(), 7 + 1 + 2);
-        const SoilMeasurementState state = m_dialog->state();
+        QCOMPARE(readingChanges(edited), 7 + 1 + 2);
+        const SoilMeasurementState state = m_design->inputs().soilMeasurements;
         QCOMPARE(state.rows.size(), 5);
         QCOMPARE(state.rows[3], (ReadingRowTexts{"4", ""})); // the letters never got in
         QCOMPARE(state.chosen, SoilModel::TwoLayer);
 
-        SoilMeasurementDialog again(comma, m_sink, m_files);
-        QSignalSpy restored(&again, &SoilMeasurementDialog::stateEdited);
-        again.restoreState(state);
-        QCOMPARE(restored.count(), 0);
-        QCOMPARE(again.state(), state);
+        SoilMeasurementDialog again(*m_design, comma, m_sink, m_files);
+        QCOMPARE(readingChanges(edited), 10);
+        QCOMPARE(rowsShown(again), tableRows());
+        QVERIFY(again.findChild<QRadioButton*>(QStringLiteral("twoLayerButton"))->isChecked());
         QCOMPARE(again.findChild<QLabel*>("problemLabel")->text(),
                  QStringLiteral("Строка 4: не указано показание R."));
     }
@@ -316,7 +344,7 @@ private slots:
     void plotSaved() {
         QFETCH(QString, name);
         QFETCH(QByteArray, opening);
-        m_dialog->setReadings(readingsOf(kLayered, 6));
+        holdReadings(readingsOf(kLayered, 6));
         m_files.toSave = m_folder.filePath(name);
         QTest::mouseClick(child<QPushButton>("savePlotButton"), Qt::LeftButton);
         QFile saved(m_files.toSave);

@@ -23,20 +23,23 @@ const QPoint kOverCaption(30, 62);           // on Label2
 const QPoint kOverHeading(368, 20);          // on Label1
 const QString kTyped = QStringLiteral("12"); // an electrode number that is no item
 
-// The dialog, its values shown in target as the main window shows them.
-std::unique_ptr<UtilizationDialog> makeDialog(const QString& name, QLabel* target,
+// The dialog, over a design of its own.
+std::unique_ptr<UtilizationDialog> makeDialog(const QString& name, Design& design,
                                               const NumberText& numbers) {
-    std::unique_ptr<UtilizationDialog> dialog;
     if (name == QLatin1String("TForm2"))
-        dialog = std::make_unique<TForm2>(numbers);
-    else if (name == QLatin1String("TForm3"))
-        dialog = std::make_unique<TForm3>(numbers);
-    else if (name == QLatin1String("TForm4"))
-        dialog = std::make_unique<TForm4>(numbers);
-    else
-        dialog = std::make_unique<TForm5>(numbers);
-    QObject::connect(dialog.get(), &TwoListDialog::valueChosen, target, &QLabel::setText);
-    return dialog;
+        return std::make_unique<TForm2>(design, numbers);
+    if (name == QLatin1String("TForm3"))
+        return std::make_unique<TForm3>(design, numbers);
+    if (name == QLatin1String("TForm4"))
+        return std::make_unique<TForm4>(design, numbers);
+    return std::make_unique<TForm5>(design, numbers);
+}
+
+// The display label a dialog hands its coefficient to.
+QString WizardState::*targetOf(const QString& name) {
+    return name == QLatin1String("TForm2") || name == QLatin1String("TForm4")
+               ? &WizardState::Label16
+               : &WizardState::Label26;
 }
 } // namespace
 
@@ -44,16 +47,20 @@ class UtilizationDialogsTest : public QObject {
     Q_OBJECT
 
     const NumberText m_numbers{QLatin1Char(',')};
-    QLabel m_target;
+    std::unique_ptr<Design> m_design;
+    std::unique_ptr<ShownLabel> m_targetLabel;
     std::unique_ptr<UtilizationDialog> m_dialog;
+    ShownLabel& target() { return *m_targetLabel; }
 
     QComboBox* ratio() const { return m_dialog->findChild<QComboBox*>("ComboBox1"); }
     QComboBox* count() const { return m_dialog->findChild<QComboBox*>("ComboBox2"); }
     QPushButton* ok() const { return m_dialog->findChild<QPushButton*>("BitBtn1"); }
 
     void open(const QString& name) {
-        m_target.clear();
-        m_dialog = makeDialog(name, &m_target, m_numbers);
+        m_dialog.reset();
+        m_design = std::make_unique<Design>();
+        m_targetLabel = std::make_unique<ShownLabel>(*m_design, targetOf(name));
+        m_dialog = makeDialog(name, *m_design, m_numbers);
         showAndWait(m_dialog.get());
     }
     // Picks or types both boxes, passes the pointer over the free surface and presses OK.
@@ -218,7 +225,7 @@ private slots:
         pick(ratio(), ratioItem);
         pick(count(), countItem);
         confirm();
-        QCOMPARE(m_target.text(), written);
+        QCOMPARE(target().text(), written);
         QVERIFY(m_dialog->isHidden());
     }
 
@@ -279,7 +286,7 @@ private slots:
         pick(ratio(), "2");
         type(count(), kTyped);
         confirm();
-        QCOMPARE(m_target.text(), QStringLiteral("0"));
+        QCOMPARE(target().text(), QStringLiteral("0"));
     }
 
     // A typed number keeps the coefficient of the earlier confirmation, whatever the new ratio.
@@ -288,17 +295,17 @@ private slots:
         pick(ratio(), "2");
         pick(count(), "10");
         confirm();
-        QCOMPARE(m_target.text(), QStringLiteral("0,745"));
+        QCOMPARE(target().text(), QStringLiteral("0,745"));
         showAndWait(m_dialog.get());
         pick(ratio(), "3");
         type(count(), kTyped);
         confirm();
-        QCOMPARE(m_target.text(), QStringLiteral("0,745"));
+        QCOMPARE(target().text(), QStringLiteral("0,745"));
         // The ratio picked then was still remembered: its row is the one loaded now.
         pick(count(), "2");
         type(ratio(), "9");
         confirm();
-        QCOMPARE(m_target.text(), QStringLiteral("0,94"));
+        QCOMPARE(target().text(), QStringLiteral("0,94"));
     }
 
     // A typed ratio takes the cell of the row loaded last, zeros before any ratio was picked.
@@ -307,16 +314,16 @@ private slots:
         type(ratio(), "9");
         pick(count(), "65");
         confirm();
-        QCOMPARE(m_target.text(), QStringLiteral("0"));
+        QCOMPARE(target().text(), QStringLiteral("0"));
         showAndWait(m_dialog.get());
         pick(ratio(), "1");
         confirm();
-        QCOMPARE(m_target.text(), QStringLiteral("0,2"));
+        QCOMPARE(target().text(), QStringLiteral("0,2"));
         showAndWait(m_dialog.get());
         type(ratio(), "1 "); // not the item "1"
         pick(count(), "4");
         confirm();
-        QCOMPARE(m_target.text(), QStringLiteral("0,77"));
+        QCOMPARE(target().text(), QStringLiteral("0,77"));
     }
 
     void reopeningKeepsThePicksAndConfirmsAtOnce_data() { addDialogs(); }
@@ -326,16 +333,16 @@ private slots:
         pick(ratio(), "3");
         pick(count(), count()->itemText(2));
         confirm();
-        const QString first = m_target.text();
+        const QString first = target().text();
         QVERIFY(m_dialog->isHidden());
-        m_target.setText("-");
+        target().setText("-");
 
         showAndWait(m_dialog.get());
         QCOMPARE(ratio()->currentText(), QStringLiteral("3"));
         QCOMPARE(count()->currentText(), count()->itemText(2));
         QVERIFY(ok()->isEnabled());
         QTest::mouseClick(ok(), Qt::LeftButton);
-        QCOMPARE(m_target.text(), first);
+        QCOMPARE(target().text(), first);
     }
 
     // OK is the default button: Enter in a box presses it once it is enabled.
@@ -345,11 +352,11 @@ private slots:
         pick(count(), "20");
         QTest::keyClick(count()->lineEdit(), Qt::Key_Return);
         QVERIFY(m_dialog->isVisible());
-        QCOMPARE(m_target.text(), QString());
+        QCOMPARE(target().text(), QString());
         moveTo(m_dialog.get(), kFreeSurface);
         QTest::keyClick(count()->lineEdit(), Qt::Key_Return);
         QVERIFY(m_dialog->isHidden());
-        QCOMPARE(m_target.text(), QStringLiteral("0,635"));
+        QCOMPARE(target().text(), QStringLiteral("0,635"));
         QCOMPARE(count()->count(), 7); // Enter added no item
     }
 };

@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray file(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const NumberText comma(QLatin1Char(','));
     const NumberText point(QLatin1Char('.'));
-    DesignSnapshot opened;
+    DesignInputs opened;
     try {
         opened = DesignFile::fromJson(file, comma);
     } catch (const DesignFileError& e) {
@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const QByteArray saved = DesignFile::toJson(opened, comma);
     check(DesignFile::fromJson(saved, comma) == opened);
-    const DesignSnapshot elsewhere = DesignFile::fromJson(saved, point);
+    const DesignInputs elsewhere = DesignFile::fromJson(saved, point);
     check(DesignFile::toJson(elsewhere, point) == saved);
     check(DesignFile::toJson(DesignFile::fromJson(file, point), point) == saved);
     return 0;

@@ -8,9 +8,9 @@
 #include "dialogs/ProgressWindow.h"
 #include "dialogs/SchemeWindow.h"
 #include "note/ReportRows.h"
+#include "tests/note/WorkedExample.h"
 #include "tests/report/RecordingEngine.h"
 #include "tests/report/ReportTestSupport.h"
-#include "tests/note/WorkedExample.h"
 #include "tests/support/DesignEntry.h"
 #include "tests/support/RecordingSink.h"
 #include "tests/support/WindowTest.h"
@@ -67,10 +67,11 @@ private slots:
         owner.resize(600, 400);
         owner.show();
         auto* form10 = new TForm10(&owner);
-        const DesignState state = reporttest::workedExample(ElectrodeMaterial(material));
+        Design design;
+        design.state() = reporttest::workedExample(ElectrodeMaterial(material));
         const NumberText numbers(QChar(','));
         RecordingSink sink;
-        ReportGenerator generator(state, numbers, sink, form10, &owner);
+        ReportGenerator generator(design, numbers, sink, form10, &owner);
         generator.session().setEngines(recordingEngines(script));
         generator.setTemplatePath(QStringLiteral("/t/отчёт/otchet.rtf"));
 
@@ -101,10 +102,11 @@ private slots:
         script.createFails = true;
         QWidget owner;
         auto* form10 = new TForm10(&owner);
-        const DesignState state = reporttest::workedExample();
+        Design design;
+        design.state() = reporttest::workedExample();
         const NumberText numbers(QChar(','));
         RecordingSink sink;
-        ReportGenerator generator(state, numbers, sink, form10, &owner);
+        ReportGenerator generator(design, numbers, sink, form10, &owner);
         generator.session().setEngines(recordingEngines(script));
         generator.Button5Click();
         QVERIFY(!form10->isVisible());
@@ -127,8 +129,8 @@ private slots:
         QVERIFY(script.calls.contains(QStringLiteral("replace ##nkonok&=6")));
         QVERIFY(!windows.Form10()->isVisible());
 
-        // The bill of the note counts with the steel thicknesses of the scheme window.
-        windows.schemeWindow()->restoreDialogState(SteelThickness{6, 5});
+        // The bill of the note counts with the design's steel thicknesses.
+        windows.design().edit([](DesignInputs& d) { d.scheme = SteelThickness{6, 5}; });
         script.calls.clear();
         windows.Form1()->Button5Click();
         const auto billCall = [&](const SteelThickness& thickness) {

@@ -6,6 +6,7 @@
 #include "dialogs/SchemeWindow.h"
 #include "dialogs/SoilMeasurementDialog.h"
 #include "single/SingleElectrodeWindow.h"
+#include "tests/support/DesignEntry.h"
 #include "tests/support/RecordingSink.h"
 #include "tests/support/WindowTest.h"
 
@@ -26,12 +27,13 @@ template <class W> W* child(QWidget* parent, const char* name) {
 }
 
 // Fills the wizard with a worked design and computes it, so that every page shows real texts.
-void enterDesign(TForm1* main) {
+void enterDesign(WindowSet& windows) {
+    TForm1* main = windows.Form1();
     child<QComboBox>(main, "ComboBox3")->setCurrentIndex(7);
     child<QComboBox>(main, "ComboBox4")->setCurrentIndex(7);
-    child<QLabel>(main, "Label29")->setText(QStringLiteral("1,35"));
-    child<QLabel>(main, "Label28")->setText(QStringLiteral("2,5"));
-    child<QLabel>(main, "Label27")->setText(QStringLiteral("4"));
+    designentry::handOver(windows, &WizardState::Label29, QStringLiteral("1,35"));
+    designentry::handOver(windows, &WizardState::Label28, QStringLiteral("2,5"));
+    designentry::handOver(windows, &WizardState::Label27, QStringLiteral("4"));
     child<QLineEdit>(main, "Edit5")->setText(QStringLiteral("3"));
     child<QLineEdit>(main, "Edit6")->setText(QStringLiteral("0,8"));
     main->Label30MouseMove();
@@ -42,8 +44,8 @@ void enterDesign(TForm1* main) {
     child<QLineEdit>(main, "Edit9")->setText(QStringLiteral("2,5"));
     child<QLineEdit>(main, "Edit10")->setText(QStringLiteral("40"));
     child<QLineEdit>(main, "Edit11")->setText(QStringLiteral("5"));
-    child<QLabel>(main, "Label26")->setText(QStringLiteral("0,5"));
-    child<QLabel>(main, "Label16")->setText(QStringLiteral("0,65"));
+    designentry::handOver(windows, &WizardState::Label26, QStringLiteral("0,5"));
+    designentry::handOver(windows, &WizardState::Label16, QStringLiteral("0,65"));
     main->Label31MouseMove();
     main->Button3Click();
 }
@@ -85,8 +87,8 @@ void saveScheme(WindowSet& windows, const QString& folder) {
     window->grab().save(QDir(folder).filePath(QStringLiteral("scheme-row.png")));
     child<QComboBox>(main, "ComboBox2")->setCurrentIndex(0);
     child<QLineEdit>(main, "Edit11")->setText(QStringLiteral("3"));
-    child<QLabel>(main, "Label26")->setText(QStringLiteral("0,45"));
-    child<QLabel>(main, "Label16")->setText(QStringLiteral("0,6"));
+    designentry::handOver(windows, &WizardState::Label26, QStringLiteral("0,45"));
+    designentry::handOver(windows, &WizardState::Label16, QStringLiteral("0,6"));
     main->Label26MouseMove();
     main->Button3Click();
     QApplication::processEvents();
@@ -115,7 +117,7 @@ void saveSoilMeasurements(WindowSet& windows, const QString& folder) {
         readings.push_back({a, std::round(rho / (2 * std::numbers::pi * a) * 100) / 100});
     }
     SoilMeasurementDialog* window = windows.soilWindow();
-    window->setReadings(readings);
+    designentry::holdReadings(windows, readings, NumberText(QLatin1Char(',')));
     save(window, folder, QStringLiteral("soil-measurements"));
 }
 } // namespace
@@ -134,7 +136,7 @@ int main(int argc, char* argv[]) {
     main->show();
     auto* pages = child<QTabWidget>(main, "PageControl1");
     main->grab().save(QDir(folder).filePath(QStringLiteral("main-empty.png")));
-    enterDesign(main);
+    enterDesign(windows);
     for (int page = 0; page < 3; ++page) {
         pages->setCurrentIndex(page);
         QApplication::processEvents();

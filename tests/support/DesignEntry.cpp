@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "app/WindowSet.h"
+#include "base/NumberText.h"
 #include "dialogs/ClimaticDialog.h"
 #include "dialogs/NormalizedResistanceDialog.h"
 #include "dialogs/StripRowDialog.h"
@@ -49,6 +50,20 @@ void pickZone(TForm7* dialog, int button, const QString& type) {
     enter(dialog, "ComboBox1", type);
     dialog->FormMouseMove();
     dialog->BitBtn1Click();
+}
+
+void handOver(WindowSet& ws, QString WizardState::*label, const QString& text) {
+    ws.design().edit([&](DesignInputs& d) { d.wizard.*label = text; });
+}
+
+void holdReadings(WindowSet& ws, const std::vector<WennerReading>& readings,
+                  const NumberText& numbers) {
+    ws.design().edit([&](DesignInputs& d) {
+        d.soilMeasurements.rows.clear();
+        for (const WennerReading& r : readings)
+            d.soilMeasurements.rows.append(
+                {numbers.general(r.spacing), numbers.general(r.resistance)});
+    });
 }
 
 void rowOfAnglesOnResults(WindowSet& ws) {

@@ -2,12 +2,16 @@
 // boxes, the reference dialogs confirmed, and a whole design in a row through to the results.
 #pragma once
 
+#include "design/DesignInputs.h"
+
 #include <QString>
 #include <QWidget>
 
 #include <initializer_list>
 #include <utility>
+#include <vector>
 
+class NumberText;
 class ReferenceDialog;
 class TForm1;
 class TForm7;
@@ -33,6 +37,12 @@ void useTwoLists(ReferenceDialog* dialog, const QString& first, const QString& s
 void selectZone(QWidget* dialog, int button);
 // Zone, electrode type and OK in the climatic coefficient dialog.
 void pickZone(TForm7* dialog, int button, const QString& type);
+// A display label written as a reference dialog hands its value over to it.
+void handOver(WindowSet& ws, QString WizardState::*label, const QString& text);
+// Readings that the design holds, written in the notation of numbers, as a design opened holds
+// them; the soil window shows them.
+void holdReadings(WindowSet& ws, const std::vector<WennerReading>& readings,
+                  const NumberText& numbers);
 // A whole design of angles in a row, through both stages to the results page.
 void rowOfAnglesOnResults(WindowSet& ws);
 

@@ -36,6 +36,10 @@ void WizardTestBase::type(const char* edit, const QString& text) {
         QTest::sendKeyEvent(QTest::Click, e, Qt::Key_unknown, QString(c), {});
 }
 
+void WizardTestBase::handOver(QString WizardState::*label, const QString& text) {
+    m_windows->design().edit([&](DesignInputs& d) { d.wizard.*label = text; });
+}
+
 void WizardTestBase::pickText(const char* combo, const QString& item) {
     auto* box = w<QComboBox>(combo);
     box->setCurrentIndex(box->findText(item));
@@ -46,9 +50,9 @@ void WizardTestBase::enterSite() {
     using windowtest::hover;
     pickText("ComboBox3", QStringLiteral("Садовая земля-40"));
     pickText("ComboBox4", QStringLiteral("Садовая земля-40"));
-    w<QLabel>("Label29")->setText(QStringLiteral("1,35"));
-    w<QLabel>("Label28")->setText(QStringLiteral("2,5"));
-    w<QLabel>("Label27")->setText(QStringLiteral("4"));
+    handOver(&WizardState::Label29, QStringLiteral("1,35"));
+    handOver(&WizardState::Label28, QStringLiteral("2,5"));
+    handOver(&WizardState::Label27, QStringLiteral("4"));
     type("Edit5", "3");
     type("Edit6", "0,8");
     hover(w("Label30"));
@@ -63,8 +67,8 @@ void WizardTestBase::enterElectrodes(const QString& material) {
     type("Edit9", "2,5");
     type("Edit10", "40");
     type("Edit11", "5");
-    w<QLabel>("Label26")->setText(QStringLiteral("0,5"));
-    w<QLabel>("Label16")->setText(QStringLiteral("0,65"));
+    handOver(&WizardState::Label26, QStringLiteral("0,5"));
+    handOver(&WizardState::Label16, QStringLiteral("0,65"));
     hover(w("Label26"));
     hover(w("Edit8"));
     hover(w("Label31"));

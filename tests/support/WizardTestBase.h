@@ -32,6 +32,8 @@ protected:
     DesignState& state() { return m_windows->state(); }
     // Types text into an edit box character by character, through its key filter.
     void type(const char* edit, const QString& text);
+    // A display label written as a reference dialog hands its value over to it.
+    void handOver(QString WizardState::*label, const QString& text);
     // Picks the list item with the given text.
     void pickText(const char* combo, const QString& item);
     // Page 1 of the first worked design, then "Далее>>".

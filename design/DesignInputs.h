@@ -1,6 +1,7 @@
-// What the windows hold of a design, as plain data: the inputs and picks of the main window and
-// the state of every reference dialog. Saved designs are made of it and restore it; each field
-// that is saved has its row, and its key in the file, in DesignFileMembers.cpp.
+// Every input of a design as plain data: what the engineer typed and picked on the wizard's pages,
+// what each reference dialog remembers, the soil readings and the steel thicknesses. The windows
+// edit and show it through the design (design/Design.h); a design file keeps it, each field with
+// its row, and its key in the file, in DesignFileMembers.cpp.
 #pragma once
 
 #include "design/MeasuredSoil.h"
@@ -77,7 +78,7 @@ struct SteelThickness {
     bool operator==(const SteelThickness&) const = default;
 };
 
-struct DesignSnapshot {
+struct DesignInputs {
     WizardState wizard;
     TwoListDialogState Form2;              // utilization, vertical electrodes in a row
     TwoListDialogState Form3;              // utilization, connecting strip in a row
@@ -87,7 +88,12 @@ struct DesignSnapshot {
     ZoneDialogState Form7;                 // climatic coefficients, vertical and horizontal
     ZoneDialogState Form8;                 // climatic coefficient, horizontal
     SteelThickness scheme;                 // the scheme window's δ and δп
-    SoilMeasurementState soilMeasurements; // the readings window; no rows while it is not made
+    SoilMeasurementState soilMeasurements; // the readings; no rows while none is typed
 
-    bool operator==(const DesignSnapshot&) const = default;
+    bool operator==(const DesignInputs&) const = default;
 };
+
+// Whether two designs hold the same edits, whatever page they show and whichever "Далее>>" and
+// OK buttons the pointer has enabled: a design differs from its file only by what the engineer
+// changed.
+bool sameEdits(const DesignInputs& a, const DesignInputs& b);
