@@ -32,8 +32,6 @@ public:
 
     // The file of the design shown, empty when it has none.
     const QString& file() const { return m_file; }
-    // Whether the design differs from what was last opened or saved.
-    bool isModified() const { return m_modified; }
     // The folder that the file dialogs begin in: the user's documents folder (the home folder
     // where there is none), then the folder of the last file opened or saved.
     QString startFolder() const;

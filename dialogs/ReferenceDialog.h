@@ -24,8 +24,6 @@ public:
     ReferenceDialog(Design& design, const QString& name, const QString& title, QSize client,
                     bool fixedSize, QPoint okAt, QWidget* parent);
 
-    QPushButton* okButton() const { return m_ok; }
-
     // The pointer moved over the dialog's own surface (not over one of its controls).
     virtual void FormMouseMove() {}
     // OK: hands the value to the main window and hides the dialog.

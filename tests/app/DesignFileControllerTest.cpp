@@ -254,7 +254,6 @@ private slots:
         if (page == 2)
             QCOMPARE(resultLines(opened.main()), resultLines(original.main()));
         QCOMPARE(opened.main()->windowTitle(), QStringLiteral("design.korvela[*] — Корвела v1.1"));
-        QVERIFY(!opened.files()->isModified());
         QVERIFY(!opened.main()->isWindowModified());
     }
 
@@ -301,7 +300,7 @@ private slots:
         const QString file = saveNew(w, QStringLiteral("mine.korvela"));
         w.main()->Button2Click();
         type(w.main(), "Edit11", QStringLiteral("7"));
-        QVERIFY(w.files()->isModified());
+        QVERIFY(w.main()->isWindowModified());
         const DesignInputs before = w.set->design().inputs();
         const DesignState stateBefore = w.set->state();
         const QStringList linesBefore = resultLines(w.main());
@@ -316,7 +315,7 @@ private slots:
         QCOMPARE(resultLines(w.main()), linesBefore);
         QCOMPARE(w.main()->windowTitle(), titleBefore);
         QCOMPARE(w.files()->file(), file);
-        QVERIFY(w.files()->isModified());
+        QVERIFY(w.main()->isWindowModified());
         QVERIFY(w.main()->isWindowModified());
     }
 
@@ -405,7 +404,7 @@ private slots:
         QVERIFY2(m_sink.errors.first().contains(path(QStringLiteral("gone/site.korvela"))),
                  qPrintable(m_sink.errors.first()));
         QVERIFY(w.main()->isVisible());
-        QVERIFY(w.files()->isModified());
+        QVERIFY(w.main()->isWindowModified());
     }
 
     // The commands, from the buttons and the keys of the main window on every page: the first
@@ -453,7 +452,7 @@ private slots:
         QCOMPARE(m_sink.questions, QStringList{QStringLiteral("Сохранить изменения в «first»?")});
         QCOMPARE(w.dialogs->starts.size(), 3);
         part<QPushButton>(main, "SaveButton")->click();
-        QVERIFY(!w.files()->isModified());
+        QVERIFY(!w.main()->isWindowModified());
         w.dialogs->answers << path(QStringLiteral("other/second.korvela"));
         part<QPushButton>(main, "OpenButton")->click();
         QCOMPARE(w.files()->file(), path(QStringLiteral("other/second.korvela")));

@@ -116,7 +116,7 @@ class WindowSetTest : public QObject {
         for (const auto& [dialog, state] : lists) {
             if (part<QComboBox>(dialog, "ComboBox1")->currentText() != state->firstText ||
                 part<QComboBox>(dialog, "ComboBox2")->currentText() != state->secondText ||
-                dialog->okButton()->isEnabled() != state->okEnabled)
+                part<QPushButton>(dialog, "BitBtn1")->isEnabled() != state->okEnabled)
                 return dialog->objectName();
         }
         for (const auto& [dialog, state] :
@@ -173,7 +173,7 @@ private slots:
             for (ReferenceDialog* dialog : std::initializer_list<ReferenceDialog*>{
                      ws->Form2(), ws->Form3(), ws->Form4(), ws->Form5(), ws->Form6(), ws->Form7(),
                      ws->Form8()}) {
-                if (dialog->okButton()->isEnabled())
+                if (part<QPushButton>(dialog, "BitBtn1")->isEnabled())
                     dialog->BitBtn1Click();
             }
         }
@@ -246,25 +246,25 @@ private slots:
         TForm1* main = ws.Form1();
         main->show();
         QVERIFY(QTest::qWaitForWindowExposed(main));
-        DesignFileController* files = ws.designFiles();
+        open(ws, ws.design().inputs()); // the title marks a change
         QSignalSpy changed(&ws.design(), &Design::changed);
 
         auto* edit5 = part<QLineEdit>(main, "Edit5");
         edit5->setFocus();
         QTest::keyClicks(edit5, QStringLiteral("2"));
-        QVERIFY(files->isModified());
+        QVERIFY(main->isWindowModified());
         QTest::keyClick(edit5, Qt::Key_Backspace);
-        QVERIFY(!files->isModified());
+        QVERIFY(!main->isWindowModified());
         QCOMPARE(changed.count(), 2);
 
         QTest::keyClicks(part<QComboBox>(main, "ComboBox3")->lineEdit(), QStringLiteral("x"));
-        QVERIFY(files->isModified());
+        QVERIFY(main->isWindowModified());
         QTest::keyClick(part<QComboBox>(main, "ComboBox3")->lineEdit(), Qt::Key_Backspace);
-        QVERIFY(!files->isModified());
+        QVERIFY(!main->isWindowModified());
         auto* soil = part<QComboBox>(main, "ComboBox4");
         soil->setFocus();
         QTest::keyClick(soil, Qt::Key_Down);
-        QVERIFY(files->isModified());
+        QVERIFY(main->isWindowModified());
         useTwoLists(ws.Form6(), kKind, QStringLiteral("380/220")); // writes Label27
         const int afterLabel = static_cast<int>(changed.count());
         useTwoLists(ws.Form6(), kKind, QStringLiteral("380/220")); // the value shown: no change
@@ -272,14 +272,14 @@ private slots:
 
         // Opened: what the program does then is no edit.
         open(ws, ws.design().inputs());
-        QVERIFY(!files->isModified());
+        QVERIFY(!main->isWindowModified());
         edit5->setText(QStringLiteral("3"));
-        QVERIFY(files->isModified());
+        QVERIFY(main->isWindowModified());
         edit5->setText(QString());
         main->Label30MouseMove();
         main->Button1Click(); // no site yet: page 1 stays, with its message
         main->Button6Click();
-        QVERIFY(!files->isModified());
+        QVERIFY(!main->isWindowModified());
     }
 
     // δ and δп and the soil readings belong to the design: taken up without a change, and
@@ -293,17 +293,17 @@ private slots:
         QVERIFY(!ws.Form1()->findChild<SchemeWindow*>());
         QVERIFY(!ws.Form1()->findChild<SoilMeasurementDialog*>());
         QCOMPARE(part<QSpinBox>(ws.schemeWindow(), "AngleWall")->value(), 6);
-        QVERIFY(!ws.designFiles()->isModified());
+        QVERIFY(!ws.Form1()->isWindowModified());
         part<QSpinBox>(ws.schemeWindow(), "StripThickness")->setValue(5);
-        QVERIFY(ws.designFiles()->isModified());
+        QVERIFY(ws.Form1()->isWindowModified());
         QCOMPARE(ws.design().inputs().scheme, (SteelThickness{6, 5}));
         part<QSpinBox>(ws.schemeWindow(), "StripThickness")->setValue(3);
-        QVERIFY(!ws.designFiles()->isModified());
+        QVERIFY(!ws.Form1()->isWindowModified());
 
         QCOMPARE(part<QTableWidget>(ws.soilWindow(), "readingsTable")->rowCount(), 2);
-        QVERIFY(!ws.designFiles()->isModified());
+        QVERIFY(!ws.Form1()->isWindowModified());
         ws.soilWindow()->addRow();
-        QVERIFY(ws.designFiles()->isModified());
+        QVERIFY(ws.Form1()->isWindowModified());
     }
 };
 
