@@ -74,6 +74,8 @@ void Design::commit(DesignInputs next) {
         parts |= Part::Scheme;
     if (next.soilMeasurements != m_inputs.soilMeasurements)
         parts |= Part::SoilReadings;
+    if (next.project != m_inputs.project)
+        parts |= Part::Project;
     if (!parts)
         return;
     m_inputs = std::move(next);

@@ -19,8 +19,9 @@ public:
         Dialogs = 0x02,      // what a reference dialog remembers
         Scheme = 0x04,       // the steel thicknesses
         SoilReadings = 0x08, // the soil readings and the pick of a model
-        Results = 0x10,      // the results page 3 shows
-        Opened = 0x20,       // the whole design was replaced: a design file opened
+        Project = 0x10,      // the project data
+        Results = 0x20,      // the results page 3 shows
+        Opened = 0x40,       // the whole design was replaced: a design file opened
     };
     Q_DECLARE_FLAGS(Parts, Part)
     Q_FLAG(Parts)

@@ -736,6 +736,26 @@ void readMember(const Member::AppliedSoil& m, DesignInputs& s, const Reading& r)
     m.at(s) = soil;
 }
 
+// A text that any field of the engineer's may hold: within the size of a text, and whole (no
+// half of a character pair).
+void checkTypedText(const QString& path, const QString& text) {
+    if (text.size() > kMaxText)
+        fail(QStringLiteral("текст поля %1 длиннее %2 знаков").arg(field(path)).arg(kMaxText));
+    if (!QStringView(text).isValidUtf16())
+        fail(QStringLiteral("текст поля %1 повреждён").arg(field(path)));
+}
+
+void writeMember(const Member::FreeText& m, DesignInputs& s, const Writing& w) {
+    checkTypedText(w.path, m.at(s));
+    w.out.string(w.key, m.at(s));
+}
+
+void readMember(const Member::FreeText& m, DesignInputs& s, const Reading& r) {
+    const QString text = r.in.string(r.key);
+    checkTypedText(r.path, text);
+    m.at(s) = text;
+}
+
 // Whether a member holds what it holds when the program starts.
 bool atStart(const Member& member, DesignInputs& s) {
     return std::visit(

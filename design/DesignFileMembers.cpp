@@ -95,6 +95,16 @@ const M kMembers[] = {
      M::SoilReadingsWindow{inDesign<&DesignInputs::soilMeasurements>}},
     {"soilMeasurements", "appliedSoil", Optional,
      M::AppliedSoil{inWizard<&WizardState::measuredSoil>}},
+    {"project", "object", Optional, M::FreeText{inProject<&ProjectData::object>}},
+    {"project", "address", Optional, M::FreeText{inProject<&ProjectData::address>}},
+    {"project", "documentCode", Optional, M::FreeText{inProject<&ProjectData::documentCode>}},
+    {"project", "stage", Optional, M::FreeText{inProject<&ProjectData::stage>}},
+    {"project", "organisation", Optional, M::FreeText{inProject<&ProjectData::organisation>}},
+    {"project", "developer", Optional, M::FreeText{inProject<&ProjectData::developer>}},
+    {"project", "checker", Optional, M::FreeText{inProject<&ProjectData::checker>}},
+    {"project", "normControl", Optional, M::FreeText{inProject<&ProjectData::normControl>}},
+    {"project", "chiefEngineer", Optional, M::FreeText{inProject<&ProjectData::chiefEngineer>}},
+    {"project", "date", Optional, M::FreeText{inProject<&ProjectData::date>}},
 };
 
 } // namespace

@@ -1,4 +1,4 @@
-// The members of a design file, each described once: its key, where it lives in the snapshot,
+// The members of a design file, each described once: its key, where it lives in the design,
 // its kind and what its kind checks. Writing, reading and checking a design go by this table.
 #pragma once
 
@@ -11,7 +11,7 @@
 #include <vector>
 
 struct DesignFileMember {
-    // Where the value of a member lives in the snapshot (see inWizard and inDesign below).
+    // Where the value of a member lives in the design (see inWizard and inDesign below).
     template <class T> using At = T& (*)(DesignInputs&);
 
     enum class Characters { Digits, Decimal };
@@ -65,8 +65,12 @@ struct DesignFileMember {
     struct AppliedSoil {
         At<std::optional<MeasuredSoil>> at;
     };
+    // A text as typed in a field that takes any text, such as a name of the project's.
+    struct FreeText {
+        At<QString> at;
+    };
     using Kind = std::variant<ListBox, EditText, DisplayNumber, Flag, Whole, TwoListDialog,
-                              ZoneDialog, SoilReadingsWindow, AppliedSoil>;
+                              ZoneDialog, SoilReadingsWindow, AppliedSoil, FreeText>;
 
     const char* group; // the object of the document that holds the member
     const char* key;   // its key there, named for what it holds
@@ -74,13 +78,16 @@ struct DesignFileMember {
     Kind kind;
 };
 
-// Accessors for DesignFileMember::At: a member of the wizard, of the scheme window, or of the
-// snapshot itself.
+// Accessors for DesignFileMember::At: a member of the wizard, of the steel thicknesses, of the
+// project data, or of the design itself.
 template <auto Member> auto& inWizard(DesignInputs& s) {
     return s.wizard.*Member;
 }
 template <auto Member> auto& inScheme(DesignInputs& s) {
     return s.scheme.*Member;
+}
+template <auto Member> auto& inProject(DesignInputs& s) {
+    return s.project.*Member;
 }
 template <auto Member> auto& inDesign(DesignInputs& s) {
     return s.*Member;

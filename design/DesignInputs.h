@@ -5,6 +5,7 @@
 #pragma once
 
 #include "design/MeasuredSoil.h"
+#include "design/ProjectData.h"
 
 #include <QString>
 #include <array>
@@ -89,6 +90,7 @@ struct DesignInputs {
     ZoneDialogState Form8;                 // climatic coefficient, horizontal
     SteelThickness scheme;                 // the scheme window's δ and δп
     SoilMeasurementState soilMeasurements; // the readings; no rows while none is typed
+    ProjectData project;                   // what the documents say of the project
 
     bool operator==(const DesignInputs&) const = default;
 };

@@ -44,6 +44,7 @@ TEST(Design, EachChangeIsSaidOnceWithWhatItTouched) {
          },
          {Part::SoilReadings}},
         {"the page", [](DesignInputs& d) { d.wizard.page = 1; }, {Part::Wizard}},
+        {"the project", [](DesignInputs& d) { d.project.object = "Котельная"; }, {Part::Project}},
         {"nothing new", [](DesignInputs& d) { d.scheme = SteelThickness{}; }, {}},
     };
     for (const auto& c : cases) {
@@ -123,6 +124,16 @@ TEST(Design, AFileRoundTripsThroughTheDesignAlone) {
         d.Form6 = {"Рабочее заземление нулевой точки трансформатора ", "380/220", 0, 4, true};
         d.scheme = {6, 5};
         d.soilMeasurements.rows = {{"1", "20"}, {"2", ""}};
+        d.project = {.object = "Котельная «Север»\t{\\par}",
+                     .address = QString(10000, u'ж'),
+                     .documentCode = "123-ЭС",
+                     .stage = "П",
+                     .organisation = "ООО \"Проект\"\n",
+                     .developer = "Иванов",
+                     .checker = {},
+                     .normControl = {},
+                     .chiefEngineer = {},
+                     .date = "09.12.2026"};
     });
     Design opened;
     opened.replace(DesignFile::fromJson(DesignFile::toJson(edited.inputs(), kComma), kComma));
