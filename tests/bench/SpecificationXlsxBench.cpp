@@ -1,0 +1,31 @@
+// How fast the specification is saved as a spreadsheet (goal: 30 ms): a contour of 168 angles
+// and its strip, to a file.
+#include "documents/SpecificationXlsx.h"
+
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void specificationXlsx(benchmark::State& st) {
+    DesignState s;
+    s.ElectrodeArrangement = ElectrodeArrangement::Contour;
+    s.ElectrodeMaterial = ElectrodeMaterial::Angle;
+    s.AngleFlangeWidthMm = 50;
+    s.StripWidthMm = 40;
+    s.VerticalLength = 2.5;
+    s.RefinedCount = 168;
+    s.RefinedHorizontalLength = 420;
+    const NumberText numbers(QLatin1Char(','));
+    const Specification spec = specification(billOfMaterials(s, {}), numbers);
+    ProjectData project;
+    project.object = QStringLiteral("Трансформаторная подстанция 10/0,4 кВ");
+    project.developer = QStringLiteral("Иванов И. И.");
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("спецификация.xlsx"));
+    for (auto _ : st)
+        saveSpecificationXlsx(path, spec, project);
+}
+BENCHMARK(specificationXlsx)->Unit(benchmark::kMillisecond);
+
+} // namespace
