@@ -9,6 +9,7 @@
 #include "dialogs/HorizontalClimaticDialog.h"
 #include "dialogs/NormalizedResistanceDialog.h"
 #include "dialogs/ProgressWindow.h"
+#include "dialogs/ProjectDataDialog.h"
 #include "dialogs/SchemeWindow.h"
 #include "dialogs/SoilFileDialogs.h"
 #include "dialogs/SoilMeasurementDialog.h"
@@ -125,6 +126,12 @@ SoilMeasurementDialog* WindowSet::soilWindow() {
         m_soil = new SoilMeasurementDialog(m_design, m_numbers, m_sink, *m_soilFilesForwarder,
                                            m_form1.get());
     return m_soil;
+}
+
+ProjectDataDialog* WindowSet::projectDataWindow() {
+    if (!m_projectData)
+        m_projectData = new ProjectDataDialog(m_design, m_form1.get());
+    return m_projectData;
 }
 
 void WindowSet::setSoilFileDialogs(std::unique_ptr<SoilFileDialogs> dialogs) {

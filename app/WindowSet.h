@@ -12,6 +12,7 @@
 class DesignFileController;
 class MessageSink;
 class NumberText;
+class ProjectDataDialog;
 class ReferenceDialog;
 class ReferenceDialogs;
 class ReportGenerator;
@@ -59,6 +60,8 @@ public:
     SchemeWindow* schemeWindow();
     // The soil measured on the site; "Применить" puts it into page 1.
     SoilMeasurementDialog* soilWindow();
+    // The project data of the design ("Данные проекта").
+    ProjectDataDialog* projectDataWindow();
     // The file dialogs in which the soil window picks its files.
     void setSoilFileDialogs(std::unique_ptr<SoilFileDialogs> dialogs);
     // Makes the report when "Отчёт" is pressed, and exports it as a PDF on Ctrl+E.
@@ -81,6 +84,7 @@ private:
     mutable QPointer<TForm11> m_form11;
     QPointer<SchemeWindow> m_scheme;
     QPointer<SoilMeasurementDialog> m_soil;
+    QPointer<ProjectDataDialog> m_projectData;
     QPointer<ReportGenerator> m_report;
     std::unique_ptr<DesignFileController> m_designFiles; // goes before the windows it follows
 };
