@@ -8,6 +8,7 @@
 #include "base/Messages.h"
 #include "base/NumberText.h"
 #include "dialogs/SystemSoilFileDialogs.h"
+#include "report/NotePdf.h"
 #include "widgets/BoxMessageSink.h"
 #include "widgets/FileDialog.h"
 #include "widgets/SystemFileDialogs.h"
@@ -15,6 +16,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
 #include <cstdio>
 #include <optional>
@@ -70,5 +72,9 @@ int main(int argc, char* argv[]) {
     if (!request.file.isEmpty())
         windows.designFiles()->openFile(request.file);
     showCentred(windows.Form1());
+    // The fonts and the PDF machinery of the note are loaded once the main window is drawn, off
+    // the path of the first "Отчёт" or Ctrl+E. Not at once: on X11 the window's first frame is
+    // drawn when the display has answered, after the events already queued.
+    QTimer::singleShot(300, &app, &NotePdf::warmUp);
     return QApplication::exec();
 }

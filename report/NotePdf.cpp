@@ -5,6 +5,7 @@
 #include "report/RtfNoteReader.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
@@ -68,6 +69,32 @@ NotePdf::NotePdf(std::unique_ptr<QTextDocument> note) : m_doc(std::move(note)) {
 }
 
 NotePdf::~NotePdf() = default;
+
+void NotePdf::warmUp() {
+    auto note = std::make_unique<QTextDocument>();
+    QTextCursor cursor(note.get());
+    // Each family in the styles of the note's headings, text, formulas and tables, with Cyrillic,
+    // Greek and the signs that only DejaVu has.
+    const QString text = QStringLiteral("Расчёт ρ = 100 Ом·м, ⌀16, δп = 4 мм; R ≤ 4 Ом.\t1");
+    for (const char* family : {"Times New Roman", "Arial", "Courier New"}) {
+        for (const bool bold : {false, true}) {
+            for (const bool italic : {false, true}) {
+                QTextCharFormat f;
+                f.setFontFamilies(QStringList{QString::fromLatin1(family)});
+                f.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+                f.setFontItalic(italic);
+                f.setFontPointSize(bold ? 14 : 12);
+                cursor.insertText(text, f);
+                cursor.insertBlock();
+            }
+        }
+    }
+    cursor.insertTable(2, 2);
+    cursor.insertText(text);
+    QBuffer memory;
+    memory.open(QIODevice::WriteOnly);
+    NotePdf(std::move(note)).write(memory);
+}
 
 int NotePdf::pageCount() const {
     return m_doc->pageCount();

@@ -30,6 +30,12 @@ public:
 
     int pageCount() const;
 
+    // Loads what the first note's PDF would otherwise load on the user's path: the Liberation and
+    // DejaVu fonts in the styles a note uses, the text layout and the PDF machinery, by writing a
+    // small note into memory. The program calls it once its main window is drawn; the notes are
+    // the same with or without it.
+    static void warmUp();
+
     // The whole PDF into an open device; throws std::runtime_error when it cannot be painted.
     void write(QIODevice& device) const;
 
