@@ -10,6 +10,7 @@
 #include "base/Messages.h"
 #include "base/NumberText.h"
 #include "report/CursorReportEngine.h"
+#include "report/NotePdf.h"
 #include "report/RtfEngine.h"
 #include "report/WriterEngine.h"
 #include "report/WriterOffice.h"
@@ -94,6 +95,8 @@ int main(int argc, char* argv[]) {
     if (!button)
         return 1;
     QApplication::processEvents();
+    // What the program loads once its main window is drawn, long before "Отчёт" can be pressed.
+    NotePdf::warmUp();
 
     // The engines of the program, with the Writer instance held here so that it can be ended.
     const QString folder = QString::fromLocal8Bit(argv[2]);
