@@ -124,6 +124,10 @@ TForm1::TForm1(Design& design, const NumberText& numbers, MessageSink& sink, QWi
     connect(m_ui->SaveButton, &QPushButton::clicked, this, &TForm1::SaveButtonClick);
     connect(m_ui->SchemeButton, &QPushButton::clicked, this, &TForm1::SchemeButtonClick);
     connect(m_ui->SoilButton, &QPushButton::clicked, this, &TForm1::SoilButtonClick);
+    connect(m_ui->ProjectButton, &QPushButton::clicked, this, &TForm1::ProjectButtonClick);
+    connect(m_ui->VariantButton, &QPushButton::clicked, this, &TForm1::VariantButtonClick);
+    // The search starts from the site that page 1's stage computed: not before it.
+    m_ui->VariantButton->setEnabled(false);
 
     // Design files are opened and saved from every page.
     const auto shortcut = [this](QKeyCombination keys, void (TForm1::*request)()) {
@@ -132,6 +136,7 @@ TForm1::TForm1(Design& design, const NumberText& numbers, MessageSink& sink, QWi
     shortcut(Qt::CTRL | Qt::Key_O, &TForm1::openRequested);
     shortcut(Qt::CTRL | Qt::Key_S, &TForm1::saveRequested);
     shortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_S, &TForm1::saveAsRequested);
+    shortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_P, &TForm1::projectDataRequested);
 
     // "Экспорт отчёта в PDF…": the report is there only on page 3, after a calculation.
     auto* exportPdf = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
@@ -242,6 +247,7 @@ bool TForm1::runSitePage() {
     bool opened = false;
     guarded(m_sink, [&] {
         opened = runSiteStage(siteInputs(m_design.inputs().wizard), m_numbers, m_design.state());
+        m_ui->VariantButton->setEnabled(m_ui->VariantButton->isEnabled() || opened);
         if (opened)
             showPage(1);
         else
@@ -337,6 +343,14 @@ void TForm1::SchemeButtonClick() {
 
 void TForm1::SoilButtonClick() {
     emit soilMeasurementsRequested();
+}
+
+void TForm1::ProjectButtonClick() {
+    emit projectDataRequested();
+}
+
+void TForm1::VariantButtonClick() {
+    emit variantSearchRequested();
 }
 
 void TForm1::showMeasuredItems() {

@@ -43,6 +43,8 @@ public:
     void SaveButtonClick();
     void SchemeButtonClick();
     void SoilButtonClick();
+    void ProjectButtonClick();
+    void VariantButtonClick();
     void Label16Click();
     void Label26Click();
     void Label27Click();
@@ -72,6 +74,10 @@ signals:
     void schemeRequested();
     // "Замеры грунта…" was pressed.
     void soilMeasurementsRequested();
+    // "Проект…" (Ctrl+Shift+P) was pressed.
+    void projectDataRequested();
+    // "Подбор…" was pressed.
+    void variantSearchRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

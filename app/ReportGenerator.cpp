@@ -6,7 +6,7 @@
 #include "report/EngineChoice.h"
 #include "report/ReportFlow.h"
 #include "report/ReportProgress.h"
-#include "widgets/SystemReportFileDialog.h"
+#include "widgets/SystemSaveFileDialog.h"
 #include "widgets/Windows.h"
 
 #include <QCoreApplication>
@@ -62,7 +62,7 @@ ReportGenerator::ReportGenerator(const Design& design, const NumberText& numbers
       m_templatePath(reportTemplatePath(QCoreApplication::applicationDirPath())),
       m_session(standardEngines(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
                                 openWithDesktop)),
-      m_fileDialog(std::make_unique<SystemReportFileDialog>()) {
+      m_fileDialog(std::make_unique<SystemSaveFileDialog>()) {
     setObjectName(QStringLiteral("ReportGenerator"));
 }
 
@@ -81,7 +81,9 @@ void ReportGenerator::Button5Click() {
 }
 
 void ReportGenerator::exportPdf() {
-    QString path = m_fileDialog->fileToSave(m_owner, documentsFolder());
+    const SaveQuestion question{QStringLiteral("Экспорт отчёта в PDF"),
+                                {{QStringLiteral("Документ PDF (*.pdf)"), QStringLiteral("pdf")}}};
+    QString path = m_fileDialog->fileToSave(m_owner, documentsFolder(), question).path;
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())

@@ -55,6 +55,8 @@ WindowSet::WindowSet(const NumberText& numbers, MessageSink& sink)
                      [this] { showOver(schemeWindow(), m_form1.get()); });
     QObject::connect(main, &TForm1::soilMeasurementsRequested, main,
                      [this] { showOver(soilWindow(), m_form1.get()); });
+    QObject::connect(main, &TForm1::projectDataRequested, main,
+                     [this] { showOver(projectDataWindow(), m_form1.get()); });
 
     m_designFiles = std::make_unique<DesignFileController>(
         m_design, [main](int page) { main->recalculateTo(page); }, *main, numbers, sink);

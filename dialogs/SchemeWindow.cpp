@@ -5,9 +5,10 @@
 
 #include "base/Messages.h"
 #include "dialogs/SchemeView.h"
+#include "documents/SpecificationXlsx.h"
 #include "drawing/SchemeFiles.h"
 #include "tables/MinimumSizeTable.h"
-#include "widgets/SystemSchemeFileDialog.h"
+#include "widgets/SystemSaveFileDialog.h"
 #include "widgets/Windows.h"
 
 #include <QDir>
@@ -39,10 +40,11 @@ QSpinBox* thicknessBox(const char* name, int value, QWidget* parent) {
 SchemeWindow::SchemeWindow(Design& design, const NumberText& numbers, MessageSink& sink,
                            QWidget* parent)
     : QWidget(parent, Qt::Window), m_design(design), m_numbers(numbers), m_sink(sink),
-      m_fileDialog(std::make_unique<SystemSchemeFileDialog>()),
+      m_fileDialog(std::make_unique<SystemSaveFileDialog>()),
       m_angleWall(thicknessBox("AngleWall", SteelThickness{}.angleWallMm, this)),
       m_stripThickness(thicknessBox("StripThickness", SteelThickness{}.stripThicknessMm, this)),
       m_save(new QPushButton(QStringLiteral("Сохранить…"), this)),
+      m_exportSpecification(new QPushButton(QStringLiteral("Экспорт спецификации (XLSX)…"), this)),
       m_empty(new QLabel(QStringLiteral("Схема и ведомость материалов появятся после расчёта: "
                                         "нажмите «Далее>>» на странице заземлителей."),
                          this)),
@@ -55,6 +57,10 @@ SchemeWindow::SchemeWindow(Design& design, const NumberText& numbers, MessageSin
     resize(1040, 720);
 
     m_save->setObjectName(QStringLiteral("SaveButton"));
+    m_exportSpecification->setObjectName(QStringLiteral("SpecificationButton"));
+    m_exportSpecification->setToolTip(
+        QStringLiteral("Спецификация оборудования и материалов по форме ГОСТ 21.110 "
+                       "как книга Excel"));
     m_empty->setObjectName(QStringLiteral("EmptyNote"));
     m_empty->setAlignment(Qt::AlignCenter);
     m_empty->setWordWrap(true);
@@ -91,6 +97,7 @@ SchemeWindow::SchemeWindow(Design& design, const NumberText& numbers, MessageSin
     inputs->addWidget(stripCaption);
     inputs->addWidget(m_stripThickness);
     inputs->addStretch(1);
+    inputs->addWidget(m_exportSpecification);
     inputs->addWidget(m_save);
 
     auto* layout = new QVBoxLayout(this);
@@ -108,6 +115,7 @@ SchemeWindow::SchemeWindow(Design& design, const NumberText& numbers, MessageSin
     connect(m_angleWall, &QSpinBox::valueChanged, this, edited);
     connect(m_stripThickness, &QSpinBox::valueChanged, this, edited);
     connect(m_save, &QPushButton::clicked, this, [this] { saveScheme(); });
+    connect(m_exportSpecification, &QPushButton::clicked, this, [this] { exportSpecification(); });
     connect(&m_design, &Design::changed, this, [this](Design::Parts parts) {
         if (parts & (Design::Part::Scheme | Design::Part::Results))
             refresh();
@@ -131,6 +139,7 @@ void SchemeWindow::refresh() {
     m_empty->setVisible(!results);
     m_tabs->setVisible(results.has_value());
     m_save->setEnabled(results.has_value());
+    m_exportSpecification->setEnabled(results.has_value());
     if (!results) {
         m_view->setDrawing(std::nullopt);
         fillBill(BillOfMaterials{});
@@ -170,7 +179,11 @@ bool SchemeWindow::saveScheme() {
         !m_lastFile.isEmpty()
             ? m_lastFile
             : QDir(documentsFolder()).filePath(QStringLiteral("Схема заземляющего устройства.svg"));
-    const QString path = m_fileDialog->fileToSave(this, start);
+    const SaveQuestion question{QStringLiteral("Сохранить схему"),
+                                {{QStringLiteral("Рисунок SVG (*.svg)"), QStringLiteral("svg")},
+                                 {QStringLiteral("Рисунок PNG (*.png)"), QStringLiteral("png")},
+                                 {QStringLiteral("Документ PDF (*.pdf)"), QStringLiteral("pdf")}}};
+    const QString path = m_fileDialog->fileToSave(this, start, question).path;
     if (path.isEmpty())
         return false;
     const std::optional<SchemeFormat> format = schemeFormatOf(path);
@@ -187,4 +200,27 @@ bool SchemeWindow::saveScheme() {
     }
     m_lastFile = path;
     return true;
+}
+
+bool SchemeWindow::exportSpecification() {
+    const std::optional<DesignState>& results = m_design.results();
+    if (!results || !m_fileDialog)
+        return false;
+    const QString start =
+        !m_lastSpecification.isEmpty()
+            ? m_lastSpecification
+            : QDir(documentsFolder()).filePath(QStringLiteral("Спецификация.xlsx"));
+    const SaveQuestion question{QStringLiteral("Экспорт спецификации"),
+                                {{QStringLiteral("Книга Excel (*.xlsx)"), QStringLiteral("xlsx")}}};
+    const QString path = m_fileDialog->fileToSave(this, start, question).path;
+    if (path.isEmpty())
+        return false;
+    const bool written = guarded(m_sink, [&] {
+        saveSpecificationXlsx(path,
+                              specification(billOfMaterials(*results, thickness()), m_numbers),
+                              m_design.inputs().project);
+    });
+    if (written)
+        m_lastSpecification = path;
+    return written;
 }

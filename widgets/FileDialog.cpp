@@ -13,7 +13,8 @@ void keepFileDialogSettingsNowhere() {
 }
 
 QString askForFile(QWidget* parent, const QString& caption, const QString& start,
-                   const std::vector<FileKind>& kinds, FileQuestion question) {
+                   const std::vector<FileKind>& kinds, FileQuestion question,
+                   std::size_t* chosenKind) {
     QStringList filters;
     for (const FileKind& k : kinds)
         filters << k.filter;
@@ -39,5 +40,12 @@ QString askForFile(QWidget* parent, const QString& caption, const QString& start
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, takeSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
+    if (chosenKind) {
+        *chosenKind = 0;
+        for (std::size_t i = 0; i < kinds.size(); ++i) {
+            if (kinds[i].filter == dialog.selectedNameFilter())
+                *chosenKind = i;
+        }
+    }
     return dialog.selectedFiles().first();
 }

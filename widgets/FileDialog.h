@@ -22,6 +22,8 @@ void keepFileDialogSettingsNowhere();
 
 // The file the engineer picks (an existing one to open, any to save to), or empty when the
 // engineer cancels. start is the folder to begin in or the file to suggest; the kind of its
-// extension is offered first.
+// extension is offered first. chosenKind, where given, receives the index of the kind whose filter
+// was chosen.
 QString askForFile(QWidget* parent, const QString& caption, const QString& start,
-                   const std::vector<FileKind>& kinds, FileQuestion question);
+                   const std::vector<FileKind>& kinds, FileQuestion question,
+                   std::size_t* chosenKind = nullptr);

@@ -7,6 +7,7 @@
 #include "dialogs/ClimaticDialog.h"
 #include "dialogs/HorizontalClimaticDialog.h"
 #include "dialogs/NormalizedResistanceDialog.h"
+#include "dialogs/ProjectDataDialog.h"
 #include "dialogs/StripContourDialog.h"
 #include "dialogs/StripRowDialog.h"
 #include "dialogs/VerticalContourDialog.h"
@@ -122,9 +123,24 @@ void rowBackOnSitePage(WindowSet& ws) {
 
 void untouched(WindowSet&) {}
 
-const std::function<void(WindowSet&)> kDesigns[] = {untouched, rowOfAnglesOnResults,
-                                                    contourOfRoundsOnResults,
-                                                    contourWithTypedDialogs, rowBackOnSitePage};
+// A row on page 3 with the project data typed in their window, which Ctrl+Shift+P opens.
+void rowWithProjectData(WindowSet& ws) {
+    rowOfAnglesOnResults(ws);
+    ws.Form1()->show();
+    ws.Form1()->activateWindow();
+    if (!QTest::qWaitForWindowActive(ws.Form1()))
+        qFatal("the main window is not active");
+    QTest::keyClick(ws.Form1(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    auto* window = ws.Form1()->findChild<ProjectDataDialog*>();
+    if (!window || !window->isVisible())
+        qFatal("Ctrl+Shift+P shows no project data");
+    QTest::keyClicks(part<QLineEdit>(window, "Object"), QStringLiteral("Boiler \"North\" {1}\\"));
+    QTest::keyClicks(part<QLineEdit>(window, "Developer"), QStringLiteral("Ivanov I. I."));
+}
+
+const std::function<void(WindowSet&)> kDesigns[] = {
+    untouched,         rowOfAnglesOnResults, contourOfRoundsOnResults, contourWithTypedDialogs,
+    rowBackOnSitePage, rowWithProjectData};
 
 // Page 3's nine lines.
 QStringList resultLines(const TForm1* main) {
@@ -227,6 +243,7 @@ private slots:
         QTest::newRow("contour of rounds, results") << 2 << 2;
         QTest::newRow("contour, typed dialog values, electrode page") << 3 << 1;
         QTest::newRow("row taken back to the site page") << 4 << 0;
+        QTest::newRow("row with project data") << 5 << 2;
     }
     void savedDesignOpensInFreshWindows() {
         QFETCH(int, design);
@@ -247,6 +264,8 @@ private slots:
         const DesignInputs got = opened.set->design().inputs();
         QVERIFY(got.wizard == saved.wizard);
         QVERIFY(got == saved);
+        if (design == 5) // the data typed are in the file
+            QCOMPARE(got.project.developer, QStringLiteral("Ivanov I. I."));
         QCOMPARE(part<QLabel>(opened.main(), "Label9")->text(),
                  part<QLabel>(original.main(), "Label9")->text());
         if (page >= 1) // the design state holds what the presses that led there computed

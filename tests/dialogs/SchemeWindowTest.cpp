@@ -7,6 +7,7 @@
 #include "tests/support/WindowTest.h"
 #include "widgets/SaveFileDialog.h"
 
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
@@ -25,7 +26,9 @@ namespace {
 class AnsweringDialog : public SaveFileDialog {
 public:
     explicit AnsweringDialog(QString& answer) : m_answer(answer) {}
-    QString fileToSave(QWidget*, const QString&) override { return m_answer; }
+    ChosenFile fileToSave(QWidget*, const QString&, const SaveQuestion&) override {
+        return {m_answer};
+    }
 
 private:
     QString& m_answer;
@@ -127,6 +130,22 @@ private slots:
         m_answer.clear(); // cancelled
         QVERIFY(!m_window->saveScheme());
         QCOMPARE(m_sink.errors.size(), 1);
+    }
+
+    void exportsTheSpecificationOrSaysWhyNot() {
+        QTemporaryDir dir;
+        calculated(design(ElectrodeArrangement::Row, 4, 12));
+        m_answer = dir.filePath(QStringLiteral("спецификация.xlsx"));
+        windowtest::click(part<QPushButton>("SpecificationButton"));
+        QFile written(m_answer);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.read(2), QByteArray("PK"));
+        QVERIFY(m_sink.errors.isEmpty());
+
+        m_answer = dir.filePath(QStringLiteral("нет такой папки/спецификация.xlsx"));
+        QVERIFY(!m_window->exportSpecification());
+        QCOMPARE(m_sink.errors.size(), 1);
+        QVERIFY(m_sink.errors.first().contains(m_answer));
     }
 };
 

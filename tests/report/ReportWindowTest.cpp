@@ -34,9 +34,9 @@ class AnsweringDialog : public SaveFileDialog {
 public:
     AnsweringDialog(QStringList& starts, QString answer)
         : m_starts(starts), m_answer(std::move(answer)) {}
-    QString fileToSave(QWidget*, const QString& start) override {
+    ChosenFile fileToSave(QWidget*, const QString& start, const SaveQuestion&) override {
         m_starts << start;
-        return m_answer;
+        return {m_answer};
     }
 
 private:
