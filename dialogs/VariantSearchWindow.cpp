@@ -172,6 +172,7 @@ void VariantSearchWindow::search() {
             *result = searchVariants(site, settings,
                                      [&current, generation] { return *current != generation; });
         });
+    thread->setParent(this); // waited for and deleted with the window at the latest
     m_threads.push_back(thread);
     connect(thread, &QThread::finished, this, [this, thread, result, generation] {
         std::erase(m_threads, thread);
