@@ -193,14 +193,17 @@ void VariantSearchWindow::showResult(const VariantSearchResult& r) {
     for (std::size_t i = 0; i < m_shown.size(); ++i) {
         const Variant& v = m_shown[i];
         const int row = static_cast<int>(i);
-        const auto put = [&](int column, const QString& text, double key) {
-            auto* cell = new NumberCell(text, key);
+        const auto place = [&](int column, QTableWidgetItem* cell) {
             cell->setData(Qt::UserRole, static_cast<int>(i));
             table->setItem(row, column, cell);
         };
+        const auto put = [&](int column, const QString& text, double key) {
+            place(column, new NumberCell(text, key));
+        };
         const bool inRow = v.arrangement == ElectrodeArrangement::Row;
-        put(Arrangement, QString::fromUtf16(kArrangementItems[inRow ? 1 : 0]), inRow ? 1 : 0);
-        put(Profile, profileText(v), static_cast<double>(i));
+        place(Arrangement,
+              new QTableWidgetItem(QString::fromUtf16(kArrangementItems[inRow ? 1 : 0])));
+        place(Profile, new QTableWidgetItem(profileText(v)));
         put(Length, m_numbers.general(v.length), v.length);
         put(Spacing, m_numbers.general(v.spacing), v.spacing);
         put(Count, m_numbers.general(v.count), v.count);
