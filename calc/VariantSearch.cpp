@@ -166,8 +166,12 @@ public:
             m_result.lowestResistance = r;
             m_result.lowestNorm = norm;
         }
-        if (r > norm)
+        if (r > norm) {
+            if (!m_s.raisedNorm)
+                if (const auto raised = raisedNorm(m_work); raised && r <= raised->norm)
+                    ++m_result.metRaisedNorm;
             return;
+        }
         ++m_result.metNorm;
         const double n = m_work.RefinedCount;
         if (n > m_s.maxElectrodes) {

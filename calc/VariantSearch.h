@@ -58,6 +58,8 @@ struct VariantSearchResult {
     // How many designs met the norm and the limit that rejected most of them.
     std::int64_t metNorm = 0;
     VariantLimit limitToRelax = VariantLimit::None;
+    // How many designs missed Rн but meet the raised norm, which the search was not to allow.
+    std::int64_t metRaisedNorm = 0;
     bool cancelled = false; // a newer search took its place
 };
 

@@ -109,10 +109,16 @@ QString nothingKept(const VariantSearchResult& r, const NumberText& n) {
         return QStringLiteral("Ни для одного сочетания число электродов не укладывается в "
                               "таблицы коэффициентов использования: возьмите более длинные "
                               "электроды или большее отношение a/L.");
-    return QStringLiteral("Ни один вариант не обеспечивает R ≤ Rн: наименьшее R = %1 Ом при "
-                          "норме %2 Ом. Возьмите более длинные электроды, большее отношение a/L "
-                          "или увеличьте наибольшее число электродов.")
-        .arg(n.fixed2(*r.lowestResistance), n.general(r.lowestNorm));
+    QString sentence =
+        QStringLiteral("Ни один вариант не обеспечивает R ≤ Rн: наименьшее R = %1 Ом при "
+                       "норме %2 Ом. Возьмите более длинные электроды, большее отношение a/L "
+                       "или увеличьте наибольшее число электродов.")
+            .arg(n.fixed2(*r.lowestResistance), n.general(r.lowestNorm));
+    if (r.metRaisedNorm > 0)
+        sentence += QStringLiteral(" С учётом повышения нормы при ρ > 100 Ом·м норму выполняют "
+                                   "вариантов: %1.")
+                        .arg(NumberText::whole(r.metRaisedNorm));
+    return sentence;
 }
 
 QString counts(const VariantSearchResult& r) {

@@ -90,6 +90,14 @@ TEST(VariantSearch, NothingMeetsTheNorm) {
     EXPECT_NEAR(*r.lowestResistance, 4.1029, 1e-4);
     EXPECT_TRUE(variant_texts::nothingKept(r, comma).contains(comma.fixed2(*r.lowestResistance)));
 
+    EXPECT_GT(r.metRaisedNorm, 0);
+    settings.raisedNorm = true; // ρ = 400 Ом·м raises Rн = 4 Ом fourfold
+    const VariantSearchResult raised =
+        searchVariants(site(400, 400, 1.5, 3.5, 2, 0.7, 4), settings);
+    ASSERT_FALSE(raised.best.empty());
+    EXPECT_EQ(raised.best.front().norm, 16);
+
+    settings.raisedNorm = false;
     settings.alongContour = true;
     settings.maxElectrodes = 1;
     const VariantSearchResult limited =
