@@ -131,7 +131,8 @@ public:
         const auto row = static_cast<std::size_t>(ratio - 1);
         std::size_t cv = 0, ch = 0;
         bool settled = false;
-        // Nу only grows as the columns move on, so the columns settle within their count.
+        // Nу grows as the columns move on and settles within their count; a design whose columns
+        // keep changing (the counts of the two tables can pull Nу to and fro) is not offered.
         for (std::size_t step = 0; step <= arr.vertical.size() + arr.strip.size(); ++step) {
             const ElectrodeValues values{p.sizeMm,
                                          length,
