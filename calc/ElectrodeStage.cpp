@@ -35,24 +35,22 @@ void agreeWords(DesignState& s) {
     }
 }
 
-} // namespace
+// b, and the diameter of a round electrode, as the size of the electrode page gives them.
+void storeElectrodeSize(std::int32_t sizeMm, DesignState& s) {
+    s.AngleFlangeWidthMm = sizeMm;
+    if (s.ElectrodeMaterial == ElectrodeMaterial::RoundSection)
+        s.RoundDiameterMm = sizeMm;
+}
 
-bool runElectrodeStage(const ElectrodeInputs& in, const NumberText& numbers, DesignState& s) {
-    if (s.ElectrodeArrangement == ElectrodeArrangement::None ||
-        s.ElectrodeMaterial == ElectrodeMaterial::None)
-        return false;
-
-    s.AngleFlangeWidthMm = NumberText::readWhole(in.electrodeSizeMm);
-    const bool round = s.ElectrodeMaterial == ElectrodeMaterial::RoundSection;
-    if (round)
-        s.RoundDiameterMm = s.AngleFlangeWidthMm;
-    s.VerticalLength = numbers.readDecimal(in.verticalLength);
+// L, and the depth of the electrode's middle t = L / 2 + t0.
+void storeVerticalLength(double length, DesignState& s) {
+    s.VerticalLength = length;
     s.VerticalMidDepth = (Real(s.VerticalLength) / 2 + s.HorizontalDepth).value();
-    s.StripWidthMm = NumberText::readWhole(in.stripWidthMm);
-    s.VerticalSpacing = numbers.readDecimal(in.spacing);
-    s.UtilizationHorizontal = numbers.readDecimal(in.utilizationHorizontal);
-    s.UtilizationVertical = numbers.readDecimal(in.utilizationVertical);
+}
 
+// Everything from the equivalent resistivity on, from the inputs stored in the design state.
+void calculateElectrodeSystem(DesignState& s) {
+    const bool round = s.ElectrodeMaterial == ElectrodeMaterial::RoundSection;
     const Real H = s.UpperLayerThickness, t0 = s.HorizontalDepth;
     const Real L = s.VerticalLength, t = s.VerticalMidDepth;
     const Real etaH = s.UtilizationHorizontal, etaV = s.UtilizationVertical;
@@ -98,6 +96,35 @@ bool runElectrodeStage(const ElectrodeInputs& in, const NumberText& numbers, Des
                                                                    : stripLength(s, s.RefinedCount);
     agreeWords(s);
     checkInstalledSystem(s);
+}
 
+} // namespace
+
+bool runElectrodeStage(const ElectrodeInputs& in, const NumberText& numbers, DesignState& s) {
+    if (s.ElectrodeArrangement == ElectrodeArrangement::None ||
+        s.ElectrodeMaterial == ElectrodeMaterial::None)
+        return false;
+
+    storeElectrodeSize(NumberText::readWhole(in.electrodeSizeMm), s);
+    storeVerticalLength(numbers.readDecimal(in.verticalLength), s);
+    s.StripWidthMm = NumberText::readWhole(in.stripWidthMm);
+    s.VerticalSpacing = numbers.readDecimal(in.spacing);
+    s.UtilizationHorizontal = numbers.readDecimal(in.utilizationHorizontal);
+    s.UtilizationVertical = numbers.readDecimal(in.utilizationVertical);
+    calculateElectrodeSystem(s);
+    return true;
+}
+
+bool runElectrodeStage(const ElectrodeValues& in, DesignState& s) {
+    if (s.ElectrodeArrangement == ElectrodeArrangement::None ||
+        s.ElectrodeMaterial == ElectrodeMaterial::None)
+        return false;
+    storeElectrodeSize(in.electrodeSizeMm, s);
+    storeVerticalLength(in.verticalLength, s);
+    s.StripWidthMm = in.stripWidthMm;
+    s.VerticalSpacing = in.spacing;
+    s.UtilizationHorizontal = in.utilizationHorizontal;
+    s.UtilizationVertical = in.utilizationVertical;
+    calculateElectrodeSystem(s);
     return true;
 }

@@ -5,6 +5,7 @@
 #include "design/DesignState.h"
 
 #include <QString>
+#include <cstdint>
 
 // The texts of the electrode page.
 struct ElectrodeInputs {
@@ -16,6 +17,16 @@ struct ElectrodeInputs {
     QString utilizationVertical;   // ηv
 };
 
+// The same inputs as numbers, as the texts read.
+struct ElectrodeValues {
+    std::int32_t electrodeSizeMm = 0;
+    double verticalLength = 0.0;
+    std::int32_t stripWidthMm = 0;
+    double spacing = 0.0;
+    double utilizationHorizontal = 0.0;
+    double utilizationVertical = 0.0;
+};
+
 // The next whole number above x, the rounding of both electrode counts.
 double RoundUpCount(double x);
 
@@ -24,3 +35,7 @@ double RoundUpCount(double x);
 // not chosen; throws ConversionError or ArithmeticFault on the first bad text or fault, leaving
 // the values stored before in place.
 bool runElectrodeStage(const ElectrodeInputs& in, const NumberText& numbers, DesignState& state);
+// The same calculation for inputs given as numbers: stores them as the texts would have been
+// stored and computes exactly as above. Returns false when the arrangement or the material is not
+// chosen; throws ArithmeticFault on a fault.
+bool runElectrodeStage(const ElectrodeValues& in, DesignState& state);

@@ -1,0 +1,67 @@
+// The window "Подбор вариантов заземляющего устройства": the lists, limits and prices of the
+// search, the best variants found for the computed site, and "Применить" that puts one into the
+// wizard.
+#pragma once
+
+#include "base/NumberText.h"
+#include "calc/VariantSearch.h"
+#include "design/Design.h"
+#include "design/VariantSearchSettings.h"
+
+#include <QWidget>
+#include <atomic>
+#include <memory>
+#include <vector>
+
+namespace Ui {
+class VariantSearchWindow;
+}
+class QThread;
+
+class VariantSearchWindow : public QWidget {
+    Q_OBJECT
+public:
+    // Searches for the site that design's site stage computed; numbers write and read the texts.
+    VariantSearchWindow(Design& design, const NumberText& numbers, QWidget* parent = nullptr);
+    ~VariantSearchWindow() override;
+
+    // The lists, limits and prices as the window holds them; setting them shows them and searches.
+    const VariantSearchSettings& settings() const { return m_settings; }
+    void setSettings(const VariantSearchSettings& settings);
+
+    // Starts a search off the GUI thread with the settings and the site as they are now; a search
+    // still running is dropped.
+    void search();
+    // Whether a search is running.
+    bool searching() const { return !m_threads.empty(); }
+
+    // Writes the variant of the selected row into the design in one change: the arrangement and
+    // material picks, the sizes, L and a, the picks of the two utilization dialogs and their
+    // labels, δ and δп; sets the two selectors of the design state as the picks do. "Применить".
+    void applySelected();
+
+signals:
+    // A variant was written into the design.
+    void applied();
+    // The engineer changed the lists, limits or prices.
+    void settingsChanged(const VariantSearchSettings& settings);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void showSettings();
+    // Reads the edit boxes into the settings; the sentence on the first bad one, empty when none.
+    QString readSettings();
+    void editsChanged();
+    void showResult(const VariantSearchResult& result);
+
+    Design& m_design;
+    const NumberText& m_numbers;
+    std::unique_ptr<Ui::VariantSearchWindow> m_ui;
+    VariantSearchSettings m_settings;
+    std::vector<Variant> m_shown; // the variants in the table, by the index its rows keep
+    std::shared_ptr<std::atomic<int>> m_generation;
+    std::vector<QThread*> m_threads;
+    bool m_showing = false;
+};
