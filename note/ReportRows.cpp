@@ -44,14 +44,6 @@ ReportTable billTable(const BillOfMaterials& bill, const NumberText& numbers) {
     return table;
 }
 
-QString sizeCheckText(const BillOfMaterials& bill) {
-    if (!bill.sizeWarnings.isEmpty())
-        return bill.sizeWarnings.join(QStringLiteral(".\n"));
-    return QStringLiteral(
-               "Размеры соответствуют требованиям к наименьшим размерам заземлителей (") +
-           minimumSizeSource() + QLatin1Char(')');
-}
-
 std::vector<ReportRow> reportRows(const DesignState& s, const NumberText& n,
                                   const SteelThickness& thickness, const ReportPicture& scheme) {
     const QString m = QStringLiteral(" м");

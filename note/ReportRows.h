@@ -41,6 +41,3 @@ std::vector<ReportRow> reportRows(const DesignState& state, const NumberText& nu
 
 // The bill of materials as the note's table.
 ReportTable billTable(const BillOfMaterials& bill, const NumberText& numbers);
-// The check of the bill's sizes as the note says it: each size below its minimum, one a line
-// (the note ends each with a full stop), or that the sizes meet the minimums.
-QString sizeCheckText(const BillOfMaterials& bill);
