@@ -107,7 +107,7 @@ std::vector<ReportRow> reportRows(const DesignState& s, const NumberText& n,
     const std::vector<ReportRow> design = {
         {QStringLiteral("##grunt1&"), note.soil(s.UpperSoilName), 1},
         {QStringLiteral("##grunt2&"), note.soil(s.LowerSoilName), 1},
-        {QStringLiteral("##grzam&"), note.soilSource(), 0},
+        {QStringLiteral("##grzam&"), note.soilSource(), 0, true},
         {QStringLiteral("##sxema&"), note.arrangement(), 1},
         {QStringLiteral("##mater&"), note.material(), 1},
         {QStringLiteral("##rof&"), note.resistivityFormula(), 1},
@@ -124,7 +124,7 @@ std::vector<ReportRow> reportRows(const DesignState& s, const NumberText& n,
     if (s.MeasuredSoilUsed)
         rows.emplace_back(QStringLiteral("##grzamt&"), readingsTable(*s.MeasuredSoilUsed, n), 0);
     else
-        rows.push_back({QStringLiteral("##grzamt&"), QString(), 0});
+        rows.push_back({QStringLiteral("##grzamt&"), QString(), 0, true});
 
     // The picture last: the rows after it need not look through its bytes.
     const BillOfMaterials bill = billOfMaterials(s, thickness);

@@ -13,16 +13,18 @@
 
 // A placeholder and what is put in its place: a text, a picture or a table.
 struct ReportRow {
-    ReportRow(QString key, QString text, int step)
-        : key(std::move(key)), text(std::move(text)), step(step) {}
+    ReportRow(QString key, QString text, int step, bool ownParagraph = false)
+        : key(std::move(key)), text(std::move(text)), step(step), ownParagraph(ownParagraph) {}
     ReportRow(QString key, ReportPicture picture, int step)
         : key(std::move(key)), step(step), picture(std::move(picture)) {}
     ReportRow(QString key, ReportTable table, int step)
         : key(std::move(key)), step(step), table(std::move(table)) {}
 
-    QString key;                          // the placeholder in the template
-    QString text;                         // what is put in its place, for a text row
-    int step = 0;                         // advance of the progress bar after the row
+    QString key;  // the placeholder in the template
+    QString text; // what is put in its place, for a text row
+    int step = 0; // advance of the progress bar after the row
+    // The placeholder stands alone in its paragraph, which goes when nothing is put in its place.
+    bool ownParagraph = false;
     std::optional<ReportPicture> picture; // a picture row
     std::optional<ReportTable> table;     // a table row
 };

@@ -1,10 +1,10 @@
 // A word processor for checks: records every call and fails where it is told to.
 #pragma once
 
+#include "note/ReportRows.h"
 #include "report/CursorReportEngine.h"
 #include "report/DocumentEngine.h"
 #include "report/EngineRecord.h"
-#include "note/ReportRows.h"
 
 #include <QMap>
 #include <QSet>
@@ -64,6 +64,11 @@ public:
         return found(key);
     }
 
+    bool removeParagraph(const QString& key) override {
+        record(QStringLiteral("remove ") + key);
+        return found(key);
+    }
+
     // A table as one line: the titles, then each row, cells split by "|", rows by "/".
     static QString tableText(const ReportTable& table) {
         QStringList rows, titles;
@@ -102,6 +107,8 @@ inline QString callOf(const ReportRow& row) {
     if (row.table)
         return QStringLiteral("table ") + row.key + QLatin1Char('=') +
                RecordingEngine::tableText(*row.table);
+    if (row.ownParagraph && row.text.isEmpty())
+        return QStringLiteral("remove ") + row.key;
     return QStringLiteral("replace ") + row.key + QLatin1Char('=') + row.text;
 }
 

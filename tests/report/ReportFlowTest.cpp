@@ -96,7 +96,7 @@ TEST(ReportFlow, WithoutMaterialTheSizeRowsAreLeftOut) {
     Outcome run(script);
     press(run, reporttest::workedExample(ElectrodeMaterial::None));
     EXPECT_EQ(
-        script.calls.filter(QRegularExpression(QStringLiteral("^(replace|picture|table) "))).size(),
+        script.calls.filter(QRegularExpression(QStringLiteral("^(replace|picture|table|remove) "))).size(),
         53);
     EXPECT_EQ(script.calls.filter(QStringLiteral("##db&")).size(), 0);
     EXPECT_EQ(run.progress.value, 114);
