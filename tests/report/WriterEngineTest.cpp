@@ -103,7 +103,9 @@ TEST_F(WriterEngineTest, FillsTheTemplateWithEveryValueAndLeavesTheTemplateAsItW
             for (const QStringList& cells : bill)
                 text += cells.join(QLatin1Char('\n')) + QLatin1Char('\n');
         }
-        expected.replace(at, row.key.size(), text);
+        // An empty place of its own goes with its paragraph's end.
+        const bool goes = row.ownParagraph && text.isEmpty();
+        expected.replace(at, row.key.size() + (goes ? 1 : 0), text);
     }
     ASSERT_EQ(bill.size(), 5u);
 
