@@ -4,6 +4,7 @@
 #include "base/NumberText.h"
 #include "calc/BillOfMaterials.h"
 #include "design/DesignState.h"
+#include "design/ProjectData.h"
 #include "note/ReportContent.h"
 
 #include <QString>
@@ -25,6 +26,8 @@ struct ReportRow {
     int step = 0; // advance of the progress bar after the row
     // The placeholder stands alone in its paragraph, which goes when nothing is put in its place.
     bool ownParagraph = false;
+    // A placeholder that templates made before it need not hold: not finding it is not told.
+    bool optional = false;
     std::optional<ReportPicture> picture; // a picture row
     std::optional<ReportTable> table;     // a table row
 };
@@ -36,10 +39,16 @@ struct ReportRow {
 // raised for high resistivity and the decision) and the table of a measured soil's readings; then
 // the 3 rows of the scheme and the bill of materials: the bill as a table (the steel thicknesses
 // as given), the check of its sizes as a text, and the scheme as a picture (given ready, drawn
-// elsewhere).
+// elsewhere). Before the picture, three rows that a template may lack: the specification of the
+// bill as a table, and the project's head and signature lines (see NoteProject), each of them
+// taking its paragraph with it when empty.
 std::vector<ReportRow> reportRows(const DesignState& state, const NumberText& numbers,
                                   const SteelThickness& thickness = {},
-                                  const ReportPicture& scheme = {});
+                                  const ReportPicture& scheme = {},
+                                  const ProjectData& project = {});
 
 // The bill of materials as the note's table.
 ReportTable billTable(const BillOfMaterials& bill, const NumberText& numbers);
+// The specification of the bill (calc/Specification) as the note's table; no columns without
+// a bill.
+ReportTable specificationTable(const BillOfMaterials& bill, const NumberText& numbers);

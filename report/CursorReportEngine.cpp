@@ -49,7 +49,7 @@ QStringList CursorReportEngine::fill(const QString& templatePath,
         bool replaced = false;
         for (int attempt = 0; attempt < kReplaceAttempts && !replaced; ++attempt)
             replaced = quietly([&] { return replace(row); });
-        if (!replaced)
+        if (!replaced && !row.optional)
             notFound << row.key;
         if (row.step != 0)
             progress.advance(row.step);

@@ -328,8 +328,12 @@ bool WriterEngine::removeParagraph(const QString& key) {
             found->setString(OUString());
             return;
         }
-        // With the paragraph break after it; the document's last paragraph is only emptied.
-        cursor->goRight(1, true);
+        // With the paragraph break after it; the document's last paragraph with the one before.
+        if (!cursor->goRight(1, true)) {
+            cursor->collapseToEnd();
+            paragraph->gotoStartOfParagraph(true);
+            cursor->goLeft(1, true);
+        }
         cursor->setString(OUString());
     });
 }

@@ -102,13 +102,14 @@ private:
 
 // The call that a row of a report made by makeReport comes to (its scheme drawn as PNG).
 inline QString callOf(const ReportRow& row) {
+    if (row.ownParagraph && !row.picture &&
+        (row.table ? row.table->columns.empty() : row.text.isEmpty()))
+        return QStringLiteral("remove ") + row.key;
     if (row.picture)
         return QStringLiteral("picture ") + row.key + QStringLiteral("=png");
     if (row.table)
         return QStringLiteral("table ") + row.key + QLatin1Char('=') +
                RecordingEngine::tableText(*row.table);
-    if (row.ownParagraph && row.text.isEmpty())
-        return QStringLiteral("remove ") + row.key;
     return QStringLiteral("replace ") + row.key + QLatin1Char('=') + row.text;
 }
 

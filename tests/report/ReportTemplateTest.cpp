@@ -110,6 +110,63 @@ TEST(ReportTemplate, TableSoilsLeaveNoBlankLineWhereTheMeasuredSoilWouldStand) {
     }
 }
 
+// The note's head and signature lines for the project data given, written safely into the RTF.
+TEST(ReportTemplate, ProjectDataNameTheObjectAtTheHeadAndSignTheEnd) {
+    const QString longName = QStringLiteral("{ООО \\\"Пр}").repeated(1000); // 10 000 characters
+    struct Case {
+        const char* name;
+        ProjectData project;
+        QString head;       // the text before the title
+        QString signatures; // the text after "Расчёт выполнил"
+    };
+    ProjectData full;
+    full.object = QStringLiteral("Котельная {№ 2}");
+    full.documentCode = QStringLiteral("123-ЭС");
+    full.organisation = QStringLiteral("ООО \\ «Энерго»");
+    full.developer = QStringLiteral("Иванов И. И.");
+    full.date = QStringLiteral("01.02.2026");
+    ProjectData organisationOnly;
+    organisationOnly.organisation = longName;
+    const QString blank = QStringLiteral("____________________");
+    const Case cases[] = {
+        {"none", {}, {}, {}},
+        {"full", full,
+         QStringLiteral("Объект: Котельная {№ 2}\nОбозначение документа: 123-ЭС\n"
+                        "Организация: ООО \\ «Энерго»\n"),
+         QStringLiteral("Разработал\tИванов И. И.\t") + blank + QStringLiteral("\t01.02.2026\n") +
+             QStringLiteral("Проверил\t") + blank + QLatin1Char('\t') + blank +
+             QStringLiteral("\t01.02.2026\n")},
+        {"a long organisation", organisationOnly, QStringLiteral("Организация: ") + longName + '\n',
+         QStringLiteral("Разработал\t") + blank + '\t' + blank + '\t' + blank + '\n' +
+             QStringLiteral("Проверил\t") + blank + '\t' + blank + '\t' + blank + '\n'},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto rtf = std::make_unique<RtfEngine>(QString(), nullptr);
+        const RtfEngine& document = *rtf;
+        CursorReportEngine engine(std::move(rtf));
+        NoProgress progress;
+        engine.start();
+        const NumberText numbers(QChar(','));
+        EXPECT_TRUE(engine
+                        .fill(kTemplate,
+                              reportRows(reporttest::workedExample(), numbers, {}, {}, c.project),
+                              progress)
+                        .isEmpty());
+        const QByteArray& bytes = document.document().bytes();
+        for (const char ch : bytes)
+            ASSERT_GE(static_cast<signed char>(ch), 0);
+        const QString text = document.document().text();
+        const qsizetype title = text.indexOf(QStringLiteral("РАСЧЁТ ЗАЩИТНОГО ЗАЗЕМЛЕНИЯ"));
+        ASSERT_GE(title, 0);
+        EXPECT_EQ(text.left(title), c.head);
+        const QString signedBy = QStringLiteral("Расчёт выполнил:\t") + blank + '\n';
+        const qsizetype end = text.indexOf(signedBy);
+        ASSERT_GE(end, 0);
+        EXPECT_EQ(text.mid(end + signedBy.size()), c.signatures);
+    }
+}
+
 TEST(ReportTemplate, WholeReportWithTheRtfEngineFillsEveryValue) {
     QTemporaryDir documents;
     ASSERT_TRUE(documents.isValid());
@@ -149,7 +206,8 @@ TEST(ReportTemplate, WholeReportWithTheRtfEngineFillsEveryValue) {
     EXPECT_EQ(filled, expected);
     EXPECT_TRUE(filled.contains(QStringLiteral(
         "Вертикальные заземлители\tУголок стальной 60×60×5\t2,50\t6\t15,00\t67,71\t\n")));
-    EXPECT_EQ(written.count("\\trowd"), 5);
+    // The bill's 5 rows and the specification's 4.
+    EXPECT_EQ(written.count("\\trowd"), 9);
     // The scheme: one PNG inside the document, the drawing's own.
     const QList<QByteArray> pictures = pngPictures(written);
     ASSERT_EQ(pictures.size(), 1);
