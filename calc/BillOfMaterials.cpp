@@ -149,6 +149,14 @@ BillOfMaterials billOfMaterials(const DesignState& s, const SteelThickness& t) {
     return bill;
 }
 
+QString sizeCheckText(const BillOfMaterials& bill) {
+    if (!bill.sizeWarnings.isEmpty())
+        return bill.sizeWarnings.join(QStringLiteral(".\n"));
+    return QStringLiteral(
+               "Размеры соответствуют требованиям к наименьшим размерам заземлителей (") +
+           minimumSizeSource() + QLatin1Char(')');
+}
+
 QStringList billColumns() {
     return {QStringLiteral("Наименование"),   QStringLiteral("Профиль"),
             QStringLiteral("Длина, м"),       QStringLiteral("Кол-во, шт"),
@@ -157,20 +165,20 @@ QStringList billColumns() {
 
 std::vector<BillRow> billRows(const BillOfMaterials& bill, const NumberText& n) {
     const auto mass = [&](const std::optional<double>& m) {
-        return m ? n.fixed2(*m) : QStringLiteral("—");
+        return m ? n.decimals(*m, 2) : QStringLiteral("—");
     };
+    const auto length = [&](double l) { return n.decimals(l, 2); };
     std::vector<BillRow> rows;
     if (bill.vertical) {
         const BillLine& v = *bill.vertical;
         rows.push_back({QStringLiteral("Вертикальные заземлители"), v.profile,
-                        n.general(v.pieceLength), n.general(v.count), n.general(v.totalLength),
+                        length(v.pieceLength), n.general(v.count), length(v.totalLength),
                         mass(v.mass)});
     }
     if (bill.strip) {
         const BillLine& h = *bill.strip;
-        rows.push_back({QStringLiteral("Соединительная полоса"), h.profile,
-                        n.general(h.pieceLength), n.general(h.count), n.general(h.totalLength),
-                        mass(h.mass)});
+        rows.push_back({QStringLiteral("Соединительная полоса"), h.profile, length(h.pieceLength),
+                        n.general(h.count), length(h.totalLength), mass(h.mass)});
     }
     if (bill.vertical || bill.strip)
         rows.push_back({QStringLiteral("Итого масса"), {}, {}, {}, {}, mass(bill.totalMass)});

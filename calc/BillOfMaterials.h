@@ -40,9 +40,15 @@ struct BillOfMaterials {
 // δ·(2b − δ), a round πd²/4, the strip bп·δп) times the length times kSteelDensity.
 BillOfMaterials billOfMaterials(const DesignState& state, const SteelThickness& thickness);
 
+// The check of the bill's sizes in words, as the scheme window and the note say it: each size
+// below its minimum, one a line (each but the last ending with a full stop), or that the sizes
+// meet the minimums of the rules.
+QString sizeCheckText(const BillOfMaterials& bill);
+
 // The bill as the rows of a table, each with the columns of billColumns(): the vertical
 // electrodes, the strip, the total mass and the welded joints (lines that are absent are left
-// out). Lengths and counts in the general form, masses with two decimals.
+// out). Counts in the general form; lengths and masses with exactly two decimals, whatever
+// their size.
 struct BillRow {
     QString name, profile, pieceLength, count, totalLength, mass;
 };

@@ -163,11 +163,7 @@ void SchemeWindow::fillBill(const BillOfMaterials& bill) {
             m_bill->setItem(r, c, item);
         }
     }
-    if (bill.sizeWarnings.isEmpty())
-        m_warnings->setText(QStringLiteral("Размеры не меньше наименьших допустимых (") +
-                            minimumSizeSource() + QLatin1Char(')'));
-    else
-        m_warnings->setText(bill.sizeWarnings.join(QLatin1Char('\n')));
+    m_warnings->setText(sizeCheckText(bill));
     showAsWarning(m_warnings, !bill.sizeWarnings.isEmpty());
 }
 

@@ -1,5 +1,7 @@
 #include "note/ReportRows.h"
 
+#include "calc/Specification.h"
+#include "note/NoteProject.h"
 #include "note/NoteTexts.h"
 #include "tables/MinimumSizeTable.h"
 
@@ -44,16 +46,23 @@ ReportTable billTable(const BillOfMaterials& bill, const NumberText& numbers) {
     return table;
 }
 
-QString sizeCheckText(const BillOfMaterials& bill) {
-    if (!bill.sizeWarnings.isEmpty())
-        return bill.sizeWarnings.join(QStringLiteral(".\n"));
-    return QStringLiteral(
-               "Размеры соответствуют требованиям к наименьшим размерам заземлителей (") +
-           minimumSizeSource() + QLatin1Char(')');
+ReportTable specificationTable(const BillOfMaterials& bill, const NumberText& numbers) {
+    // Widths in mm, filling the text's width; the quantity and the mass are aligned right.
+    static constexpr std::array<double, 9> kWidths = {10, 40, 28, 14, 16, 12, 14, 17, 14};
+    ReportTable table;
+    const Specification spec = specification(bill, numbers);
+    if (spec.rows.empty())
+        return table;
+    const QStringList titles = specificationColumns();
+    for (qsizetype c = 0; c < titles.size(); ++c)
+        table.columns.push_back({titles[c], kWidths.at(std::size_t(c)), c == 6 || c == 7});
+    table.rows = specificationTexts(spec, numbers);
+    return table;
 }
 
 std::vector<ReportRow> reportRows(const DesignState& s, const NumberText& n,
-                                  const SteelThickness& thickness, const ReportPicture& scheme) {
+                                  const SteelThickness& thickness, const ReportPicture& scheme,
+                                  const ProjectData& project) {
     const QString m = QStringLiteral(" м");
     const QString mm = QStringLiteral(" мм");
     const QString ohmMetre = QStringLiteral(" Ом*м");
@@ -115,7 +124,7 @@ std::vector<ReportRow> reportRows(const DesignState& s, const NumberText& n,
     const std::vector<ReportRow> design = {
         {QStringLiteral("##grunt1&"), note.soil(s.UpperSoilName), 1},
         {QStringLiteral("##grunt2&"), note.soil(s.LowerSoilName), 1},
-        {QStringLiteral("##grzam&"), note.soilSource(), 0},
+        {QStringLiteral("##grzam&"), note.soilSource(), 0, true},
         {QStringLiteral("##sxema&"), note.arrangement(), 1},
         {QStringLiteral("##mater&"), note.material(), 1},
         {QStringLiteral("##rof&"), note.resistivityFormula(), 1},
@@ -132,12 +141,18 @@ std::vector<ReportRow> reportRows(const DesignState& s, const NumberText& n,
     if (s.MeasuredSoilUsed)
         rows.emplace_back(QStringLiteral("##grzamt&"), readingsTable(*s.MeasuredSoilUsed, n), 0);
     else
-        rows.push_back({QStringLiteral("##grzamt&"), QString(), 0});
+        rows.push_back({QStringLiteral("##grzamt&"), QString(), 0, true});
 
     // The picture last: the rows after it need not look through its bytes.
     const BillOfMaterials bill = billOfMaterials(s, thickness);
     rows.emplace_back(QStringLiteral("##vedomost&"), billTable(bill, n), 1);
     rows.emplace_back(QStringLiteral("##razmery&"), sizeCheckText(bill), 1);
+    rows.emplace_back(QStringLiteral("##specifikaciya&"), specificationTable(bill, n), 0);
+    rows.back().ownParagraph = rows.back().optional = true;
+    rows.emplace_back(QStringLiteral("##proekt&"), noteProjectHead(project), 0, true);
+    rows.back().optional = true;
+    rows.emplace_back(QStringLiteral("##podpisi&"), noteSignatures(project), 0, true);
+    rows.back().optional = true;
     rows.emplace_back(QStringLiteral("##risunok&"), scheme, 1);
     return rows;
 }

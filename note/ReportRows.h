@@ -4,6 +4,7 @@
 #include "base/NumberText.h"
 #include "calc/BillOfMaterials.h"
 #include "design/DesignState.h"
+#include "design/ProjectData.h"
 #include "note/ReportContent.h"
 
 #include <QString>
@@ -13,16 +14,20 @@
 
 // A placeholder and what is put in its place: a text, a picture or a table.
 struct ReportRow {
-    ReportRow(QString key, QString text, int step)
-        : key(std::move(key)), text(std::move(text)), step(step) {}
+    ReportRow(QString key, QString text, int step, bool ownParagraph = false)
+        : key(std::move(key)), text(std::move(text)), step(step), ownParagraph(ownParagraph) {}
     ReportRow(QString key, ReportPicture picture, int step)
         : key(std::move(key)), step(step), picture(std::move(picture)) {}
     ReportRow(QString key, ReportTable table, int step)
         : key(std::move(key)), step(step), table(std::move(table)) {}
 
-    QString key;                          // the placeholder in the template
-    QString text;                         // what is put in its place, for a text row
-    int step = 0;                         // advance of the progress bar after the row
+    QString key;  // the placeholder in the template
+    QString text; // what is put in its place, for a text row
+    int step = 0; // advance of the progress bar after the row
+    // The placeholder stands alone in its paragraph, which goes when nothing is put in its place.
+    bool ownParagraph = false;
+    // A placeholder that templates made before it need not hold: not finding it is not told.
+    bool optional = false;
     std::optional<ReportPicture> picture; // a picture row
     std::optional<ReportTable> table;     // a table row
 };
@@ -34,13 +39,16 @@ struct ReportRow {
 // raised for high resistivity and the decision) and the table of a measured soil's readings; then
 // the 3 rows of the scheme and the bill of materials: the bill as a table (the steel thicknesses
 // as given), the check of its sizes as a text, and the scheme as a picture (given ready, drawn
-// elsewhere).
+// elsewhere). Before the picture, three rows that a template may lack: the specification of the
+// bill as a table, and the project's head and signature lines (see NoteProject), each of them
+// taking its paragraph with it when empty.
 std::vector<ReportRow> reportRows(const DesignState& state, const NumberText& numbers,
                                   const SteelThickness& thickness = {},
-                                  const ReportPicture& scheme = {});
+                                  const ReportPicture& scheme = {},
+                                  const ProjectData& project = {});
 
 // The bill of materials as the note's table.
 ReportTable billTable(const BillOfMaterials& bill, const NumberText& numbers);
-// The check of the bill's sizes as the note says it: each size below its minimum, one a line
-// (the note ends each with a full stop), or that the sizes meet the minimums.
-QString sizeCheckText(const BillOfMaterials& bill);
+// The specification of the bill (calc/Specification) as the note's table; no columns without
+// a bill.
+ReportTable specificationTable(const BillOfMaterials& bill, const NumberText& numbers);

@@ -49,7 +49,7 @@ QStringList CursorReportEngine::fill(const QString& templatePath,
         bool replaced = false;
         for (int attempt = 0; attempt < kReplaceAttempts && !replaced; ++attempt)
             replaced = quietly([&] { return replace(row); });
-        if (!replaced)
+        if (!replaced && !row.optional)
             notFound << row.key;
         if (row.step != 0)
             progress.advance(row.step);
@@ -58,6 +58,10 @@ QStringList CursorReportEngine::fill(const QString& templatePath,
 }
 
 bool CursorReportEngine::replace(const ReportRow& row) {
+    const bool empty = row.table ? row.table->columns.empty()
+                                 : (row.picture ? row.picture->png.isEmpty() : row.text.isEmpty());
+    if (row.ownParagraph && empty)
+        return m_cursor->removeParagraph(row.key);
     if (row.picture)
         return m_cursor->replaceWithPicture(row.key, *row.picture);
     if (row.table)

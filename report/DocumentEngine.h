@@ -2,8 +2,8 @@
 // driven through its insertion point.
 #pragma once
 
-#include "report/EngineFailure.h"
 #include "note/ReportContent.h"
+#include "report/EngineFailure.h"
 
 #include <QString>
 
@@ -28,4 +28,7 @@ public:
     // paragraph. A picture without bytes or a table without columns leaves the place empty.
     virtual bool replaceWithPicture(const QString& key, const ReportPicture& picture) = 0;
     virtual bool replaceWithTable(const QString& key, const ReportTable& table) = 0;
+    // As findReplace with nothing in place of key; where key stands alone in its paragraph, the
+    // paragraph goes with it, its paragraph break included, so that no blank line is left.
+    virtual bool removeParagraph(const QString& key) = 0;
 };

@@ -44,13 +44,15 @@ QString liberationFamily(const QTextCharFormat& f) {
     return QStringLiteral("Liberation Serif");
 }
 
-// Where the text of a block's first or last line stands, in document pixels.
+// Where the text of a block's first or last line stands, in document pixels (a block in a table
+// cell included: its layout's own position is within the cell).
 qreal lineTop(const QTextBlock& block, bool last) {
+    const qreal top = block.document()->documentLayout()->blockBoundingRect(block).top();
     const QTextLayout* layout = block.layout();
     if (!layout || layout->lineCount() == 0)
-        return layout ? layout->position().y() : 0;
+        return top;
     const QTextLine line = layout->lineAt(last ? layout->lineCount() - 1 : 0);
-    return layout->position().y() + line.y();
+    return top + line.y();
 }
 
 bool inRootFrame(const QTextBlock& block) {

@@ -2,10 +2,10 @@
 
 #include "base/Errors.h"
 #include "base/ProgramFacts.h"
-#include "report/NoteFilesEngine.h"
-#include "report/NotePdf.h"
 #include "note/NoteScheme.h"
 #include "note/ReportRows.h"
+#include "report/NoteFilesEngine.h"
+#include "report/NotePdf.h"
 #include "report/ReportSession.h"
 
 #include <QDir>
@@ -20,8 +20,8 @@ QString notWritten(const QString& file, const QString& reason) {
 
 // The note's rows, its scheme drawn with the thicknesses given.
 std::vector<ReportRow> noteRows(const DesignState& state, const NumberText& numbers,
-                                const SteelThickness& thickness) {
-    return reportRows(state, numbers, thickness, noteScheme(state, thickness, numbers));
+                                const SteelThickness& thickness, const ProjectData& project) {
+    return reportRows(state, numbers, thickness, noteScheme(state, thickness, numbers), project);
 }
 
 } // namespace
@@ -37,14 +37,15 @@ QString reportTemplatePath(const QString& programDir) {
 
 void makeReport(ReportSession& session, const DesignState& state, const NumberText& numbers,
                 const QString& templatePath, ReportProgress& progress, MessageSink& sink,
-                const SteelThickness& thickness) {
+                const SteelThickness& thickness, const ProjectData& project) {
     progress.open();
     if (!session.start()) {
         progress.close();
         throw UserError(kEngineFailedMessage);
     }
     QStringList skipped;
-    if (!session.fill(templatePath, noteRows(state, numbers, thickness), progress, skipped)) {
+    if (!session.fill(templatePath, noteRows(state, numbers, thickness, project), progress,
+                      skipped)) {
         progress.close();
         throw UserError(kTemplateFailedMessage + templatePath);
     }
@@ -69,14 +70,14 @@ void makeReport(ReportSession& session, const DesignState& state, const NumberTe
 
 void exportReportPdf(const DesignState& state, const NumberText& numbers,
                      const QString& templatePath, const QString& fileName, MessageSink& sink,
-                     const SteelThickness& thickness) {
+                     const SteelThickness& thickness, const ProjectData& project) {
     // Filled, never shown: the engine's folder and opener are not used.
     NoteFilesEngine note({}, nullptr);
     NoProgress progress;
     QStringList skipped;
     try {
         note.start();
-        skipped = note.fill(templatePath, noteRows(state, numbers, thickness), progress);
+        skipped = note.fill(templatePath, noteRows(state, numbers, thickness, project), progress);
     } catch (const std::exception&) {
         throw UserError(kTemplateFailedMessage + templatePath);
     }

@@ -6,6 +6,7 @@
 #include "base/NumberText.h"
 #include "calc/BillOfMaterials.h"
 #include "design/DesignState.h"
+#include "design/ProjectData.h"
 #include "report/ReportProgress.h"
 
 #include <QString>
@@ -32,11 +33,12 @@ QString reportTemplatePath(const QString& programDir);
 // scheme is drawn here: needs a QGuiApplication). Throws UserError (after closing the progress)
 // when no engine starts, the template does not open or the filled document cannot be written or
 // shown. A document written to file that no application opens is named in a plain message.
+// The note names the project and ends with its signature lines where project is not empty.
 // Placeholders that the engine did not put in place are named in one plain message once the report
 // is shown.
 void makeReport(ReportSession& session, const DesignState& state, const NumberText& numbers,
                 const QString& templatePath, ReportProgress& progress, MessageSink& sink,
-                const SteelThickness& thickness = {});
+                const SteelThickness& thickness = {}, const ProjectData& project = {});
 
 // Fills the template at templatePath with the same rows as makeReport, as the program itself
 // fills it (whatever engine "Отчёт" uses), and writes the note as a PDF to fileName, replacing a
@@ -45,4 +47,4 @@ void makeReport(ReportSession& session, const DesignState& state, const NumberTe
 // are named in one plain message once the PDF is written. Needs a QGuiApplication.
 void exportReportPdf(const DesignState& state, const NumberText& numbers,
                      const QString& templatePath, const QString& fileName, MessageSink& sink,
-                     const SteelThickness& thickness = {});
+                     const SteelThickness& thickness = {}, const ProjectData& project = {});

@@ -304,6 +304,19 @@ qsizetype RtfDocument::replaceFirst(const QString& key, const QString& value, qs
     return after;
 }
 
+qsizetype RtfDocument::removeFirstParagraph(const QString& key, qsizetype from) {
+    const qsizetype at = find(key, from);
+    if (at < 0)
+        return -1;
+    const qsizetype end = at + key.size();
+    const bool alone =
+        (at == 0 || m_text[at - 1] == u'\n') && end < m_text.size() && m_text[end] == u'\n';
+    const QByteArray original = m_bytes;
+    const std::vector<Piece> pieces(m_pieces.begin() + at,
+                                    m_pieces.begin() + end + (alone ? 1 : 0));
+    return replacePieces(pieces, original, QByteArray(), false);
+}
+
 qsizetype RtfDocument::replaceFirstWithRtf(const QString& key, const RtfWriter& rtf,
                                            qsizetype from) {
     const qsizetype at = find(key, from);

@@ -31,6 +31,9 @@ public:
     // place of the key. That RTF must be whole: its groups closed, ending with a blank or the end
     // of a group.
     qsizetype replaceFirstWithRtf(const QString& key, const RtfWriter& rtf, qsizetype from);
+    // As replaceFirst with an empty value; where the key stands alone in its paragraph, that
+    // paragraph's break goes too, so that no empty paragraph is left.
+    qsizetype removeFirstParagraph(const QString& key, qsizetype from);
 
     // One character beyond ASCII as RTF: \uN followed by uc fallback characters, the first in the
     // code page when it has the character (uc 0: a blank ends the control word instead).

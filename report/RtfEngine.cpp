@@ -60,6 +60,10 @@ bool RtfEngine::replaceWithTable(const QString& key, const ReportTable& table) {
         m_position));
 }
 
+bool RtfEngine::removeParagraph(const QString& key) {
+    return replaced(active().removeFirstParagraph(key, m_position));
+}
+
 bool RtfEngine::replaced(qsizetype after) {
     if (after < 0)
         return false;

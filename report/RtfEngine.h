@@ -28,6 +28,7 @@ public:
     // The picture as PNG inside the document, the table as RTF rows (see RtfContent).
     bool replaceWithPicture(const QString& key, const ReportPicture& picture) override;
     bool replaceWithTable(const QString& key, const ReportTable& table) override;
+    bool removeParagraph(const QString& key) override;
 
     // The active document; throws when none is open.
     const RtfDocument& document() const;

@@ -30,8 +30,10 @@
 #include <com/sun/star/table/XTableRows.hpp>
 #include <com/sun/star/text/TableColumnSeparator.hpp>
 #include <com/sun/star/text/TextContentAnchorType.hpp>
+#include <com/sun/star/text/XParagraphCursor.hpp>
 #include <com/sun/star/text/XText.hpp>
 #include <com/sun/star/text/XTextContent.hpp>
+#include <com/sun/star/text/XTextCursor.hpp>
 #include <com/sun/star/text/XTextDocument.hpp>
 #include <com/sun/star/text/XTextGraphicObjectsSupplier.hpp>
 #include <com/sun/star/text/XTextRange.hpp>
@@ -312,6 +314,27 @@ bool WriterEngine::replaceWithTable(const QString& key, const ReportTable& table
         const uno::Reference<lang::XMultiServiceFactory> factory(m_document->text,
                                                                  uno::UNO_QUERY_THROW);
         putTable(found, factory, table);
+    });
+}
+
+bool WriterEngine::removeParagraph(const QString& key) {
+    return replaceFound(key, [&](const uno::Reference<text::XTextRange>& found) {
+        const uno::Reference<text::XTextCursor> cursor =
+            found->getText()->createTextCursorByRange(found);
+        const uno::Reference<text::XParagraphCursor> paragraph(cursor, uno::UNO_QUERY_THROW);
+        paragraph->gotoStartOfParagraph(false);
+        paragraph->gotoEndOfParagraph(true);
+        if (cursor->getString() != toOUString(key)) {
+            found->setString(OUString());
+            return;
+        }
+        // With the paragraph break after it; the document's last paragraph with the one before.
+        if (!cursor->goRight(1, true)) {
+            cursor->collapseToEnd();
+            paragraph->gotoStartOfParagraph(true);
+            cursor->goLeft(1, true);
+        }
+        cursor->setString(OUString());
     });
 }
 

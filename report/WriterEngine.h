@@ -29,6 +29,7 @@ public:
     // table across the text's width, its heading row bold and repeated on each page.
     bool replaceWithPicture(const QString& key, const ReportPicture& picture) override;
     bool replaceWithTable(const QString& key, const ReportTable& table) override;
+    bool removeParagraph(const QString& key) override;
 
     // Writes the document as UTF-8 text to fileName (the document itself stays untitled).
     void storeAsText(const QString& fileName) const;

@@ -32,7 +32,10 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
     const auto rule = m_rules.constFind(watched);
     if (rule == m_rules.constEnd())
         return false;
-    auto* edit = static_cast<QLineEdit*>(watched);
+    // An editor being destroyed is no line edit any more (its events then come from ~QWidget).
+    auto* edit = qobject_cast<QLineEdit*>(watched);
+    if (!edit)
+        return false;
     switch (event->type()) {
     case QEvent::KeyPress:
         return filterKey(*rule, edit, static_cast<QKeyEvent*>(event));

@@ -144,14 +144,45 @@ TEST(BillOfMaterials, RowsOfTheFirstDesign) {
     const BillOfMaterials bill = billOfMaterials(design(kCases[0]), kCases[0].thickness);
     const std::vector<BillRow> rows = billRows(bill, numbers);
     ASSERT_EQ(rows.size(), 4u);
-    EXPECT_EQ(rows[0].pieceLength, QStringLiteral("2,5"));
+    EXPECT_EQ(rows[0].pieceLength, QStringLiteral("2,50"));
     EXPECT_EQ(rows[0].count, QStringLiteral("6"));
-    EXPECT_EQ(rows[0].totalLength, QStringLiteral("15"));
+    EXPECT_EQ(rows[0].totalLength, QStringLiteral("15,00"));
     EXPECT_EQ(rows[0].mass, QStringLiteral("67,71"));
     EXPECT_EQ(rows[1].mass, QStringLiteral("31,40"));
     EXPECT_EQ(rows[3].name, QStringLiteral("Сварные соединения"));
     EXPECT_EQ(rows[3].count, QStringLiteral("6"));
     EXPECT_EQ(static_cast<qsizetype>(billColumns().size()), 6);
+}
+
+TEST(BillOfMaterials, MassesAndLengthsWithTwoTrueDecimalsWhateverTheirSize) {
+    struct Size {
+        double value;
+        const char* text;
+    };
+    for (const Size& c : {Size{999.995, "1000,00"}, Size{1000, "1000,00"},
+                          Size{1566.075, "1566,08"}, Size{123456.789, "123456,79"}}) {
+        SCOPED_TRACE(c.text);
+        BillOfMaterials bill;
+        bill.vertical = BillLine{QStringLiteral("Уголок стальной 50×50×5"),
+                                 2.5,
+                                 168,
+                                 c.value,
+                                 c.value,
+                                 c.value / 168,
+                                 QStringLiteral("ГОСТ 8509-93")};
+        bill.strip =
+            BillLine{QStringLiteral("Полоса стальная 40×4"), c.value, 1, c.value, c.value, 1.256,
+                     QStringLiteral("ГОСТ 103-2006")};
+        bill.totalMass = c.value;
+        const std::vector<BillRow> rows = billRows(bill, numbers);
+        ASSERT_EQ(rows.size(), 3u);
+        const QString text = QString::fromUtf8(c.text);
+        EXPECT_EQ(rows[0].totalLength, text);
+        EXPECT_EQ(rows[0].mass, text);
+        EXPECT_EQ(rows[1].pieceLength, text);
+        EXPECT_EQ(rows[1].mass, text);
+        EXPECT_EQ(rows[2].mass, text);
+    }
 }
 
 TEST(BillOfMaterials, NothingBeforeAMaterialIsChosen) {

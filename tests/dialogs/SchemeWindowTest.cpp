@@ -93,7 +93,7 @@ private slots:
 
         calculated(design(ElectrodeArrangement::Contour, 8, 40));
         QCOMPARE(bill(0, 3), QStringLiteral("8"));
-        QCOMPARE(bill(1, 4), QStringLiteral("40"));
+        QCOMPARE(bill(1, 4), QStringLiteral("40,00"));
 
         // δ below the smallest allowed: the profile and a warning follow; the design takes it.
         QSignalSpy changed(m_design.get(), &Design::changed);

@@ -88,6 +88,10 @@ const Expected kWorkedExample[] = {
     {u"##vedomost&", u"", 1},
     {u"##razmery&",
      u"Размеры соответствуют требованиям к наименьшим размерам заземлителей (ПУЭ, табл. 1.7.4)", 1},
+    // The specification (a table), then the project's head and signatures: none without data.
+    {u"##specifikaciya&", u"", 0},
+    {u"##proekt&", u"", 0},
+    {u"##podpisi&", u"", 0},
     {u"##risunok&", u"", 1},
 };
 
@@ -125,15 +129,15 @@ TEST(ReportRows, TheBillAndTheSchemeFollowTheThicknessesGiven) {
     const Case cases[] = {
         // 575 mm²: 0,000575·7850·15 = 67,71 kg; 160 mm²: 0,00016·7850·25 = 31,40 kg.
         {{5, 4},
-         {"Вертикальные заземлители", "Уголок стальной 60×60×5", "2,5", "6", "15", "67,71"},
-         {"Соединительная полоса", "Полоса стальная 40×4", "25", "1", "25", "31,40"},
+         {"Вертикальные заземлители", "Уголок стальной 60×60×5", "2,50", "6", "15,00", "67,71"},
+         {"Соединительная полоса", "Полоса стальная 40×4", "25,00", "1", "25,00", "31,40"},
          {"Итого масса", "", "", "", "", "99,11"},
          {"Сварные соединения", "", "", "6", "", ""},
          "Размеры соответствуют требованиям к наименьшим размерам заземлителей" + mm},
         // 351 mm²: 41,33 kg; 80 mm²: 15,70 kg.
         {{3, 2},
-         {"Вертикальные заземлители", "Уголок стальной 60×60×3", "2,5", "6", "15", "41,33"},
-         {"Соединительная полоса", "Полоса стальная 40×2", "25", "1", "25", "15,70"},
+         {"Вертикальные заземлители", "Уголок стальной 60×60×3", "2,50", "6", "15,00", "41,33"},
+         {"Соединительная полоса", "Полоса стальная 40×2", "25,00", "1", "25,00", "15,70"},
          {"Итого масса", "", "", "", "", "57,03"},
          {"Сварные соединения", "", "", "6", "", ""},
          "Толщина стенки уголка δ = 3 мм меньше наименьшей допустимой 4 мм" + mm +
@@ -145,7 +149,7 @@ TEST(ReportRows, TheBillAndTheSchemeFollowTheThicknessesGiven) {
         SCOPED_TRACE(c.thickness.angleWallMm);
         const std::vector<ReportRow> rows =
             reportRows(reporttest::workedExample(), kComma, c.thickness, scheme);
-        ASSERT_EQ(rows.size(), 56u);
+        ASSERT_EQ(rows.size(), 59u);
         const ReportRow& bill = rows[53];
         ASSERT_TRUE(bill.table);
         ASSERT_EQ(bill.table->columns.size(), 6u);
@@ -157,9 +161,9 @@ TEST(ReportRows, TheBillAndTheSchemeFollowTheThicknessesGiven) {
         EXPECT_EQ(bill.table->rows,
                   (std::vector<QStringList>{c.vertical, c.strip, c.total, c.joints}));
         EXPECT_EQ(rows[54].text, c.sizes);
-        ASSERT_TRUE(rows[55].picture);
-        EXPECT_EQ(rows[55].picture->png, scheme.png);
-        EXPECT_EQ(rows[55].picture->sizeMm, scheme.sizeMm);
+        ASSERT_TRUE(rows[58].picture);
+        EXPECT_EQ(rows[58].picture->png, scheme.png);
+        EXPECT_EQ(rows[58].picture->sizeMm, scheme.sizeMm);
     }
 }
 
@@ -171,9 +175,9 @@ TEST(ReportRows, MaterialDecidesTheElectrodeSizeRows) {
         QStringList sizeTexts; // rows 8 to 10
     };
     const Case cases[] = {
-        {ElectrodeMaterial::Angle, 56, 123, {"b", "Ширина полки уголка", "60"}},
-        {ElectrodeMaterial::RoundSection, 56, 123, {"d", "Диаметр электрода", "16"}},
-        {ElectrodeMaterial::None, 53, 114, {}},
+        {ElectrodeMaterial::Angle, 59, 123, {"b", "Ширина полки уголка", "60"}},
+        {ElectrodeMaterial::RoundSection, 59, 123, {"d", "Диаметр электрода", "16"}},
+        {ElectrodeMaterial::None, 56, 114, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(int(c.material));

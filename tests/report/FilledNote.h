@@ -5,8 +5,8 @@
 #include "calc/ElectrodeStage.h"
 #include "note/ReportRows.h"
 #include "report/RtfDocument.h"
-#include "tests/report/ReportTestSupport.h"
 #include "tests/note/WorkedExample.h"
+#include "tests/report/ReportTestSupport.h"
 
 #include <QByteArray>
 #include <stdexcept>
@@ -16,8 +16,12 @@ namespace reporttest {
 // Each key replaced from the start of the note, in the order of the rows.
 inline QByteArray filledNote(const DesignState& s) {
     RtfDocument note(readAll(kTemplate));
-    for (const ReportRow& row : reportRows(s, NumberText(QChar(','))))
-        note.replaceFirst(row.key, row.text, 0);
+    for (const ReportRow& row : reportRows(s, NumberText(QChar(',')))) {
+        if (row.ownParagraph && !row.table && row.text.isEmpty())
+            note.removeFirstParagraph(row.key, 0);
+        else
+            note.replaceFirst(row.key, row.text, 0);
+    }
     return note.bytes();
 }
 

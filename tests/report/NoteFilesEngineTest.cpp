@@ -1,10 +1,11 @@
 // "Отчёт" without a word processor: the note written as RTF and PDF under one name, the PDF opened,
 // and what the engineer is told when it is not opened or not written.
 #include "report/NoteFilesEngine.h"
+#include "report/DesktopOpener.h"
 #include "report/ReportFlow.h"
 #include "report/ReportSession.h"
-#include "tests/report/ReportTestSupport.h"
 #include "tests/note/WorkedExample.h"
+#include "tests/report/ReportTestSupport.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/RecordingSink.h"
 
@@ -85,6 +86,46 @@ TEST(NoteFilesEngine, WritesBothFilesUnderOneNameAndOpensThePdf) {
         const QStringList told =
             c.opens ? QStringList{} : QStringList{"Отчёт сохранён: " + rtf + " и " + pdf};
         EXPECT_EQ(sink.messages, told);
+    }
+}
+
+struct OpenerCase {
+    const char* name;
+    const char* script; // the opener's shell script; none: no opener at that path
+    bool told;
+};
+
+TEST(NoteFilesEngine, SaysWhereTheFilesAreWhenTheDesktopOpenerFails) {
+    for (const OpenerCase& c :
+         {OpenerCase{"missing", nullptr, true}, OpenerCase{"exits 1", "#!/bin/sh\nexit 1\n", true},
+          OpenerCase{"exits 0", "#!/bin/sh\nexit 0\n", false}}) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        const QString opener = dir.filePath(QStringLiteral("opener"));
+        if (c.script) {
+            QFile file(opener);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(c.script);
+            file.close();
+            file.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        }
+        const QString folder = dir.filePath(QStringLiteral("Документы"));
+        ReportSession session({NoteFilesEngine::record(folder, desktopOpener(opener))});
+        RecordingSink sink;
+        reporttest::NoProgress progress;
+        EXPECT_TRUE(guarded(sink, [&] {
+            makeReport(session, reporttest::workedExample(), NumberText(QChar(',')), kTemplate,
+                       progress, sink);
+        }));
+
+        const QStringList written = QDir(folder).entryList(QDir::Files, QDir::Name);
+        ASSERT_EQ(written.size(), 2) << written.join(' ').toStdString();
+        const QString saved = QStringLiteral("Отчёт сохранён: ") +
+                              QDir(folder).filePath(written[1]) + QStringLiteral(" и ") +
+                              QDir(folder).filePath(written[0]);
+        EXPECT_EQ(sink.messages, c.told ? QStringList{saved} : QStringList{});
+        EXPECT_TRUE(sink.errors.isEmpty()) << sink.errors.join(' ').toStdString();
     }
 }
 

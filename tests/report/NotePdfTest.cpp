@@ -1,12 +1,14 @@
 // The note as PDF: the filled note of a row and of a contour, read back with poppler's tools, and
 // a write that fails.
 #include "report/NotePdf.h"
-#include "report/EngineFailure.h"
 #include "note/ReportRows.h"
+#include "report/EngineFailure.h"
+#include "report/ReportFlow.h"
 #include "report/RtfDocument.h"
 #include "report/RtfNoteReader.h"
 #include "tests/report/FilledNote.h"
 #include "tests/support/QtPrinters.h"
+#include "tests/support/RecordingSink.h"
 
 #include <QDir>
 #include <QFile>
@@ -128,6 +130,44 @@ INSTANTIATE_TEST_SUITE_P(RowAndContour, NotePdfOfDesign,
                          [](const auto& info) { return std::string(info.param.name); });
 
 // A file that cannot be written: which file and why, and nothing left in the folder.
+// The page of the PDF on which text first stands, from 1; 0 when it is on none.
+int pageOf(const QString& pdf, const QString& text, int pages) {
+    for (int page = 1; page <= pages; ++page) {
+        const QString n = QString::number(page);
+        if (poppler(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-f"), n, QStringLiteral("-l"), n, pdf, QStringLiteral("-")})
+                .contains(text))
+            return page;
+    }
+    return 0;
+}
+
+TEST(NotePdf, ABillThatFitsUnderTheSchemeStaysOnItsPage) {
+    struct Case {
+        const char* name;
+        DesignState (*make)();
+    };
+    for (const Case& c : {Case{"row", [] { return reporttest::workedExample(); }},
+                          Case{"contour", contourExample}}) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        const QString pdf = dir.filePath(QStringLiteral("note.pdf"));
+        RecordingSink sink;
+        exportReportPdf(c.make(), kComma, kTemplate, pdf, sink);
+        const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
+                                                  .match(poppler(QStringLiteral("pdfinfo"), {pdf}));
+        ASSERT_TRUE(pages.hasMatch());
+        const int count = pages.captured(1).toInt();
+        // The scheme and the bill under it, with the bill's heading beside its table.
+        const int scheme = pageOf(pdf, QStringLiteral("4. Схема заземляющего устройства"), count);
+        ASSERT_GT(scheme, 0);
+        EXPECT_EQ(pageOf(pdf, QStringLiteral("5. Ведомость материалов"), count), scheme);
+        EXPECT_EQ(pageOf(pdf, QStringLiteral("Итого масса"), count), scheme);
+        EXPECT_LE(count, scheme + 1); // the specification may follow on the next page
+    }
+}
+
 TEST(NotePdf, FailedWriteSaysWhichFileAndWhyAndLeavesNothing) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());

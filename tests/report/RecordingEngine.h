@@ -1,10 +1,10 @@
 // A word processor for checks: records every call and fails where it is told to.
 #pragma once
 
+#include "note/ReportRows.h"
 #include "report/CursorReportEngine.h"
 #include "report/DocumentEngine.h"
 #include "report/EngineRecord.h"
-#include "note/ReportRows.h"
 
 #include <QMap>
 #include <QSet>
@@ -64,6 +64,11 @@ public:
         return found(key);
     }
 
+    bool removeParagraph(const QString& key) override {
+        record(QStringLiteral("remove ") + key);
+        return found(key);
+    }
+
     // A table as one line: the titles, then each row, cells split by "|", rows by "/".
     static QString tableText(const ReportTable& table) {
         QStringList rows, titles;
@@ -97,6 +102,9 @@ private:
 
 // The call that a row of a report made by makeReport comes to (its scheme drawn as PNG).
 inline QString callOf(const ReportRow& row) {
+    if (row.ownParagraph && !row.picture &&
+        (row.table ? row.table->columns.empty() : row.text.isEmpty()))
+        return QStringLiteral("remove ") + row.key;
     if (row.picture)
         return QStringLiteral("picture ") + row.key + QStringLiteral("=png");
     if (row.table)

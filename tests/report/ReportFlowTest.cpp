@@ -3,8 +3,8 @@
 
 #include "note/ReportRows.h"
 #include "report/ReportSession.h"
-#include "tests/report/RecordingEngine.h"
 #include "tests/note/WorkedExample.h"
+#include "tests/report/RecordingEngine.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/RecordingSink.h"
 
@@ -96,8 +96,9 @@ TEST(ReportFlow, WithoutMaterialTheSizeRowsAreLeftOut) {
     Outcome run(script);
     press(run, reporttest::workedExample(ElectrodeMaterial::None));
     EXPECT_EQ(
-        script.calls.filter(QRegularExpression(QStringLiteral("^(replace|picture|table) "))).size(),
-        53);
+        script.calls.filter(QRegularExpression(QStringLiteral("^(replace|picture|table|remove) ")))
+            .size(),
+        56);
     EXPECT_EQ(script.calls.filter(QStringLiteral("##db&")).size(), 0);
     EXPECT_EQ(run.progress.value, 114);
     EXPECT_TRUE(run.sink.messages.isEmpty());
@@ -135,7 +136,7 @@ TEST(ReportFlow, KeysNotFoundAreTriedThreeTimesThenSkippedAndNamedOnce) {
         for (auto it = c.late.begin(); it != c.late.end(); ++it)
             EXPECT_EQ(script.calls.filter("replace " + it.key() + "=").size(),
                       std::min(it.value() + 1, 3));
-        EXPECT_EQ(script.calls.filter(QStringLiteral("start")).size(), 56);
+        EXPECT_EQ(script.calls.filter(QStringLiteral("start")).size(), 59);
         EXPECT_EQ(script.calls.last(), QStringLiteral("visible 1"));
         EXPECT_EQ(run.progress.value, 123);
         EXPECT_EQ(run.progress.events.last(), QStringLiteral("close"));
@@ -220,7 +221,7 @@ TEST(ReportFlow, TheFirstAvailableEngineThatStartsMakesTheReport) {
     EXPECT_EQ(run.session.engineName(), QStringLiteral("filling"));
     EXPECT_TRUE(absent.calls.isEmpty());
     EXPECT_EQ(failing.calls, QStringList{"create"});
-    EXPECT_EQ(filling, (QStringList{"start", "fill " + kTemplate + " with 56 rows", "show"}));
+    EXPECT_EQ(filling, (QStringList{"start", "fill " + kTemplate + " with 59 rows", "show"}));
     EXPECT_TRUE(after.calls.isEmpty());
     EXPECT_EQ(run.progress.value, 123);
     EXPECT_TRUE(run.sink.errors.isEmpty());

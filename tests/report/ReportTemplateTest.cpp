@@ -1,14 +1,14 @@
 // The report template the build puts beside the program, and a whole report with the RTF engine.
 #include "calc/InstallationCheck.h"
 #include "drawing/SchemeDrawing.h"
+#include "note/ReportRows.h"
 #include "report/CursorReportEngine.h"
 #include "report/ReportFlow.h"
-#include "note/ReportRows.h"
 #include "report/ReportSession.h"
 #include "report/RtfDocument.h"
 #include "report/RtfEngine.h"
-#include "tests/report/ReportTestSupport.h"
 #include "tests/note/WorkedExample.h"
+#include "tests/report/ReportTestSupport.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/RecordingSink.h"
 
@@ -74,6 +74,99 @@ TEST(ReportTemplate, HoldsEachKeyExactlyOnceAndNoOtherMark) {
         ASSERT_GE(static_cast<signed char>(c), 0);
 }
 
+TEST(ReportTemplate, TableSoilsLeaveNoBlankLineWhereTheMeasuredSoilWouldStand) {
+    struct Case {
+        const char* name;
+        bool measured;
+    };
+    for (const Case& c : {Case{"table soils", false}, Case{"measured soil", true}}) {
+        SCOPED_TRACE(c.name);
+        DesignState state = reporttest::workedExample();
+        if (c.measured)
+            state.MeasuredSoilUsed =
+                MeasuredSoil{SoilModel::Uniform, 120, 120, 0, 1.5, {{1, 10}, {4, 2.5}}};
+        auto rtf = std::make_unique<RtfEngine>(QString(), nullptr);
+        const RtfEngine& document = *rtf;
+        CursorReportEngine engine(std::move(rtf));
+        NoProgress progress;
+        engine.start();
+        const QStringList notFound =
+            engine.fill(kTemplate, reportRows(state, NumberText(QChar(','))), progress);
+        EXPECT_TRUE(notFound.isEmpty()) << notFound.join(' ').toStdString();
+
+        // From the last line of the soil's paragraphs to the heading after them.
+        const QString text = document.document().text();
+        const qsizetype from =
+            text.indexOf(QStringLiteral("Коэффициент использования соединительной"));
+        const qsizetype to = text.indexOf(QStringLiteral("2. Расчёт"));
+        ASSERT_GE(from, 0);
+        ASSERT_GT(to, from);
+        const QStringList lines = text.mid(from, to - from).split(QLatin1Char('\n'));
+        // The last line before the heading, then the measured soil's text and table, if any.
+        if (c.measured)
+            EXPECT_TRUE(lines.join('\n').contains(QStringLiteral("методом Веннера")));
+        else
+            EXPECT_EQ(lines.size(), 2) << lines.join('|').toStdString();
+    }
+}
+
+// The note's head and signature lines for the project data given, written safely into the RTF.
+TEST(ReportTemplate, ProjectDataNameTheObjectAtTheHeadAndSignTheEnd) {
+    const QString longName = QStringLiteral("{ООО \\\"Пр}").repeated(1000); // 10 000 characters
+    struct Case {
+        const char* name;
+        ProjectData project;
+        QString head;       // the text before the title
+        QString signatures; // the text after "Расчёт выполнил"
+    };
+    ProjectData full;
+    full.object = QStringLiteral("Котельная {№ 2}");
+    full.documentCode = QStringLiteral("123-ЭС");
+    full.organisation = QStringLiteral("ООО \\ «Энерго»");
+    full.developer = QStringLiteral("Иванов И. И.");
+    full.date = QStringLiteral("01.02.2026");
+    ProjectData organisationOnly;
+    organisationOnly.organisation = longName;
+    const QString blank = QStringLiteral("____________________");
+    const Case cases[] = {
+        {"none", {}, {}, {}},
+        {"full", full,
+         QStringLiteral("Объект: Котельная {№ 2}\nОбозначение документа: 123-ЭС\n"
+                        "Организация: ООО \\ «Энерго»\n"),
+         QStringLiteral("Разработал\tИванов И. И.\t") + blank + QStringLiteral("\t01.02.2026\n") +
+             QStringLiteral("Проверил\t") + blank + QLatin1Char('\t') + blank +
+             QStringLiteral("\t01.02.2026\n")},
+        {"a long organisation", organisationOnly, QStringLiteral("Организация: ") + longName + '\n',
+         QStringLiteral("Разработал\t") + blank + '\t' + blank + '\t' + blank + '\n' +
+             QStringLiteral("Проверил\t") + blank + '\t' + blank + '\t' + blank + '\n'},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto rtf = std::make_unique<RtfEngine>(QString(), nullptr);
+        const RtfEngine& document = *rtf;
+        CursorReportEngine engine(std::move(rtf));
+        NoProgress progress;
+        engine.start();
+        const NumberText numbers(QChar(','));
+        EXPECT_TRUE(engine
+                        .fill(kTemplate,
+                              reportRows(reporttest::workedExample(), numbers, {}, {}, c.project),
+                              progress)
+                        .isEmpty());
+        const QByteArray& bytes = document.document().bytes();
+        for (const char ch : bytes)
+            ASSERT_GE(static_cast<signed char>(ch), 0);
+        const QString text = document.document().text();
+        const qsizetype title = text.indexOf(QStringLiteral("РАСЧЁТ ЗАЩИТНОГО ЗАЗЕМЛЕНИЯ"));
+        ASSERT_GE(title, 0);
+        EXPECT_EQ(text.left(title), c.head);
+        const QString signedBy = QStringLiteral("Расчёт выполнил:\t") + blank + '\n';
+        const qsizetype end = text.indexOf(signedBy);
+        ASSERT_GE(end, 0);
+        EXPECT_EQ(text.mid(end + signedBy.size()), c.signatures);
+    }
+}
+
 TEST(ReportTemplate, WholeReportWithTheRtfEngineFillsEveryValue) {
     QTemporaryDir documents;
     ASSERT_TRUE(documents.isValid());
@@ -105,12 +198,16 @@ TEST(ReportTemplate, WholeReportWithTheRtfEngineFillsEveryValue) {
     for (const ReportRow& row : reportRows(state, numbers)) {
         const qsizetype at = expected.indexOf(row.key);
         ASSERT_GE(at, 0) << row.key.toStdString();
-        expected.replace(at, row.key.size(), visibleText(row));
+        // An empty place of its own goes with its paragraph's end.
+        const QString value = visibleText(row);
+        const bool goes = row.ownParagraph && value.isEmpty();
+        expected.replace(at, row.key.size() + (goes ? 1 : 0), value);
     }
     EXPECT_EQ(filled, expected);
     EXPECT_TRUE(filled.contains(QStringLiteral(
-        "Вертикальные заземлители\tУголок стальной 60×60×5\t2,5\t6\t15\t67,71\t\n")));
-    EXPECT_EQ(written.count("\\trowd"), 5);
+        "Вертикальные заземлители\tУголок стальной 60×60×5\t2,50\t6\t15,00\t67,71\t\n")));
+    // The bill's 5 rows and the specification's 4.
+    EXPECT_EQ(written.count("\\trowd"), 9);
     // The scheme: one PNG inside the document, the drawing's own.
     const QList<QByteArray> pictures = pngPictures(written);
     ASSERT_EQ(pictures.size(), 1);

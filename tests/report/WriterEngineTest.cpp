@@ -3,13 +3,13 @@
 // One Writer start serves every check of this program.
 #include "report/WriterEngine.h"
 
+#include "note/ReportRows.h"
 #include "report/CursorReportEngine.h"
 #include "report/ReportFlow.h"
-#include "note/ReportRows.h"
 #include "report/ReportSession.h"
 #include "report/WriterOffice.h"
-#include "tests/report/ReportTestSupport.h"
 #include "tests/note/WorkedExample.h"
+#include "tests/report/ReportTestSupport.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/RecordingSink.h"
 
@@ -89,7 +89,7 @@ TEST_F(WriterEngineTest, FillsTheTemplateWithEveryValueAndLeavesTheTemplateAsItW
     const DesignState state = reporttest::workedExample();
     const NumberText numbers(QChar(','));
     const std::vector<ReportRow> rows = reportRows(state, numbers);
-    std::vector<QStringList> bill;
+    std::vector<std::vector<QStringList>> tables;
     for (const ReportRow& row : rows) {
         const qsizetype at = expected.indexOf(row.key);
         ASSERT_GE(at, 0) << row.key.toStdString();
@@ -98,14 +98,20 @@ TEST_F(WriterEngineTest, FillsTheTemplateWithEveryValueAndLeavesTheTemplateAsItW
             QStringList titles;
             for (const ReportColumn& column : row.table->columns)
                 titles << column.title;
-            bill.push_back(titles);
-            bill.insert(bill.end(), row.table->rows.begin(), row.table->rows.end());
-            for (const QStringList& cells : bill)
+            std::vector<QStringList> table{titles};
+            table.insert(table.end(), row.table->rows.begin(), row.table->rows.end());
+            for (const QStringList& cells : table)
                 text += cells.join(QLatin1Char('\n')) + QLatin1Char('\n');
+            tables.push_back(table);
         }
-        expected.replace(at, row.key.size(), text);
+        // An empty place of its own goes with its paragraph's end.
+        const bool goes = row.ownParagraph && text.isEmpty();
+        expected.replace(at, row.key.size() + (goes ? 1 : 0), text);
     }
-    ASSERT_EQ(bill.size(), 5u);
+    // The bill's heading and 4 rows, the specification's heading and 3.
+    ASSERT_EQ(tables.size(), 2u);
+    ASSERT_EQ(tables[0].size(), 5u);
+    ASSERT_EQ(tables[1].size(), 4u);
 
     RecordingSink sink;
     NoProgress progress;
@@ -115,9 +121,9 @@ TEST_F(WriterEngineTest, FillsTheTemplateWithEveryValueAndLeavesTheTemplateAsItW
     EXPECT_TRUE(sink.messages.isEmpty()) << sink.messages.join(' ').toStdString();
     ASSERT_NE(m_session.engine(), nullptr);
     EXPECT_EQ(storedText(*m_reportWriter), expected);
-    // The scheme as one graphic, the bill as one table.
+    // The scheme as one graphic, the bill and the specification as tables.
     EXPECT_EQ(m_reportWriter->graphicCount(), 1);
-    EXPECT_EQ(m_reportWriter->tables(), std::vector<std::vector<QStringList>>{bill});
+    EXPECT_EQ(m_reportWriter->tables(), tables);
     EXPECT_EQ(QCryptographicHash::hash(readAll(kTemplate), QCryptographicHash::Sha256), hashBefore);
 }
 
