@@ -39,8 +39,8 @@ struct SheetLine {
 // origin + (x, −y) / denominator.
 struct SheetView {
     SchemeView view;
-    int denominator = 0; // 0: nothing to draw
-    QRectF area;         // where the view may stand
+    double denominator = 0; // 0: nothing to draw
+    QRectF area;            // where the view may stand
     QPointF origin;
     SheetCell caption; // "План  М 1:100", under the view
 

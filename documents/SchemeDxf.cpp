@@ -153,7 +153,7 @@ void writeDocument(DL_Dxf& dxf, DL_WriterA& dw, const DrawingSheet& sheet) {
     dxf.writeAppid(dw, "ACAD");
     dw.tableEnd();
     // Sizes on paper; each dimension carries its view's scale.
-    dxf.writeDimStyle(dw, 2.5, 1.5, 1.0, 1.0, 3.5 * 0.72);
+    dxf.writeDimStyle(dw, 2.5, 1.5, 1.0, 1.0, 3.7 * 0.72);
     dxf.writeBlockRecord(dw);
     if (section)
         dxf.writeBlockRecord(dw, kSectionBlock);

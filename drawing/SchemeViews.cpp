@@ -9,7 +9,8 @@
 namespace {
 
 // On the sheet, in mm.
-constexpr double kTextHeight = 3.5;
+// The texts' size: capitals of 2.5 mm in the drawing's font.
+constexpr double kTextHeight = 3.7;
 constexpr double kDimensionStep = 8;
 constexpr double kGap = 1.5;
 
@@ -60,6 +61,10 @@ QRectF SchemeView::bounds() const {
     const auto add = [&r](const QRectF& b) { r = r.isNull() ? b : r.united(b); };
     for (const ViewPath& p : paths)
         add(p.points.boundingRect());
+    // The electrodes are drawn never smaller than a third of the texts' height.
+    const double dot = std::max(electrodeRadius, textHeight / 3);
+    for (const QPointF& c : electrodes)
+        add(QRectF(c - QPointF(dot, dot), QSizeF(2 * dot, 2 * dot)));
     for (const ViewCircle& c : circles)
         add(QRectF(c.centre - QPointF(c.radius, c.radius), QSizeF(2 * c.radius, 2 * c.radius)));
     const auto textBox = [&](QPointF at, const QString& s) {
@@ -175,7 +180,7 @@ SchemeView schemeSectionView(const DesignState& s, const NumberText& n, double k
     const QString hText = metres(n, QStringLiteral("H"), H);
     double soilX = layerX;
     if (H > 0) {
-        view.dimensions.push_back(down(0, -H * 1000, chainX, layerX, hText, h));
+        view.dimensions.push_back(down(0, -H * 1000, layerX - step / 2, layerX, hText, h));
         soilX = layerX + estimatedTextWidth(hText, h) + 2 * kGap * k + step / 2;
     }
     // Each soil in two lines, its name over its resistivity, beside the boundary.
@@ -196,32 +201,41 @@ SchemeView schemeSectionView(const DesignState& s, const NumberText& n, double k
     };
     const QStringList lower = soil(s.LowerSoilName, QStringLiteral("ρ2"), s.LowerResistivity);
     if (H > 0) {
+        // Above the ground where the upper layer is too thin for its two lines.
+        const double above = H * 1000 >= 2 * lineStep + 3 * k ? -H * 1000 : 3 * k;
         twoLines(soil(s.UpperSoilName, QStringLiteral("ρ1"), s.UpperResistivity),
-                 -H * 1000 + h / 2 + kGap * k + lineStep);
+                 above + h / 2 + kGap * k + lineStep);
         twoLines(lower, -H * 1000 - h / 2 - kGap * k);
     } else {
         twoLines(lower, -h / 2 - kGap * k - step / 2);
     }
     groundRight += step / 2;
 
-    ViewPath ground;
-    ground.points << QPointF(groundLeft, 0) << QPointF(groundRight, 0);
-    ground.layer = SchemeLayer::Soil;
-    view.paths.push_back(ground);
+    // The ground and the boundary break where the texts of the dimensions stand; the extension
+    // lines of H carry them on between.
+    const double breakFrom = chainX + kGap * k / 2;
+    const double breakTo = H > 0 ? soilX - step / 4 : soilX;
+    const auto across = [&](double y, bool dashed) {
+        for (const auto& [from, to] : {std::pair{groundLeft, breakFrom}, {breakTo, groundRight}}) {
+            ViewPath line;
+            line.points << QPointF(from, y) << QPointF(to, y);
+            line.layer = SchemeLayer::Soil;
+            line.dashed = dashed;
+            view.paths.push_back(line);
+        }
+    };
+    across(0, false);
     // The hatching of the ground, above its line.
     for (double x = groundLeft; x + 2 * k <= groundRight; x += 3 * k) {
+        if (x + 2 * k > breakFrom && x < breakTo)
+            continue;
         ViewPath tick;
         tick.points << QPointF(x, 0) << QPointF(x + 2 * k, 2 * k);
         tick.layer = SchemeLayer::Soil;
         view.paths.push_back(tick);
     }
-    if (H > 0) {
-        ViewPath boundary;
-        boundary.points << QPointF(groundLeft, -H * 1000) << QPointF(groundRight, -H * 1000);
-        boundary.layer = SchemeLayer::Soil;
-        boundary.dashed = true;
-        view.paths.push_back(boundary);
-    }
+    if (H > 0)
+        across(-H * 1000, true);
     if (s.RefinedHorizontalLength > 0) {
         ViewPath strip;
         strip.points << QPointF(0, -t0 * 1000) << QPointF(right, -t0 * 1000);

@@ -61,7 +61,8 @@ struct SchemeView {
 // The width a text of `height` takes in the drawing's font, near enough to lay a view out.
 double estimatedTextWidth(const QString& text, double height);
 
-// The plan and the section for a sheet at 1:denominator: the texts are 3.5 mm tall on the sheet
+// The plan and the section for a sheet at 1:denominator: the texts are 3.7 mm tall on the sheet
+// (capitals of 2.5 mm)
 // and the dimension lines stand 8 mm of the sheet apart. Empty when the design has no plan.
 // The section shows the first side from the first electrode, at most three electrodes of it, the
 // ground at y = 0, the strip at t0, the layer boundary at H and both soils.
