@@ -78,7 +78,12 @@ void dimensionAlong(QPainter& p, double x1, double x2, double objectY, double y,
     arrowHead(p, {x1, y}, {x1 - x2, 0});
     arrowHead(p, {x2, y}, {x2 - x1, 0});
     p.setPen(kInk);
-    text(p, {(x1 + x2) / 2, y - 1}, s, Qt::AlignHCenter | Qt::AlignBottom, true);
+    // A text wider than the dimension stands right of it, clear of its extension lines.
+    const double width = QFontMetricsF(p.font()).horizontalAdvance(s) + 4;
+    if (std::abs(x2 - x1) >= width + 12)
+        text(p, {(x1 + x2) / 2, y - 1}, s, Qt::AlignHCenter | Qt::AlignBottom, true);
+    else
+        text(p, {std::max(x1, x2) + 6, y - 1}, s, Qt::AlignLeft | Qt::AlignBottom, true);
 }
 
 // A vertical dimension from y1 to y2 at x, with extension lines from objectX, and its text to
@@ -91,7 +96,12 @@ void dimensionDown(QPainter& p, double y1, double y2, double objectX, double x, 
     arrowHead(p, {x, y1}, {0, y1 - y2});
     arrowHead(p, {x, y2}, {0, y2 - y1});
     p.setPen(kInk);
-    text(p, {x + 4, (y1 + y2) / 2}, s, Qt::AlignLeft | Qt::AlignVCenter, true);
+    text(p, {x + 8, (y1 + y2) / 2}, s, Qt::AlignLeft | Qt::AlignVCenter, true);
+}
+
+// How wide a text is in the painter's font, with the margin text() gives it.
+double textWidth(const QPainter& p, const QString& s) {
+    return QFontMetricsF(p.font()).horizontalAdvance(s) + 4;
 }
 
 QString metres(const NumberText& n, const QString& symbol, double v) {
@@ -198,18 +208,37 @@ void paintSection(QPainter& p, const DesignState& s, const NumberText& n,
              Qt::AlignCenter);
         return;
     }
-    const double depthScale = (kSectionBottom - kGroundY) / (deepest * 1.08);
+    const double lineHeight = QFontMetricsF(p.font()).height();
+    // Room under the boundary for the lower soil's two lines.
+    double depthScale = (kSectionBottom - kGroundY) / (deepest * 1.08);
+    if (H > 0)
+        depthScale = std::min(depthScale, (kSectionBottom - kGroundY - 2 * lineHeight - 6) / H);
     const auto y = [&](double depth) { return kGroundY + depth * depthScale; };
-    const double groundLeft = kMapLeft - 40, groundRight = kBlockRight;
+    const double groundLeft = kMapLeft - 40;
+
+    // The dimensions right of the object: t0 and L in a chain, H beyond their texts. The ground
+    // and the boundary break where the texts of the dimensions stand; the extension lines of H
+    // carry them on between.
+    const QString t0Text = metres(n, QStringLiteral("t0"), t0);
+    const QString lText = metres(n, QStringLiteral("L"), L);
+    const QString hText = metres(n, QStringLiteral("H"), H);
+    const double chainTextsEnd =
+        kChainX + 8 + std::max(t0 > 0 ? textWidth(p, t0Text) : 0.0, textWidth(p, lText)) + 4;
+    const double resume = H > 0 ? kLayerX + 8 + textWidth(p, hText) + 4 : chainTextsEnd;
+    const auto across = [&](double atY) {
+        p.drawLine(QPointF(groundLeft, atY), QPointF(kChainX + 5, atY));
+        p.drawLine(QPointF(resume, atY), QPointF(kBlockRight, atY));
+    };
 
     p.setPen(QPen(kInk, 2));
-    p.drawLine(QPointF(groundLeft, kGroundY), QPointF(groundRight, kGroundY));
+    across(kGroundY);
     p.setPen(QPen(kInk, 1));
-    for (double x = groundLeft; x + 8 <= groundRight; x += 14)
-        p.drawLine(QPointF(x, kGroundY), QPointF(x + 8, kGroundY - 8));
+    for (double x = groundLeft; x + 8 <= kBlockRight; x += 14)
+        if (x + 8 <= kChainX + 5 || x >= resume)
+            p.drawLine(QPointF(x, kGroundY), QPointF(x + 8, kGroundY - 8));
     if (H > 0) {
         p.setPen(QPen(kBoundary, 1.5, Qt::DashLine));
-        p.drawLine(QPointF(groundLeft, y(H)), QPointF(groundRight, y(H)));
+        across(y(H));
     }
 
     const double stripEnd =
@@ -231,22 +260,23 @@ void paintSection(QPainter& p, const DesignState& s, const NumberText& n,
     // The plan's extent holds the strip too.
     const double objectRight = map.x(plan->extent.width());
     if (t0 > 0)
-        dimensionDown(p, y(0), y(t0), objectRight, kChainX, metres(n, QStringLiteral("t0"), t0));
-    dimensionDown(p, y(t0), y(t0 + L), objectRight, kChainX, metres(n, QStringLiteral("L"), L));
+        dimensionDown(p, y(0), y(t0), objectRight, kChainX, t0Text);
+    dimensionDown(p, y(t0), y(t0 + L), objectRight, kChainX, lText);
     if (H > 0)
-        dimensionDown(p, y(0), y(H), kChainX, kLayerX, metres(n, QStringLiteral("H"), H));
+        dimensionDown(p, y(0), y(H), chainTextsEnd - 4, kLayerX, hText);
 
-    // The soils beside the section, above and below the boundary.
+    // The soils beside the section, above and below the boundary; the upper one above the ground
+    // where its layer is too thin for its lines.
     p.setPen(kInk);
-    const double lineHeight = QFontMetricsF(p.font()).height();
     const double left = kBlockLeft + 4;
     const QString lower = soilText(QStringLiteral("Нижний слой: "), s.LowerSoilName,
                                    QStringLiteral("ρ2"), s.LowerResistivity, n);
     if (H > 0) {
         const QString upper = soilText(QStringLiteral("Верхний слой: "), s.UpperSoilName,
                                        QStringLiteral("ρ1"), s.UpperResistivity, n);
-        twoLines(p, left, std::max(kGroundY + 4, y(H) - 3 - 2 * lineHeight), upper);
-        twoLines(p, left, std::min(y(H) + 3, kSectionBottom - 2 * lineHeight), lower);
+        const double above = y(H) - 3 - 2 * lineHeight;
+        twoLines(p, left, above >= kGroundY + 4 ? above : kGroundY - 12 - 2 * lineHeight, upper);
+        twoLines(p, left, y(H) + 3, lower);
     } else {
         twoLines(p, left, kGroundY + 4, lower);
     }
