@@ -1,4 +1,5 @@
 #include "app/ReportGenerator.h"
+#include "report/DesktopOpener.h"
 
 #include "base/DocumentsFolder.h"
 #include "base/Messages.h"
@@ -10,7 +11,6 @@
 #include "widgets/Windows.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QProgressBar>
 #include <QStandardPaths>
@@ -49,10 +49,6 @@ private:
     QWidget* m_owner;
 };
 
-bool openWithDesktop(const QString& fileName) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(fileName));
-}
-
 } // namespace
 
 ReportGenerator::ReportGenerator(const Design& design, const NumberText& numbers, MessageSink& sink,
@@ -61,7 +57,7 @@ ReportGenerator::ReportGenerator(const Design& design, const NumberText& numbers
       m_progressWindow(progressWindow), m_owner(owner),
       m_templatePath(reportTemplatePath(QCoreApplication::applicationDirPath())),
       m_session(standardEngines(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-                                openWithDesktop)),
+                                desktopOpener())),
       m_fileDialog(std::make_unique<SystemSaveFileDialog>()) {
     setObjectName(QStringLiteral("ReportGenerator"));
 }
@@ -76,7 +72,7 @@ void ReportGenerator::Button5Click() {
     WindowProgress progress(m_progressWindow, m_owner);
     guarded(m_sink, [&] {
         makeReport(m_session, m_design.state(), m_numbers, m_templatePath, progress, m_sink,
-                   m_design.inputs().scheme);
+                   m_design.inputs().scheme, m_design.inputs().project);
     });
 }
 
@@ -90,6 +86,6 @@ void ReportGenerator::exportPdf() {
         path += QStringLiteral(".pdf");
     guarded(m_sink, [&] {
         exportReportPdf(m_design.state(), m_numbers, m_templatePath, path, m_sink,
-                        m_design.inputs().scheme);
+                        m_design.inputs().scheme, m_design.inputs().project);
     });
 }

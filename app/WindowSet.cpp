@@ -15,6 +15,7 @@
 #include "dialogs/SoilMeasurementDialog.h"
 #include "dialogs/StripContourDialog.h"
 #include "dialogs/StripRowDialog.h"
+#include "dialogs/VariantSearchWindow.h"
 #include "dialogs/VerticalContourDialog.h"
 #include "dialogs/VerticalRowDialog.h"
 #include "single/SingleElectrodeWindow.h"
@@ -57,6 +58,8 @@ WindowSet::WindowSet(const NumberText& numbers, MessageSink& sink)
                      [this] { showOver(soilWindow(), m_form1.get()); });
     QObject::connect(main, &TForm1::projectDataRequested, main,
                      [this] { showOver(projectDataWindow(), m_form1.get()); });
+    QObject::connect(main, &TForm1::variantSearchRequested, main,
+                     [this] { showOver(variantWindow(), m_form1.get()); });
 
     m_designFiles = std::make_unique<DesignFileController>(
         m_design, [main](int page) { main->recalculateTo(page); }, *main, numbers, sink);
@@ -144,4 +147,16 @@ ReportGenerator* WindowSet::report() {
     if (!m_report)
         m_report = new ReportGenerator(m_design, m_numbers, m_sink, Form10(), m_form1.get());
     return m_report;
+}
+
+VariantSearchWindow* WindowSet::variantWindow() {
+    if (!m_variants) {
+        m_variants = new VariantSearchWindow(m_design, m_numbers, m_form1.get());
+        // The variant written into page 2 is calculated as "Далее>>" would, and page 3 shows it.
+        QObject::connect(m_variants, &VariantSearchWindow::applied, m_form1.get(), [this] {
+            m_design.edit([](DesignInputs& d) { d.wizard.button3Enabled = true; });
+            m_form1->recalculateTo(2);
+        });
+    }
+    return m_variants;
 }

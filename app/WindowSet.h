@@ -13,6 +13,7 @@ class DesignFileController;
 class MessageSink;
 class NumberText;
 class ProjectDataDialog;
+class VariantSearchWindow;
 class ReferenceDialog;
 class ReferenceDialogs;
 class ReportGenerator;
@@ -62,6 +63,8 @@ public:
     SoilMeasurementDialog* soilWindow();
     // The project data of the design ("Данные проекта").
     ProjectDataDialog* projectDataWindow();
+    // The search for variants of the earthing device; "Применить" takes the chosen one to page 3.
+    VariantSearchWindow* variantWindow();
     // The file dialogs in which the soil window picks its files.
     void setSoilFileDialogs(std::unique_ptr<SoilFileDialogs> dialogs);
     // Makes the report when "Отчёт" is pressed, and exports it as a PDF on Ctrl+E.
@@ -85,6 +88,7 @@ private:
     QPointer<SchemeWindow> m_scheme;
     QPointer<SoilMeasurementDialog> m_soil;
     QPointer<ProjectDataDialog> m_projectData;
+    QPointer<VariantSearchWindow> m_variants;
     QPointer<ReportGenerator> m_report;
     std::unique_ptr<DesignFileController> m_designFiles; // goes before the windows it follows
 };

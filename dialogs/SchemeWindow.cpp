@@ -5,6 +5,8 @@
 
 #include "base/Messages.h"
 #include "dialogs/SchemeView.h"
+#include "documents/DrawingSheetPdf.h"
+#include "documents/SchemeDxf.h"
 #include "documents/SpecificationXlsx.h"
 #include "drawing/SchemeFiles.h"
 #include "tables/MinimumSizeTable.h"
@@ -175,13 +177,33 @@ bool SchemeWindow::saveScheme() {
         !m_lastFile.isEmpty()
             ? m_lastFile
             : QDir(documentsFolder()).filePath(QStringLiteral("Схема заземляющего устройства.svg"));
-    const SaveQuestion question{QStringLiteral("Сохранить схему"),
-                                {{QStringLiteral("Рисунок SVG (*.svg)"), QStringLiteral("svg")},
-                                 {QStringLiteral("Рисунок PNG (*.png)"), QStringLiteral("png")},
-                                 {QStringLiteral("Документ PDF (*.pdf)"), QStringLiteral("pdf")}}};
-    const QString path = m_fileDialog->fileToSave(this, start, question).path;
+    // The picture by its extension, then the drawing sheet and the drawing for CAD programs.
+    enum Kind : std::size_t { Svg, Png, Pdf, SheetA3, SheetA4, Dxf };
+    const SaveQuestion question{
+        QStringLiteral("Сохранить схему"),
+        {{QStringLiteral("Рисунок SVG (*.svg)"), QStringLiteral("svg")},
+         {QStringLiteral("Рисунок PNG (*.png)"), QStringLiteral("png")},
+         {QStringLiteral("Документ PDF (*.pdf)"), QStringLiteral("pdf")},
+         {QStringLiteral("Лист чертежа A3 (PDF) (*.pdf)"), QStringLiteral("pdf")},
+         {QStringLiteral("Лист чертежа A4 (PDF) (*.pdf)"), QStringLiteral("pdf")},
+         {QStringLiteral("Чертёж DXF (*.dxf)"), QStringLiteral("dxf")}}};
+    const ChosenFile chosen = m_fileDialog->fileToSave(this, start, question);
+    const QString& path = chosen.path;
     if (path.isEmpty())
         return false;
+    if (chosen.kind >= SheetA3) {
+        const SheetSize size = chosen.kind == SheetA4 ? SheetSize::A4 : SheetSize::A3;
+        const ProjectData& project = m_design.inputs().project;
+        const bool saved = guarded(m_sink, [&] {
+            if (chosen.kind == Dxf)
+                saveSchemeDxf(path, *results, thickness(), m_numbers, project, SheetSize::A3);
+            else
+                saveDrawingSheet(path, *results, thickness(), m_numbers, project, size);
+        });
+        if (saved)
+            m_lastFile = path;
+        return saved;
+    }
     const std::optional<SchemeFormat> format = schemeFormatOf(path);
     if (!format) {
         m_sink.showError(QStringLiteral("Схему можно сохранить как SVG, PNG или PDF: "

@@ -38,7 +38,7 @@ struct SheetLine {
 // A view on the sheet: the model's point (x, y) in mm of the device is drawn at
 // origin + (x, −y) / denominator.
 struct SheetView {
-    SchemeView view;
+    SchemeViewGeometry view;
     double denominator = 0; // 0: nothing to draw
     QRectF area;            // where the view may stand
     QPointF origin;

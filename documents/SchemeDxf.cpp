@@ -73,7 +73,7 @@ public:
                         attributes);
     }
 
-    void view(const SchemeView& v, double denominator) {
+    void view(const SchemeViewGeometry& v, double denominator) {
         for (const ViewPath& p : v.paths)
             polyline(p.points, p.closed,
                      on(layerName(p.layer), p.layer == SchemeLayer::Strip ? 50 : 25));

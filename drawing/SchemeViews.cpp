@@ -56,7 +56,7 @@ double estimatedTextWidth(const QString& text, double height) {
     return 0.6 * height * static_cast<double>(text.size());
 }
 
-QRectF SchemeView::bounds() const {
+QRectF SchemeViewGeometry::bounds() const {
     QRectF r;
     const auto add = [&r](const QRectF& b) { r = r.isNull() ? b : r.united(b); };
     for (const ViewPath& p : paths)
@@ -83,9 +83,9 @@ QRectF SchemeView::bounds() const {
     return r;
 }
 
-SchemeView schemePlanView(const DesignState& s, const SteelThickness& thickness,
-                          const NumberText& n, double k) {
-    SchemeView view;
+SchemeViewGeometry schemePlanView(const DesignState& s, const SteelThickness& thickness,
+                                  const NumberText& n, double k) {
+    SchemeViewGeometry view;
     const std::optional<ElectrodeLayout> plan = layOutElectrodes(s);
     if (!plan || !(k > 0))
         return view;
@@ -143,8 +143,8 @@ SchemeView schemePlanView(const DesignState& s, const SteelThickness& thickness,
     return view;
 }
 
-SchemeView schemeSectionView(const DesignState& s, const NumberText& n, double k) {
-    SchemeView view;
+SchemeViewGeometry schemeSectionView(const DesignState& s, const NumberText& n, double k) {
+    SchemeViewGeometry view;
     const std::optional<ElectrodeLayout> plan = layOutElectrodes(s);
     const double L = s.VerticalLength, t0 = s.HorizontalDepth, H = s.UpperLayerThickness;
     if (!plan || !(k > 0) || !std::isfinite(L + t0 + H) || !(L > 0) || t0 < 0 || H < 0)

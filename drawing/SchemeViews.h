@@ -44,7 +44,7 @@ struct ViewText {
     QString text;
 };
 
-struct SchemeView {
+struct SchemeViewGeometry {
     std::vector<ViewPath> paths;
     std::vector<ViewCircle> circles; // the electrodes of round section in the plan
     std::vector<QPointF> electrodes; // the electrodes' centres in the plan
@@ -66,7 +66,7 @@ double estimatedTextWidth(const QString& text, double height);
 // and the dimension lines stand 8 mm of the sheet apart. Empty when the design has no plan.
 // The section shows the first side from the first electrode, at most three electrodes of it, the
 // ground at y = 0, the strip at t0, the layer boundary at H and both soils.
-SchemeView schemePlanView(const DesignState& state, const SteelThickness& thickness,
-                          const NumberText& numbers, double denominator);
-SchemeView schemeSectionView(const DesignState& state, const NumberText& numbers,
-                             double denominator);
+SchemeViewGeometry schemePlanView(const DesignState& state, const SteelThickness& thickness,
+                                  const NumberText& numbers, double denominator);
+SchemeViewGeometry schemeSectionView(const DesignState& state, const NumberText& numbers,
+                                     double denominator);

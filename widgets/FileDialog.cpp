@@ -25,8 +25,10 @@ QString askForFile(QWidget* parent, const QString& caption, const QString& start
     dialog.setNameFilters(filters);
     const QString suffix = QFileInfo(start).suffix().toLower();
     for (const FileKind& k : kinds) {
-        if (!suffix.isEmpty() && k.suffix == suffix)
+        if (!suffix.isEmpty() && k.suffix == suffix) {
             dialog.selectNameFilter(k.filter);
+            break;
+        }
     }
     // A name typed without an extension takes that of the chosen kind, and the question whether
     // to replace a file asks about that name.

@@ -14,6 +14,7 @@
 #include "dialogs/SoilMeasurementDialog.h"
 #include "dialogs/StripContourDialog.h"
 #include "dialogs/StripRowDialog.h"
+#include "dialogs/VariantSearchWindow.h"
 #include "dialogs/VerticalContourDialog.h"
 #include "dialogs/VerticalRowDialog.h"
 #include "tests/support/DesignEntry.h"
@@ -304,6 +305,36 @@ private slots:
         QVERIFY(!ws.Form1()->isWindowModified());
         ws.soilWindow()->addRow();
         QVERIFY(ws.Form1()->isWindowModified());
+    }
+
+    // "Подбор…" opens once the site is computed, and "Применить" takes the chosen variant to
+    // page 3, whose results are then the row's.
+    void appliedVariantIsPageThree() {
+        WindowSet ws(m_numbers, m_sink);
+        auto* button = part<QPushButton>(ws.Form1(), "VariantButton");
+        QVERIFY(!button->isEnabled());
+        rowOfAnglesOnResults(ws);
+        open(ws, ws.design().inputs()); // from its file: the stages run again, nothing modified
+        QVERIFY(!ws.Form1()->isWindowModified());
+        QVERIFY(button->isEnabled());
+        button->click();
+        auto* window = ws.Form1()->findChild<VariantSearchWindow*>();
+        QVERIFY(window && window->isVisible());
+        QTRY_VERIFY(!window->searching());
+        auto* table = part<QTableWidget>(window, "variantsTable");
+        QVERIFY(table->rowCount() > 1);
+        table->selectRow(1);
+        const double count = m_numbers.readDecimal(table->item(1, 4)->text());
+        const QString resistance = table->item(1, 6)->text();
+        part<QPushButton>(window, "applyButton")->click();
+        QVERIFY2(m_sink.errors.isEmpty() && m_sink.messages.isEmpty(),
+                 qPrintable((m_sink.errors + m_sink.messages).join('\n')));
+        QCOMPARE(ws.design().inputs().wizard.page, 2);
+        QVERIFY(ws.design().results());
+        QCOMPARE(ws.design().results()->RefinedCount, count);
+        QCOMPARE(m_numbers.fixed2(*ws.design().results()->CheckInstallationResistance), resistance);
+        QVERIFY(ws.Form1()->isWindowModified());
+        QVERIFY(window->isVisible());
     }
 };
 

@@ -25,13 +25,14 @@ namespace {
 // Answers with the file set beforehand and records what it was asked.
 class AnsweringDialog : public SaveFileDialog {
 public:
-    explicit AnsweringDialog(QString& answer) : m_answer(answer) {}
+    AnsweringDialog(QString& answer, std::size_t& kind) : m_answer(answer), m_kind(kind) {}
     ChosenFile fileToSave(QWidget*, const QString&, const SaveQuestion&) override {
-        return {m_answer};
+        return {m_answer, m_kind};
     }
 
 private:
     QString& m_answer;
+    std::size_t& m_kind;
 };
 
 using schemetest::design;
@@ -44,6 +45,7 @@ class SchemeWindowTest : public QObject {
     const NumberText m_numbers{QLatin1Char(',')};
     RecordingSink m_sink;
     QString m_answer;
+    std::size_t m_kind = 0; // the kind of file picked: by its extension (0) or one of the others
     std::unique_ptr<Design> m_design;
     std::unique_ptr<SchemeWindow> m_window;
 
@@ -67,7 +69,7 @@ private slots:
         m_sink.clear();
         m_design = std::make_unique<Design>();
         m_window = std::make_unique<SchemeWindow>(*m_design, m_numbers, m_sink);
-        m_window->setFileDialog(std::make_unique<AnsweringDialog>(m_answer));
+        m_window->setFileDialog(std::make_unique<AnsweringDialog>(m_answer, m_kind));
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
@@ -130,6 +132,33 @@ private slots:
         m_answer.clear(); // cancelled
         QVERIFY(!m_window->saveScheme());
         QCOMPARE(m_sink.errors.size(), 1);
+    }
+
+    // The drawing sheet and the drawing for CAD programs are kinds of file of "Сохранить…".
+    void savesTheSheetAndTheDxf_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("start"); // what the file begins with
+        QTest::newRow("sheet A3") << 3 << "лист.pdf" << QByteArray("%PDF");
+        QTest::newRow("sheet A4") << 4 << "лист4.pdf" << QByteArray("%PDF");
+        QTest::newRow("DXF") << 5 << "схема.dxf" << QByteArray("\n  0\nSECTION\n  2\nHEADER");
+    }
+    void savesTheSheetAndTheDxf() {
+        QFETCH(int, kind);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, start);
+        QTemporaryDir dir;
+        calculated(design(ElectrodeArrangement::Contour, 7, 35));
+        m_kind = static_cast<std::size_t>(kind);
+        m_answer = dir.filePath(name);
+        QVERIFY(m_window->saveScheme());
+        QFile written(m_answer);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QVERIFY2(written.read(64).contains(start), qPrintable(name));
+        m_answer = dir.filePath(QStringLiteral("нет/") + name);
+        QVERIFY(!m_window->saveScheme());
+        QCOMPARE(m_sink.errors.size(), 1);
+        m_kind = 0;
     }
 
     void exportsTheSpecificationOrSaysWhyNot() {
