@@ -26,9 +26,9 @@ public:
     QString fixed(double value, int decimals) const;
     QString fixed1(double value) const { return fixed(value, 1); }
     QString fixed2(double value) const { return fixed(value, 2); }
-    // Quantities of a bill or a specification: rounded half away from zero to exactly `decimals`
-    // digits after the separator whatever the size, never in exponent form ("1566,08" for
-    // 1566.075 kg, "123456,79"). A value that is not finite gives an empty text.
+    // Quantities of a bill or an equipment schedule: rounded half away from zero to exactly
+    // `decimals` digits after the separator whatever the size, never in exponent form ("1566,08"
+    // for 1566.075 kg, "123456,79"). A value that is not finite gives an empty text.
     QString decimals(double value, int decimals) const;
     // Whole-number form.
     static QString whole(std::int64_t value);

@@ -6,8 +6,8 @@
 #include "base/Messages.h"
 #include "dialogs/SchemeView.h"
 #include "documents/DrawingSheetPdf.h"
+#include "documents/EquipmentScheduleXlsx.h"
 #include "documents/SchemeDxf.h"
-#include "documents/SpecificationXlsx.h"
 #include "drawing/SchemeFiles.h"
 #include "tables/MinimumSizeTable.h"
 #include "widgets/SystemSaveFileDialog.h"
@@ -46,7 +46,8 @@ SchemeWindow::SchemeWindow(Design& design, const NumberText& numbers, MessageSin
       m_angleWall(thicknessBox("AngleWall", SteelThickness{}.angleWallMm, this)),
       m_stripThickness(thicknessBox("StripThickness", SteelThickness{}.stripThicknessMm, this)),
       m_save(new QPushButton(QStringLiteral("Сохранить…"), this)),
-      m_exportSpecification(new QPushButton(QStringLiteral("Экспорт спецификации (XLSX)…"), this)),
+      m_exportEquipmentSchedule(
+          new QPushButton(QStringLiteral("Экспорт спецификации (XLSX)…"), this)),
       m_empty(new QLabel(QStringLiteral("Схема и ведомость материалов появятся после расчёта: "
                                         "нажмите «Далее>>» на странице заземлителей."),
                          this)),
@@ -59,8 +60,8 @@ SchemeWindow::SchemeWindow(Design& design, const NumberText& numbers, MessageSin
     resize(1040, 720);
 
     m_save->setObjectName(QStringLiteral("SaveButton"));
-    m_exportSpecification->setObjectName(QStringLiteral("SpecificationButton"));
-    m_exportSpecification->setToolTip(
+    m_exportEquipmentSchedule->setObjectName(QStringLiteral("EquipmentScheduleButton"));
+    m_exportEquipmentSchedule->setToolTip(
         QStringLiteral("Спецификация оборудования и материалов по форме ГОСТ 21.110 "
                        "как книга Excel"));
     m_empty->setObjectName(QStringLiteral("EmptyNote"));
@@ -99,7 +100,7 @@ SchemeWindow::SchemeWindow(Design& design, const NumberText& numbers, MessageSin
     inputs->addWidget(stripCaption);
     inputs->addWidget(m_stripThickness);
     inputs->addStretch(1);
-    inputs->addWidget(m_exportSpecification);
+    inputs->addWidget(m_exportEquipmentSchedule);
     inputs->addWidget(m_save);
 
     auto* layout = new QVBoxLayout(this);
@@ -117,7 +118,8 @@ SchemeWindow::SchemeWindow(Design& design, const NumberText& numbers, MessageSin
     connect(m_angleWall, &QSpinBox::valueChanged, this, edited);
     connect(m_stripThickness, &QSpinBox::valueChanged, this, edited);
     connect(m_save, &QPushButton::clicked, this, [this] { saveScheme(); });
-    connect(m_exportSpecification, &QPushButton::clicked, this, [this] { exportSpecification(); });
+    connect(m_exportEquipmentSchedule, &QPushButton::clicked, this,
+            [this] { exportEquipmentSchedule(); });
     connect(&m_design, &Design::changed, this, [this](Design::Parts parts) {
         if (parts & (Design::Part::Scheme | Design::Part::Results))
             refresh();
@@ -141,7 +143,7 @@ void SchemeWindow::refresh() {
     m_empty->setVisible(!results);
     m_tabs->setVisible(results.has_value());
     m_save->setEnabled(results.has_value());
-    m_exportSpecification->setEnabled(results.has_value());
+    m_exportEquipmentSchedule->setEnabled(results.has_value());
     if (!results) {
         m_view->setDrawing(std::nullopt);
         fillBill(BillOfMaterials{});
@@ -220,13 +222,13 @@ bool SchemeWindow::saveScheme() {
     return true;
 }
 
-bool SchemeWindow::exportSpecification() {
+bool SchemeWindow::exportEquipmentSchedule() {
     const std::optional<DesignState>& results = m_design.results();
     if (!results || !m_fileDialog)
         return false;
     const QString start =
-        !m_lastSpecification.isEmpty()
-            ? m_lastSpecification
+        !m_lastEquipmentSchedule.isEmpty()
+            ? m_lastEquipmentSchedule
             : QDir(documentsFolder()).filePath(QStringLiteral("Спецификация.xlsx"));
     const SaveQuestion question{QStringLiteral("Экспорт спецификации"),
                                 {{QStringLiteral("Книга Excel (*.xlsx)"), QStringLiteral("xlsx")}}};
@@ -234,11 +236,11 @@ bool SchemeWindow::exportSpecification() {
     if (path.isEmpty())
         return false;
     const bool written = guarded(m_sink, [&] {
-        saveSpecificationXlsx(path,
-                              specification(billOfMaterials(*results, thickness()), m_numbers),
-                              m_design.inputs().project);
+        saveEquipmentScheduleXlsx(
+            path, equipmentSchedule(billOfMaterials(*results, thickness()), m_numbers),
+            m_design.inputs().project);
     });
     if (written)
-        m_lastSpecification = path;
+        m_lastEquipmentSchedule = path;
     return written;
 }

@@ -33,9 +33,9 @@ public:
     // Asks for a file and saves the scheme into it (SVG, PNG or PDF by its extension); returns
     // whether it was saved. The button "Сохранить…" does this.
     bool saveScheme();
-    // Asks for a file and writes the specification of the bill into it as a spreadsheet; returns
-    // whether it was written. The button "Экспорт спецификации (XLSX)…" does this.
-    bool exportSpecification();
+    // Asks for a file and writes the equipment schedule of the bill into it as a spreadsheet;
+    // returns whether it was written. The button "Экспорт спецификации (XLSX)…" does this.
+    bool exportEquipmentSchedule();
 
 private:
     // The inputs, the drawing and the bill as the design holds them.
@@ -53,8 +53,8 @@ private:
     QSpinBox* m_angleWall;
     QSpinBox* m_stripThickness;
     QPushButton* m_save;
-    QPushButton* m_exportSpecification;
-    QString m_lastSpecification;
+    QPushButton* m_exportEquipmentSchedule;
+    QString m_lastEquipmentSchedule;
     QLabel* m_empty;
     QTabWidget* m_tabs;
     SchemeView* m_view;

@@ -2,7 +2,7 @@
 #include "documents/DrawingSheet.h"
 
 #include "calc/BillOfMaterials.h"
-#include "calc/Specification.h"
+#include "calc/EquipmentSchedule.h"
 
 #include <array>
 #include <numeric>
@@ -14,8 +14,8 @@ constexpr double kBlockWidth = 185, kBlockHeight = 55, kRow = 5;
 constexpr double kCaptionHeight = 7;
 constexpr double kPadX = 0.6, kPadY = 0.4;
 // Form 1 of ГОСТ 21.110-2013, mm; on the sheet the table is as wide as the title block.
-constexpr std::array<double, 9> kSpecificationColumns{20, 130, 60, 35, 45, 20, 20, 25, 40};
-constexpr double kSpecificationHeader = 15, kSpecificationRow = 8;
+constexpr std::array<double, 9> kEquipmentScheduleColumns{20, 130, 60, 35, 45, 20, 20, 25, 40};
+constexpr double kEquipmentScheduleHeader = 15, kEquipmentScheduleRow = 8;
 
 SheetCell cell(const QRectF& r, const QString& text, double emMm, bool centred = true) {
     SheetCell c;
@@ -103,38 +103,38 @@ void titleBlock(DrawingSheet& sheet, const ProjectData& p) {
     cells.push_back(cell(at(r + 70, 8, 50, 3), p.organisation, 3.5));
 }
 
-// The specification, as wide as the title block, standing on it.
-void specificationTable(DrawingSheet& sheet, const std::vector<QStringList>& rows) {
+// The equipment schedule, as wide as the title block, standing on it.
+void equipmentScheduleTable(DrawingSheet& sheet, const std::vector<QStringList>& rows) {
     if (rows.empty())
         return;
     const double total =
-        std::accumulate(kSpecificationColumns.begin(), kSpecificationColumns.end(), 0.0);
+        std::accumulate(kEquipmentScheduleColumns.begin(), kEquipmentScheduleColumns.end(), 0.0);
     const double height =
-        kSpecificationHeader + kSpecificationRow * static_cast<double>(rows.size());
+        kEquipmentScheduleHeader + kEquipmentScheduleRow * static_cast<double>(rows.size());
     const QRectF table(sheet.titleBlock.left(), sheet.titleBlock.top() - height, kBlockWidth,
                        height);
-    sheet.specification = table;
+    sheet.schedule = table;
     rectangle(sheet.lines, table, kThickLineMm);
-    const QStringList titles = specificationColumns();
+    const QStringList titles = equipmentScheduleColumns();
     double x = table.left();
-    for (std::size_t i = 0; i < kSpecificationColumns.size(); ++i) {
-        const double w = kSpecificationColumns[i] * kBlockWidth / total;
+    for (std::size_t i = 0; i < kEquipmentScheduleColumns.size(); ++i) {
+        const double w = kEquipmentScheduleColumns[i] * kBlockWidth / total;
         if (i > 0)
             sheet.lines.push_back({QLineF(x, table.top(), x, table.bottom()), kThickLineMm});
         const int column = static_cast<int>(i);
         sheet.cells.push_back(
-            cell(QRectF(x, table.top(), w, kSpecificationHeader), titles.value(column), 2.5));
+            cell(QRectF(x, table.top(), w, kEquipmentScheduleHeader), titles.value(column), 2.5));
         for (std::size_t j = 0; j < rows.size(); ++j) {
-            const double top =
-                table.top() + kSpecificationHeader + kSpecificationRow * static_cast<double>(j);
-            sheet.cells.push_back(cell(QRectF(x, top, w, kSpecificationRow), rows[j].value(column),
-                                       3.5, column != 1));
+            const double top = table.top() + kEquipmentScheduleHeader +
+                               kEquipmentScheduleRow * static_cast<double>(j);
+            sheet.cells.push_back(cell(QRectF(x, top, w, kEquipmentScheduleRow),
+                                       rows[j].value(column), 3.5, column != 1));
         }
         x += w;
     }
     for (std::size_t j = 0; j < rows.size(); ++j) {
         const double y =
-            table.top() + kSpecificationHeader + kSpecificationRow * static_cast<double>(j);
+            table.top() + kEquipmentScheduleHeader + kEquipmentScheduleRow * static_cast<double>(j);
         sheet.lines.push_back(
             {QLineF(table.left(), y, table.right(), y), j == 0 ? kThickLineMm : kThinLineMm});
     }
@@ -175,14 +175,14 @@ DrawingSheet drawingSheet(const DesignState& state, const SteelThickness& thickn
     sheet.titleBlock = QRectF(sheet.frame.right() - kBlockWidth,
                               sheet.frame.bottom() - kBlockHeight, kBlockWidth, kBlockHeight);
     titleBlock(sheet, project);
-    specificationTable(
-        sheet,
-        specificationTexts(specification(billOfMaterials(state, thickness), numbers), numbers));
+    equipmentScheduleTable(
+        sheet, equipmentScheduleTexts(equipmentSchedule(billOfMaterials(state, thickness), numbers),
+                                      numbers));
 
-    // The plan across the sheet above the specification; the section left of it and of the
+    // The plan across the sheet above the equipment schedule; the section left of it and of the
     // title block.
     const double band =
-        std::min(sheet.specification.isNull() ? sheet.titleBlock.top() : sheet.specification.top(),
+        std::min(sheet.schedule.isNull() ? sheet.titleBlock.top() : sheet.schedule.top(),
                  sheet.frame.bottom() - 70);
     const QRectF planRegion(QPointF(sheet.frame.left() + kMargin, sheet.frame.top() + kMargin),
                             QPointF(sheet.frame.right() - kMargin, band - kMargin));

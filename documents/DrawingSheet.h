@@ -1,7 +1,7 @@
 // The drawing sheet of the scheme as data, in millimetres of the paper (x to the right, y down
 // from the top left corner): the frame, the title block of form 3 of ГОСТ Р 21.101-2020 with
-// the project data, the specification above it, and the plan and the section each at the largest
-// standard scale that fits. Fits its texts with QtGui: needs a QGuiApplication.
+// the project data, the equipment schedule above it, and the plan and the section each at the
+// largest standard scale that fits. Fits its texts with QtGui: needs a QGuiApplication.
 #pragma once
 
 #include "base/NumberText.h"
@@ -53,9 +53,9 @@ struct DrawingSheet {
     QSizeF page;
     QRectF frame;
     QRectF titleBlock;
-    QRectF specification;         // empty without rows
-    std::vector<SheetCell> cells; // the title block's, then the specification's
-    std::vector<SheetLine> lines; // the frame's, the title block's, the specification's
+    QRectF schedule;              // empty without rows
+    std::vector<SheetCell> cells; // the title block's, then the equipment schedule's
+    std::vector<SheetLine> lines; // the frame's, the title block's, the equipment schedule's
     SheetView plan, section;
 };
 

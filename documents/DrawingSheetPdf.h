@@ -1,5 +1,5 @@
-// The drawing sheet as a PDF page: the frame, the title block, the specification and the views,
-// in the drawing's font, embedded. Draws with QtGui: needs a QGuiApplication.
+// The drawing sheet as a PDF page: the frame, the title block, the equipment schedule and the
+// views, in the drawing's font, embedded. Draws with QtGui: needs a QGuiApplication.
 #pragma once
 
 #include "documents/DrawingSheet.h"

@@ -1,6 +1,6 @@
 // The drawing sheet as DXF (R2000) for CAD programs: the plan and the section in model space in
 // millimetres at full size on the layers "Заземлители", "Полоса", "Размеры", "Текст", "Грунт",
-// and the frame, the title block and the specification on the layer "Рамка", drawn at the
+// and the frame, the title block and the equipment schedule on the layer "Рамка", drawn at the
 // plan's scale around the views so that the file prints as the sheet's PDF does. The section is
 // a block inserted at the ratio of the two scales. Texts other than ASCII are written as
 // \U+XXXX.

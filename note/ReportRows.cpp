@@ -1,6 +1,6 @@
 #include "note/ReportRows.h"
 
-#include "calc/Specification.h"
+#include "calc/EquipmentSchedule.h"
 #include "note/NoteProject.h"
 #include "note/NoteTexts.h"
 #include "tables/MinimumSizeTable.h"
@@ -46,17 +46,17 @@ ReportTable billTable(const BillOfMaterials& bill, const NumberText& numbers) {
     return table;
 }
 
-ReportTable specificationTable(const BillOfMaterials& bill, const NumberText& numbers) {
+ReportTable equipmentScheduleTable(const BillOfMaterials& bill, const NumberText& numbers) {
     // Widths in mm, filling the text's width; the quantity and the mass are aligned right.
     static constexpr std::array<double, 9> kWidths = {10, 40, 28, 14, 16, 12, 14, 17, 14};
     ReportTable table;
-    const Specification spec = specification(bill, numbers);
-    if (spec.rows.empty())
+    const EquipmentSchedule schedule = equipmentSchedule(bill, numbers);
+    if (schedule.rows.empty())
         return table;
-    const QStringList titles = specificationColumns();
+    const QStringList titles = equipmentScheduleColumns();
     for (qsizetype c = 0; c < titles.size(); ++c)
         table.columns.push_back({titles[c], kWidths.at(std::size_t(c)), c == 6 || c == 7});
-    table.rows = specificationTexts(spec, numbers);
+    table.rows = equipmentScheduleTexts(schedule, numbers);
     return table;
 }
 
@@ -147,7 +147,7 @@ std::vector<ReportRow> reportRows(const DesignState& s, const NumberText& n,
     const BillOfMaterials bill = billOfMaterials(s, thickness);
     rows.emplace_back(QStringLiteral("##vedomost&"), billTable(bill, n), 1);
     rows.emplace_back(QStringLiteral("##razmery&"), sizeCheckText(bill), 1);
-    rows.emplace_back(QStringLiteral("##specifikaciya&"), specificationTable(bill, n), 0);
+    rows.emplace_back(QStringLiteral("##specifikaciya&"), equipmentScheduleTable(bill, n), 0);
     rows.back().ownParagraph = rows.back().optional = true;
     rows.emplace_back(QStringLiteral("##proekt&"), noteProjectHead(project), 0, true);
     rows.back().optional = true;

@@ -39,8 +39,8 @@ struct ReportRow {
 // raised for high resistivity and the decision) and the table of a measured soil's readings; then
 // the 3 rows of the scheme and the bill of materials: the bill as a table (the steel thicknesses
 // as given), the check of its sizes as a text, and the scheme as a picture (given ready, drawn
-// elsewhere). Before the picture, three rows that a template may lack: the specification of the
-// bill as a table, and the project's head and signature lines (see NoteProject), each of them
+// elsewhere). Before the picture, three rows that a template may lack: the equipment schedule of
+// the bill as a table, and the project's head and signature lines (see NoteProject), each of them
 // taking its paragraph with it when empty.
 std::vector<ReportRow> reportRows(const DesignState& state, const NumberText& numbers,
                                   const SteelThickness& thickness = {},
@@ -49,6 +49,6 @@ std::vector<ReportRow> reportRows(const DesignState& state, const NumberText& nu
 
 // The bill of materials as the note's table.
 ReportTable billTable(const BillOfMaterials& bill, const NumberText& numbers);
-// The specification of the bill (calc/Specification) as the note's table; no columns without
-// a bill.
-ReportTable specificationTable(const BillOfMaterials& bill, const NumberText& numbers);
+// The equipment schedule of the bill (calc/EquipmentSchedule) as the note's table; no columns
+// without a bill.
+ReportTable equipmentScheduleTable(const BillOfMaterials& bill, const NumberText& numbers);

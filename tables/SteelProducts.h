@@ -1,5 +1,5 @@
-// The standards of the rolled steel that earth electrodes are made of, as a specification names
-// them.
+// The standards of the rolled steel that earth electrodes are made of, as an equipment schedule
+// names them.
 #pragma once
 
 #include <QString>

@@ -1,4 +1,4 @@
-// Where the engineer saves a file (the report as PDF, the scheme, the specification).
+// Where the engineer saves a file (the report as PDF, the scheme, the equipment schedule).
 #pragma once
 
 #include "widgets/FileDialog.h"

@@ -161,18 +161,18 @@ private slots:
         m_kind = 0;
     }
 
-    void exportsTheSpecificationOrSaysWhyNot() {
+    void exportsTheEquipmentScheduleOrSaysWhyNot() {
         QTemporaryDir dir;
         calculated(design(ElectrodeArrangement::Row, 4, 12));
         m_answer = dir.filePath(QStringLiteral("спецификация.xlsx"));
-        windowtest::click(part<QPushButton>("SpecificationButton"));
+        windowtest::click(part<QPushButton>("EquipmentScheduleButton"));
         QFile written(m_answer);
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(written.read(2), QByteArray("PK"));
         QVERIFY(m_sink.errors.isEmpty());
 
         m_answer = dir.filePath(QStringLiteral("нет такой папки/спецификация.xlsx"));
-        QVERIFY(!m_window->exportSpecification());
+        QVERIFY(!m_window->exportEquipmentSchedule());
         QCOMPARE(m_sink.errors.size(), 1);
         QVERIFY(m_sink.errors.first().contains(m_answer));
     }

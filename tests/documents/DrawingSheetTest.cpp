@@ -74,8 +74,8 @@ TEST(DrawingSheet, FrameAndTitleBlockCellsStandAtTheirPlaces) {
             ASSERT_TRUE(cell) << text.toStdString();
             EXPECT_EQ(cell->rect, rect.translated(o)) << text.toStdString();
         }
-        EXPECT_EQ(sheet.specification.bottom(), o.y());
-        EXPECT_EQ(sheet.specification.width(), 185);
+        EXPECT_EQ(sheet.schedule.bottom(), o.y());
+        EXPECT_EQ(sheet.schedule.width(), 185);
     }
 }
 
@@ -103,7 +103,7 @@ TEST(DrawingSheet, ViewsTakeTheLargestStandardScaleThatFits) {
                 QRectF(v->onSheet(b.topLeft()), v->onSheet(b.bottomRight())).normalized();
             EXPECT_TRUE(v->area.adjusted(-0.01, -0.01, 0.01, 0.01).contains(drawn));
             EXPECT_FALSE(drawn.intersects(sheet.titleBlock));
-            EXPECT_FALSE(drawn.intersects(sheet.specification));
+            EXPECT_FALSE(drawn.intersects(sheet.schedule));
         }
     }
 }

@@ -88,7 +88,7 @@ const Expected kWorkedExample[] = {
     {u"##vedomost&", u"", 1},
     {u"##razmery&",
      u"Размеры соответствуют требованиям к наименьшим размерам заземлителей (ПУЭ, табл. 1.7.4)", 1},
-    // The specification (a table), then the project's head and signatures: none without data.
+    // The equipment schedule (a table), then the project's head and signatures: none without data.
     {u"##specifikaciya&", u"", 0},
     {u"##proekt&", u"", 0},
     {u"##podpisi&", u"", 0},

@@ -164,7 +164,7 @@ TEST(NotePdf, ABillThatFitsUnderTheSchemeStaysOnItsPage) {
         ASSERT_GT(scheme, 0);
         EXPECT_EQ(pageOf(pdf, QStringLiteral("5. Ведомость материалов"), count), scheme);
         EXPECT_EQ(pageOf(pdf, QStringLiteral("Итого масса"), count), scheme);
-        EXPECT_LE(count, scheme + 1); // the specification may follow on the next page
+        EXPECT_LE(count, scheme + 1); // the equipment schedule may follow on the next page
     }
 }
 

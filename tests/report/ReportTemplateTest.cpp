@@ -206,7 +206,7 @@ TEST(ReportTemplate, WholeReportWithTheRtfEngineFillsEveryValue) {
     EXPECT_EQ(filled, expected);
     EXPECT_TRUE(filled.contains(QStringLiteral(
         "Вертикальные заземлители\tУголок стальной 60×60×5\t2,50\t6\t15,00\t67,71\t\n")));
-    // The bill's 5 rows and the specification's 4.
+    // The bill's 5 rows and the equipment schedule's 4.
     EXPECT_EQ(written.count("\\trowd"), 9);
     // The scheme: one PNG inside the document, the drawing's own.
     const QList<QByteArray> pictures = pngPictures(written);

@@ -108,7 +108,7 @@ TEST_F(WriterEngineTest, FillsTheTemplateWithEveryValueAndLeavesTheTemplateAsItW
         const bool goes = row.ownParagraph && text.isEmpty();
         expected.replace(at, row.key.size() + (goes ? 1 : 0), text);
     }
-    // The bill's heading and 4 rows, the specification's heading and 3.
+    // The bill's heading and 4 rows, the equipment schedule's heading and 3.
     ASSERT_EQ(tables.size(), 2u);
     ASSERT_EQ(tables[0].size(), 5u);
     ASSERT_EQ(tables[1].size(), 4u);
@@ -121,7 +121,7 @@ TEST_F(WriterEngineTest, FillsTheTemplateWithEveryValueAndLeavesTheTemplateAsItW
     EXPECT_TRUE(sink.messages.isEmpty()) << sink.messages.join(' ').toStdString();
     ASSERT_NE(m_session.engine(), nullptr);
     EXPECT_EQ(storedText(*m_reportWriter), expected);
-    // The scheme as one graphic, the bill and the specification as tables.
+    // The scheme as one graphic, the bill and the equipment schedule as tables.
     EXPECT_EQ(m_reportWriter->graphicCount(), 1);
     EXPECT_EQ(m_reportWriter->tables(), tables);
     EXPECT_EQ(QCryptographicHash::hash(readAll(kTemplate), QCryptographicHash::Sha256), hashBefore);

@@ -1,5 +1,5 @@
-// The specification of a bill: its rows in the form's columns, masses worked out by hand.
-#include "calc/Specification.h"
+// The equipment schedule of a bill: its rows in the form's columns, masses worked out by hand.
+#include "calc/EquipmentSchedule.h"
 
 #include "tests/support/QtPrinters.h"
 
@@ -24,7 +24,7 @@ DesignState design(ElectrodeMaterial material, int size, double length, double c
     return s;
 }
 
-TEST(Specification, RowsInTheColumnsOfTheForm) {
+TEST(EquipmentSchedule, RowsInTheColumnsOfTheForm) {
     const struct {
         const char* name;
         DesignState state;
@@ -46,11 +46,11 @@ TEST(Specification, RowsInTheColumnsOfTheForm) {
         {"nothing calculated", DesignState{}, {}},
     };
     for (const auto& c : cases) {
-        const Specification spec =
-            specification(billOfMaterials(c.state, SteelThickness{}), numbers);
-        EXPECT_EQ(specificationTexts(spec, numbers), c.texts) << c.name;
+        const EquipmentSchedule schedule =
+            equipmentSchedule(billOfMaterials(c.state, SteelThickness{}), numbers);
+        EXPECT_EQ(equipmentScheduleTexts(schedule, numbers), c.texts) << c.name;
     }
-    EXPECT_EQ(specificationColumns().size(), 9);
+    EXPECT_EQ(equipmentScheduleColumns().size(), 9);
 }
 
 } // namespace

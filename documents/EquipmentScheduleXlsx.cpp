@@ -1,7 +1,7 @@
-// The specification written with libxlsxwriter, beside its place first.
-#include "documents/SpecificationXlsx.h"
+// The equipment schedule written with libxlsxwriter, beside its place first.
+#include "documents/EquipmentScheduleXlsx.h"
 
-#include "documents/SpecificationXlsxError.h"
+#include "documents/EquipmentScheduleXlsxError.h"
 
 #include <QDir>
 #include <QFile>
@@ -154,8 +154,8 @@ private:
     lxw_error m_error = LXW_NO_ERROR;
 };
 
-// The workbook of spec at fileName; LXW_NO_ERROR when it is whole.
-lxw_error writeWorkbook(const QByteArray& fileName, const Specification& spec,
+// The workbook of schedule at fileName; LXW_NO_ERROR when it is whole.
+lxw_error writeWorkbook(const QByteArray& fileName, const EquipmentSchedule& schedule,
                         const ProjectData& project) {
     Workbook book(fileName);
     if (!book.get())
@@ -173,12 +173,12 @@ lxw_error writeWorkbook(const QByteArray& fileName, const Specification& spec,
     w.properties(project);
     for (lxw_col_t c = 0; c < std::size(kWidths); ++c)
         worksheet_set_column(sheet, c, c, kWidths[c], nullptr);
-    const QStringList columns = specificationColumns();
+    const QStringList columns = equipmentScheduleColumns();
     for (qsizetype c = 0; c < columns.size(); ++c)
         w.string(0, lxw_col_t(c), columns[c], w.header());
 
     lxw_row_t row = 1;
-    for (const SpecificationRow& r : spec.rows) {
+    for (const EquipmentScheduleRow& r : schedule.rows) {
         bool whole = false;
         const int position = r.position.toInt(&whole);
         if (whole)
@@ -195,10 +195,10 @@ lxw_error writeWorkbook(const QByteArray& fileName, const Specification& spec,
         w.string(row, 8, r.note, w.text());
         ++row;
     }
-    if (!spec.rows.empty()) {
+    if (!schedule.rows.empty()) {
         for (lxw_col_t c = 0; c < 8; ++c)
             w.string(row, c, c == 1 ? QStringLiteral("Итого масса стали") : QString(), w.text());
-        w.number(row, 8, spec.totalMass, w.total());
+        w.number(row, 8, schedule.totalMass, w.total());
     }
     if (w.error() != LXW_NO_ERROR)
         return w.error();
@@ -225,11 +225,13 @@ QString spreadsheetText(const QString& text) {
     return kept;
 }
 
-void saveSpecificationXlsx(const QString& fileName, const Specification& spec,
-                           const ProjectData& project) {
+void saveEquipmentScheduleXlsx(const QString& fileName, const EquipmentSchedule& schedule,
+                               const ProjectData& project) {
     const QFileInfo target(QDir::cleanPath(QFileInfo(fileName).absoluteFilePath()));
     const QString path = target.filePath();
-    const auto failed = [&](const QString& reason) { return SpecificationXlsxError(path, reason); };
+    const auto failed = [&](const QString& reason) {
+        return EquipmentScheduleXlsxError(path, reason);
+    };
     if (!target.dir().exists())
         throw failed(QStringLiteral("папка не найдена"));
     if (target.isDir())
@@ -241,7 +243,7 @@ void saveSpecificationXlsx(const QString& fileName, const Specification& spec,
     part.close();
     const QString partPath = part.fileName();
 
-    const lxw_error error = writeWorkbook(QFile::encodeName(partPath), spec, project);
+    const lxw_error error = writeWorkbook(QFile::encodeName(partPath), schedule, project);
     if (error != LXW_NO_ERROR)
         throw failed(reasonOf(error));
     // Read by everyone, as a file saved by the program is; the temporary file was its owner's.

@@ -1,6 +1,7 @@
-// The specification as a spreadsheet, read back with openpyxl as a spreadsheet program reads it.
-#include "documents/SpecificationXlsx.h"
-#include "documents/SpecificationXlsxError.h"
+// The equipment schedule as a spreadsheet, read back with openpyxl as a spreadsheet program reads
+// it.
+#include "documents/EquipmentScheduleXlsx.h"
+#include "documents/EquipmentScheduleXlsxError.h"
 
 #include "tests/support/QtPrinters.h"
 
@@ -64,7 +65,7 @@ DesignState design(ElectrodeMaterial material, int size, double length, double c
     return s;
 }
 
-TEST(SpecificationXlsx, ReadsBackWithTheFormsColumnsAndNumbersAsNumbers) {
+TEST(EquipmentScheduleXlsx, ReadsBackWithTheFormsColumnsAndNumbersAsNumbers) {
     const QString none;
     // π·16²/4 mm² × 7850 kg/m³ × 2.5 m = 3.94584 kg.
     const double roundMass = std::numbers::pi * 16 * 16 / 4 * 7850e-6 * 2.5;
@@ -95,18 +96,18 @@ TEST(SpecificationXlsx, ReadsBackWithTheFormsColumnsAndNumbersAsNumbers) {
     QTemporaryDir folder;
     for (const auto& c : cases) {
         const QString path = folder.filePath(QString::fromUtf8(c.name) + QStringLiteral(".xlsx"));
-        saveSpecificationXlsx(path, specification(billOfMaterials(c.state, {}), numbers));
+        saveEquipmentScheduleXlsx(path, equipmentSchedule(billOfMaterials(c.state, {}), numbers));
         const QJsonObject book = readBack(path);
         EXPECT_EQ(book[QStringLiteral("sheets")].toArray(),
                   QJsonArray{QStringLiteral("Спецификация")})
             << c.name;
-        std::vector<QStringList> rows{specificationColumns()};
+        std::vector<QStringList> rows{equipmentScheduleColumns()};
         rows.insert(rows.end(), c.rows.begin(), c.rows.end());
         EXPECT_EQ(cells(book[QStringLiteral("rows")].toArray()), rows) << c.name;
     }
 }
 
-TEST(SpecificationXlsx, TextsKeepWhatXmlCanHold) {
+TEST(EquipmentScheduleXlsx, TextsKeepWhatXmlCanHold) {
     const QString quoted = QStringLiteral("ООО \"Заземление\" \\ <ГОСТ> & {Р}");
     const QString longText(10000, QChar(u'Ж'));
     const struct {
@@ -124,18 +125,18 @@ TEST(SpecificationXlsx, TextsKeepWhatXmlCanHold) {
     };
     QTemporaryDir folder;
     for (const auto& c : cases) {
-        Specification spec;
-        SpecificationRow row;
+        EquipmentSchedule schedule;
+        EquipmentScheduleRow row;
         row.position = QStringLiteral("1");
         row.name = c.typed;
         row.unit = QStringLiteral("шт");
         row.note = c.typed;
-        spec.rows.push_back(row);
+        schedule.rows.push_back(row);
         ProjectData project;
         project.object = c.typed;
         project.developer = c.typed;
         const QString path = folder.filePath(QStringLiteral("text.xlsx"));
-        saveSpecificationXlsx(path, spec, project);
+        saveEquipmentScheduleXlsx(path, schedule, project);
         const QJsonObject book = readBack(path);
         const QJsonArray first = book[QStringLiteral("rows")].toArray()[1].toArray();
         EXPECT_EQ(first[1].toObject()[QStringLiteral("text")].toString(), c.kept) << c.name;
@@ -145,10 +146,10 @@ TEST(SpecificationXlsx, TextsKeepWhatXmlCanHold) {
     }
 }
 
-TEST(SpecificationXlsx, FailureNamesTheFileAndLeavesNothingHalfWritten) {
+TEST(EquipmentScheduleXlsx, FailureNamesTheFileAndLeavesNothingHalfWritten) {
     QTemporaryDir folder;
     QDir(folder.path()).mkdir(QStringLiteral("папка.xlsx"));
-    const Specification spec = specification(
+    const EquipmentSchedule schedule = equipmentSchedule(
         billOfMaterials(design(ElectrodeMaterial::Angle, 50, 3, 10, 27), {}), numbers);
     const struct {
         const char* name;
@@ -163,9 +164,9 @@ TEST(SpecificationXlsx, FailureNamesTheFileAndLeavesNothingHalfWritten) {
     for (const auto& c : cases) {
         const QStringList before = QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden);
         try {
-            saveSpecificationXlsx(c.path, spec);
+            saveEquipmentScheduleXlsx(c.path, schedule);
             ADD_FAILURE() << c.name << ": saved";
-        } catch (const SpecificationXlsxError& e) {
+        } catch (const EquipmentScheduleXlsxError& e) {
             EXPECT_EQ(e.message(),
                       QStringLiteral("Не удалось сохранить файл «%1»: %2").arg(c.path, c.reason))
                 << c.name;
@@ -174,8 +175,8 @@ TEST(SpecificationXlsx, FailureNamesTheFileAndLeavesNothingHalfWritten) {
     }
     // A file saved again is replaced whole, with no part left beside it.
     const QString path = folder.filePath(QStringLiteral("спецификация.xlsx"));
-    saveSpecificationXlsx(path, Specification{});
-    saveSpecificationXlsx(path, spec);
+    saveEquipmentScheduleXlsx(path, EquipmentSchedule{});
+    saveEquipmentScheduleXlsx(path, schedule);
     EXPECT_EQ(readBack(path)[QStringLiteral("rows")].toArray().size(), 4);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("спецификация.xlsx")});

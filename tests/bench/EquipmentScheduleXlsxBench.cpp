@@ -1,13 +1,13 @@
-// How fast the specification is saved as a spreadsheet (goal: 30 ms): a contour of 168 angles
+// How fast the equipment schedule is saved as a spreadsheet (goal: 30 ms): a contour of 168 angles
 // and its strip, to a file.
-#include "documents/SpecificationXlsx.h"
+#include "documents/EquipmentScheduleXlsx.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-void specificationXlsx(benchmark::State& st) {
+void equipmentScheduleXlsx(benchmark::State& st) {
     DesignState s;
     s.ElectrodeArrangement = ElectrodeArrangement::Contour;
     s.ElectrodeMaterial = ElectrodeMaterial::Angle;
@@ -17,15 +17,15 @@ void specificationXlsx(benchmark::State& st) {
     s.RefinedCount = 168;
     s.RefinedHorizontalLength = 420;
     const NumberText numbers(QLatin1Char(','));
-    const Specification spec = specification(billOfMaterials(s, {}), numbers);
+    const EquipmentSchedule schedule = equipmentSchedule(billOfMaterials(s, {}), numbers);
     ProjectData project;
     project.object = QStringLiteral("Трансформаторная подстанция 10/0,4 кВ");
     project.developer = QStringLiteral("Иванов И. И.");
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("спецификация.xlsx"));
     for (auto _ : st)
-        saveSpecificationXlsx(path, spec, project);
+        saveEquipmentScheduleXlsx(path, schedule, project);
 }
-BENCHMARK(specificationXlsx)->Unit(benchmark::kMillisecond);
+BENCHMARK(equipmentScheduleXlsx)->Unit(benchmark::kMillisecond);
 
 } // namespace
