@@ -9,6 +9,7 @@
 #include "report/ReportSession.h"
 #include "report/RtfEngine.h"
 #include "tests/note/WorkedExample.h"
+#include "tests/support/RecordingSink.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -21,18 +22,11 @@ namespace {
 
 const QString kTemplate = QString::fromUtf8(KORVELA_REPORT_TEMPLATE);
 
-class SilentSink : public MessageSink {
-public:
-    void showError(const QString&) override { ++failures; }
-    void showMessage(const QString&) override { ++failures; }
-    int failures = 0;
-};
-
 qint64 firstMs = -1;
 qint64 warmUpMs = -1;
 
 // One note written by the built-in engine into documents; whether it completed.
-bool oneNote(const QString& documents, const DesignState& state, SilentSink& sink) {
+bool oneNote(const QString& documents, const DesignState& state, RecordingSink& sink) {
     const NumberText numbers(QChar(','));
     NoProgress progress;
     ReportSession session(
@@ -45,7 +39,7 @@ bool oneNote(const QString& documents, const DesignState& state, SilentSink& sin
 void BM_BuiltInNote(benchmark::State& run) {
     const DesignState state = reporttest::workedExample();
     QTemporaryDir documents;
-    SilentSink sink;
+    RecordingSink sink;
     if (firstMs < 0) {
         QElapsedTimer first;
         first.start();
@@ -54,7 +48,7 @@ void BM_BuiltInNote(benchmark::State& run) {
     }
     for (auto _ : run)
         oneNote(documents.path(), state, sink);
-    if (sink.failures)
+    if (!sink.errors.isEmpty() || !sink.messages.isEmpty())
         run.SkipWithError("the report did not complete");
     run.counters["first_ms"] = double(firstMs);
     run.counters["warm_up_ms"] = double(warmUpMs);
