@@ -48,7 +48,7 @@ ReportTable billTable(const BillOfMaterials& bill, const NumberText& numbers) {
 
 ReportTable equipmentScheduleTable(const BillOfMaterials& bill, const NumberText& numbers) {
     // Widths in mm, filling the text's width; the quantity and the mass are aligned right.
-    static constexpr std::array<double, 9> kWidths = {10, 40, 28, 14, 16, 12, 14, 17, 14};
+    static constexpr std::array<double, 9> kWidths = {11, 36, 26, 13, 15, 12, 13, 17, 22};
     ReportTable table;
     const EquipmentSchedule schedule = equipmentSchedule(bill, numbers);
     if (schedule.rows.empty())
