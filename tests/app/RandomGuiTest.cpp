@@ -186,9 +186,13 @@ private slots:
             // A click lands on the topmost widget under the pointer, which need not be the target.
             QWidget* under = window->childAt(target->mapTo(window, p));
             QWidget* hit = under ? under : window;
-            const bool stagePress = action == Click && window == main &&
-                                    (hit->objectName() == QStringLiteral("Button1") ||
-                                     hit->objectName() == QStringLiteral("Button3"));
+            // "Применить" of the variants runs the stages as "Далее>>" does.
+            const bool stagePress =
+                action == Click &&
+                ((window == main && (hit->objectName() == QStringLiteral("Button1") ||
+                                     hit->objectName() == QStringLiteral("Button3"))) ||
+                 (window->objectName() == QStringLiteral("VariantSearchWindow") &&
+                  hit->objectName() == QStringLiteral("applyButton")));
             switch (action) {
             case Move:
                 QTest::mouseMove(target, p);
