@@ -54,8 +54,8 @@ void Design::replace(DesignInputs next) {
     refreshMaterial(next.wizard.material.position, m_state);
     m_results.reset();
     m_inputs = std::move(next);
-    emit changed(Part::Wizard | Part::Dialogs | Part::Scheme | Part::SoilReadings | Part::Results |
-                 Part::Opened);
+    emit changed(Part::Wizard | Part::Dialogs | Part::Scheme | Part::SoilReadings | Part::Project |
+                 Part::Variants | Part::Results | Part::Opened);
 }
 
 void Design::showResults() {
@@ -76,6 +76,8 @@ void Design::commit(DesignInputs next) {
         parts |= Part::SoilReadings;
     if (next.project != m_inputs.project)
         parts |= Part::Project;
+    if (next.variants != m_inputs.variants)
+        parts |= Part::Variants;
     if (!parts)
         return;
     m_inputs = std::move(next);

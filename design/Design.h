@@ -22,6 +22,7 @@ public:
         Project = 0x10,      // the project data
         Results = 0x20,      // the results page 3 shows
         Opened = 0x40,       // the whole design was replaced: a design file opened
+        Variants = 0x80,     // the lists, limits and prices of the variant search
     };
     Q_DECLARE_FLAGS(Parts, Part)
     Q_FLAG(Parts)

@@ -15,6 +15,7 @@
 #include <QStringDecoder>
 #include <QStringList>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <functional>
@@ -30,6 +31,8 @@ const QString kFormat = QStringLiteral("korvela-design");
 // The longest text an edit box or an editable list box holds.
 constexpr qsizetype kMaxText = 32767;
 constexpr int kZones = 4;
+// The largest millimetres of a size.
+constexpr std::int32_t kMostSize = std::numeric_limits<std::int32_t>::max();
 
 [[noreturn]] void fail(const QString& reason) {
     throw DesignFileError(reason);
@@ -265,6 +268,15 @@ public:
             m_out += (i ? ", " : "") + shortest(values[i]);
         m_out += ']';
     }
+    // An array of pairs of numbers, on one line.
+    void pairs(const char* key, const std::vector<std::array<double, 2>>& values) {
+        name(key);
+        m_out += '[';
+        for (std::size_t i = 0; i < values.size(); ++i)
+            m_out +=
+                (i ? ", [" : "[") + shortest(values[i][0]) + ", " + shortest(values[i][1]) + ']';
+        m_out += ']';
+    }
     void strings(const char* key, const QStringList& texts) {
         name(key);
         m_out += '[';
@@ -409,6 +421,18 @@ public:
             if (!v.isDouble())
                 fail(QStringLiteral("поле %1 должно быть списком чисел").arg(field(pathOf(key))));
             out.push_back(v.toDouble() + 0.0);
+        }
+        return out;
+    }
+    // An array of lowest to highest pairs of numbers.
+    std::vector<std::array<double, 2>> pairs(const QString& key, int lowest, int highest) const {
+        std::vector<std::array<double, 2>> out;
+        for (const QJsonValue& v : array(key, lowest, highest)) {
+            const QJsonArray pair = v.toArray();
+            if (!v.isArray() || pair.size() != 2 || !pair[0].isDouble() || !pair[1].isDouble())
+                fail(QStringLiteral("поле %1 должно быть списком пар чисел")
+                         .arg(field(pathOf(key))));
+            out.push_back({pair[0].toDouble() + 0.0, pair[1].toDouble() + 0.0});
         }
         return out;
     }
@@ -754,6 +778,90 @@ void readMember(const Member::FreeText& m, DesignInputs& s, const Reading& r) {
     const QString text = r.in.string(r.key);
     checkTypedText(r.path, text);
     m.at(s) = text;
+}
+
+// The lists of the variant search: at most this many items each.
+constexpr int kMostListItems = 1000;
+
+void checkWhole(const QString& path, double value, std::int32_t lowest, std::int32_t highest) {
+    if (value != std::floor(value))
+        fail(QStringLiteral("поле %1 должно быть списком целых чисел").arg(field(path)));
+    checkRange(path, value, lowest, highest);
+}
+
+void writeMember(const Member::WholeList& m, DesignInputs& s, const Writing& w) {
+    const std::vector<std::int32_t>& items = m.at(s);
+    checkRange(w.path + QStringLiteral(" (число элементов)"), static_cast<double>(items.size()), 0,
+               kMostListItems);
+    for (std::int32_t item : items)
+        checkWhole(w.path, item, m.lowest, m.highest);
+    w.out.numbers(w.key, {items.begin(), items.end()});
+}
+
+void readMember(const Member::WholeList& m, DesignInputs& s, const Reading& r) {
+    std::vector<std::int32_t> items;
+    for (double v : r.in.numbers(r.key, 0, kMostListItems)) {
+        checkWhole(r.path, v, m.lowest, m.highest);
+        items.push_back(static_cast<std::int32_t>(v));
+    }
+    m.at(s) = items;
+}
+
+void writeMember(const Member::DecimalList& m, DesignInputs& s, const Writing& w) {
+    const std::vector<double>& items = m.at(s);
+    checkRange(w.path + QStringLiteral(" (число элементов)"), static_cast<double>(items.size()), 0,
+               kMostListItems);
+    for (double item : items)
+        checkPositive(w.path, item);
+    w.out.numbers(w.key, items);
+}
+
+void readMember(const Member::DecimalList& m, DesignInputs& s, const Reading& r) {
+    const std::vector<double> items = r.in.numbers(r.key, 0, kMostListItems);
+    for (double item : items)
+        checkPositive(r.path, item);
+    m.at(s) = items;
+}
+
+void writeMember(const Member::OptionalDecimal& m, DesignInputs& s, const Writing& w) {
+    if (m.at(s))
+        checkPositive(w.path, *m.at(s));
+    w.out.number(w.key, m.at(s));
+}
+
+void readMember(const Member::OptionalDecimal& m, DesignInputs& s, const Reading& r) {
+    const std::optional<double> value = r.in.optionalNumber(r.key);
+    if (value)
+        checkPositive(r.path, *value);
+    m.at(s) = value;
+}
+
+template <class Size>
+void writeMember(const Member::SizeList<Size>& m, DesignInputs& s, const Writing& w) {
+    const std::vector<Size>& items = m.at(s);
+    checkRange(w.path + QStringLiteral(" (число элементов)"), static_cast<double>(items.size()), 0,
+               kMostListItems);
+    std::vector<std::array<double, 2>> pairs;
+    for (const Size& size : items) {
+        checkWhole(w.path, size.*m.first, 1, kMostSize);
+        checkWhole(w.path, size.*m.second, 1, kMostSize);
+        pairs.push_back({double(size.*m.first), double(size.*m.second)});
+    }
+    w.out.pairs(w.key, pairs);
+}
+
+template <class Size>
+void readMember(const Member::SizeList<Size>& m, DesignInputs& s, const Reading& r) {
+    std::vector<Size> items;
+    for (const auto& [first, second] : r.in.pairs(r.key, 0, kMostListItems)) {
+        checkWhole(r.path, first, 1, kMostSize);
+        checkWhole(r.path, second, 1, kMostSize);
+        Size size;
+        size.*m.first = static_cast<std::int32_t>(first);
+        size.*m.second = static_cast<std::int32_t>(second);
+        items.push_back(size);
+    }
+    m.at(s) = items;
 }
 
 // Whether a member holds what it holds when the program starts.

@@ -7,12 +7,16 @@
 #include "tables/UtilizationTable.h"
 
 #include <array>
+#include <limits>
 
 namespace {
 
 using M = DesignFileMember;
 using enum DesignFileMember::Characters;
 using enum DesignFileMember::Presence;
+
+// The largest whole number of a size, a diameter or a count.
+constexpr std::int32_t kMostWhole = std::numeric_limits<std::int32_t>::max();
 
 // The table's soils, then the item of an applied measured soil.
 template <bool Upper> QStringList soilItems(const DesignInputs& s) {
@@ -105,6 +109,39 @@ const M kMembers[] = {
     {"project", "normControl", Optional, M::FreeText{inProject<&ProjectData::normControl>}},
     {"project", "chiefEngineer", Optional, M::FreeText{inProject<&ProjectData::chiefEngineer>}},
     {"project", "date", Optional, M::FreeText{inProject<&ProjectData::date>}},
+    {"variantSearch", "inRow", Optional, M::Flag{inVariants<&VariantSearchSettings::inRow>}},
+    {"variantSearch", "alongContour", Optional,
+     M::Flag{inVariants<&VariantSearchSettings::alongContour>}},
+    {"variantSearch", "angles", Optional,
+     M::SizeList<AngleSize>{inVariants<&VariantSearchSettings::angles>, &AngleSize::flangeMm,
+                            &AngleSize::wallMm}},
+    {"variantSearch", "roundDiameters", Optional,
+     M::WholeList{inVariants<&VariantSearchSettings::roundDiametersMm>, 1, kMostWhole}},
+    {"variantSearch", "lengths", Optional,
+     M::DecimalList{inVariants<&VariantSearchSettings::lengths>}},
+    {"variantSearch", "ratios", Optional,
+     M::WholeList{inVariants<&VariantSearchSettings::ratios>, 1, 3}},
+    {"variantSearch", "strips", Optional,
+     M::SizeList<StripSize>{inVariants<&VariantSearchSettings::strips>, &StripSize::widthMm,
+                            &StripSize::thicknessMm}},
+    {"variantSearch", "maxElectrodes", Optional,
+     M::Whole{inVariants<&VariantSearchSettings::maxElectrodes>, 1, kMostWhole}},
+    {"variantSearch", "maxRowLength", Optional,
+     M::OptionalDecimal{inVariants<&VariantSearchSettings::maxRowLength>}},
+    {"variantSearch", "maxContourSide", Optional,
+     M::OptionalDecimal{inVariants<&VariantSearchSettings::maxContourSide>}},
+    {"variantSearch", "anglePricePerKg", Optional,
+     M::OptionalDecimal{inVariants<&VariantSearchSettings::anglePricePerKg>}},
+    {"variantSearch", "roundPricePerKg", Optional,
+     M::OptionalDecimal{inVariants<&VariantSearchSettings::roundPricePerKg>}},
+    {"variantSearch", "stripPricePerKg", Optional,
+     M::OptionalDecimal{inVariants<&VariantSearchSettings::stripPricePerKg>}},
+    {"variantSearch", "pricePerElectrode", Optional,
+     M::OptionalDecimal{inVariants<&VariantSearchSettings::pricePerElectrode>}},
+    {"variantSearch", "pricePerJoint", Optional,
+     M::OptionalDecimal{inVariants<&VariantSearchSettings::pricePerJoint>}},
+    {"variantSearch", "raisedNorm", Optional,
+     M::Flag{inVariants<&VariantSearchSettings::raisedNorm>}},
 };
 
 } // namespace

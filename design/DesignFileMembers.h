@@ -6,6 +6,7 @@
 
 #include <QStringList>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <variant>
 #include <vector>
@@ -69,8 +70,32 @@ struct DesignFileMember {
     struct FreeText {
         At<QString> at;
     };
-    using Kind = std::variant<ListBox, EditText, DisplayNumber, Flag, Whole, TwoListDialog,
-                              ZoneDialog, SoilReadingsWindow, AppliedSoil, FreeText>;
+    // A list of whole numbers from lowest to highest, such as the diameters that the variant
+    // search tries.
+    struct WholeList {
+        At<std::vector<std::int32_t>> at;
+        std::int32_t lowest;
+        std::int32_t highest;
+    };
+    // A list of positive decimals, such as lengths in metres.
+    struct DecimalList {
+        At<std::vector<double>> at;
+    };
+    // A positive decimal that may be left unset (null in the file), such as a limit or a price.
+    struct OptionalDecimal {
+        At<std::optional<double>> at;
+    };
+    // A list of sizes of two positive whole millimetres, such as angles b×δ or strips bп×δп;
+    // each written as a pair.
+    template <class Size> struct SizeList {
+        At<std::vector<Size>> at;
+        std::int32_t Size::*first;
+        std::int32_t Size::*second;
+    };
+    using Kind =
+        std::variant<ListBox, EditText, DisplayNumber, Flag, Whole, TwoListDialog, ZoneDialog,
+                     SoilReadingsWindow, AppliedSoil, FreeText, WholeList, DecimalList,
+                     OptionalDecimal, SizeList<AngleSize>, SizeList<StripSize>>;
 
     const char* group; // the object of the document that holds the member
     const char* key;   // its key there, named for what it holds
@@ -79,7 +104,7 @@ struct DesignFileMember {
 };
 
 // Accessors for DesignFileMember::At: a member of the wizard, of the steel thicknesses, of the
-// project data, or of the design itself.
+// project data, of the variant search, or of the design itself.
 template <auto Member> auto& inWizard(DesignInputs& s) {
     return s.wizard.*Member;
 }
@@ -88,6 +113,9 @@ template <auto Member> auto& inScheme(DesignInputs& s) {
 }
 template <auto Member> auto& inProject(DesignInputs& s) {
     return s.project.*Member;
+}
+template <auto Member> auto& inVariants(DesignInputs& s) {
+    return s.variants.*Member;
 }
 template <auto Member> auto& inDesign(DesignInputs& s) {
     return s.*Member;

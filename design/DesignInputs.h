@@ -1,11 +1,13 @@
 // Every input of a design as plain data: what the engineer typed and picked on the wizard's pages,
-// what each reference dialog remembers, the soil readings and the steel thicknesses. The windows
+// what each reference dialog remembers, the soil readings, the steel thicknesses, the project
+// data and the lists of the variant search. The windows
 // edit and show it through the design (design/Design.h); a design file keeps it, each field with
 // its row, and its key in the file, in DesignFileMembers.cpp.
 #pragma once
 
 #include "design/MeasuredSoil.h"
 #include "design/ProjectData.h"
+#include "design/VariantSearchSettings.h"
 
 #include <QString>
 #include <array>
@@ -91,6 +93,7 @@ struct DesignInputs {
     SteelThickness scheme;                 // the scheme window's δ and δп
     SoilMeasurementState soilMeasurements; // the readings; no rows while none is typed
     ProjectData project;                   // what the documents say of the project
+    VariantSearchSettings variants;        // what the search for variants tries and keeps
 
     bool operator==(const DesignInputs&) const = default;
 };

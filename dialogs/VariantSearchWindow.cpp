@@ -67,6 +67,14 @@ VariantSearchWindow::VariantSearchWindow(Design& design, const NumberText& numbe
                 editsChanged();
         });
     connect(m_ui->applyButton, &QPushButton::clicked, this, &VariantSearchWindow::applySelected);
+    // What is typed here is the design's already; a design opened brings its own.
+    connect(&m_design, &Design::changed, this, [this](Design::Parts parts) {
+        if (!(parts & Design::Part::Opened))
+            return;
+        showSettings();
+        if (isVisible())
+            search();
+    });
 }
 
 VariantSearchWindow::~VariantSearchWindow() {
@@ -75,15 +83,9 @@ VariantSearchWindow::~VariantSearchWindow() {
         thread->wait();
 }
 
-void VariantSearchWindow::setSettings(const VariantSearchSettings& settings) {
-    m_settings = settings;
-    showSettings();
-    search();
-}
-
 void VariantSearchWindow::showSettings() {
     m_showing = true;
-    const VariantSearchSettings& s = m_settings;
+    const VariantSearchSettings& s = m_design.inputs().variants;
     m_ui->inRowBox->setChecked(s.inRow);
     m_ui->alongContourBox->setChecked(s.alongContour);
     m_ui->raisedNormBox->setChecked(s.raisedNorm);
@@ -104,7 +106,7 @@ void VariantSearchWindow::showSettings() {
 }
 
 QString VariantSearchWindow::readSettings() {
-    VariantSearchSettings s = m_settings;
+    VariantSearchSettings s = m_design.inputs().variants;
     s.inRow = m_ui->inRowBox->isChecked();
     s.alongContour = m_ui->alongContourBox->isChecked();
     s.raisedNorm = m_ui->raisedNormBox->isChecked();
@@ -140,10 +142,8 @@ QString VariantSearchWindow::readSettings() {
                                m_ui->electrodePriceEdit, m_ui->jointPriceEdit};
     for (std::size_t i = 0; i < std::size(prices); ++i)
         value(readOptionalValue(priceEdits[i]->text(), m_numbers, tx::pricesList()), *prices[i]);
-    if (error.isEmpty() && s != m_settings) {
-        m_settings = s;
-        emit settingsChanged(m_settings);
-    }
+    if (error.isEmpty())
+        m_design.edit([&s](DesignInputs& d) { d.variants = s; });
     return error;
 }
 
@@ -167,11 +167,11 @@ void VariantSearchWindow::search() {
     }
     auto result = std::make_shared<VariantSearchResult>();
     const std::shared_ptr<std::atomic<int>> current = m_generation;
-    QThread* thread = QThread::create(
-        [result, current, generation, site = m_design.state(), settings = m_settings] {
-            *result = searchVariants(site, settings,
-                                     [&current, generation] { return *current != generation; });
-        });
+    QThread* thread = QThread::create([result, current, generation, site = m_design.state(),
+                                       settings = m_design.inputs().variants] {
+        *result = searchVariants(site, settings,
+                                 [&current, generation] { return *current != generation; });
+    });
     thread->setParent(this); // waited for and deleted with the window at the latest
     m_threads.push_back(thread);
     connect(thread, &QThread::finished, this, [this, thread, result, generation] {

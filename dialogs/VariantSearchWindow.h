@@ -6,7 +6,6 @@
 #include "base/NumberText.h"
 #include "calc/VariantSearch.h"
 #include "design/Design.h"
-#include "design/VariantSearchSettings.h"
 
 #include <QWidget>
 #include <atomic>
@@ -21,13 +20,11 @@ class QThread;
 class VariantSearchWindow : public QWidget {
     Q_OBJECT
 public:
-    // Searches for the site that design's site stage computed; numbers write and read the texts.
+    // Searches for the site that design's site stage computed, with the lists, limits and prices
+    // that the design keeps: the window writes what is typed into the design and shows what a
+    // design opened holds. numbers write and read the texts.
     VariantSearchWindow(Design& design, const NumberText& numbers, QWidget* parent = nullptr);
     ~VariantSearchWindow() override;
-
-    // The lists, limits and prices as the window holds them; setting them shows them and searches.
-    const VariantSearchSettings& settings() const { return m_settings; }
-    void setSettings(const VariantSearchSettings& settings);
 
     // Starts a search off the GUI thread with the settings and the site as they are now; a search
     // still running is dropped.
@@ -43,15 +40,13 @@ public:
 signals:
     // A variant was written into the design.
     void applied();
-    // The engineer changed the lists, limits or prices.
-    void settingsChanged(const VariantSearchSettings& settings);
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     void showSettings();
-    // Reads the edit boxes into the settings; the sentence on the first bad one, empty when none.
+    // Reads the edit boxes into the design; the sentence on the first bad one, empty when none.
     QString readSettings();
     void editsChanged();
     void showResult(const VariantSearchResult& result);
@@ -59,7 +54,6 @@ private:
     Design& m_design;
     const NumberText& m_numbers;
     std::unique_ptr<Ui::VariantSearchWindow> m_ui;
-    VariantSearchSettings m_settings;
     std::vector<Variant> m_shown; // the variants in the table, by the index its rows keep
     std::shared_ptr<std::atomic<int>> m_generation;
     std::vector<QThread*> m_threads;

@@ -10,6 +10,7 @@
 #include "dialogs/ProjectDataDialog.h"
 #include "dialogs/StripContourDialog.h"
 #include "dialogs/StripRowDialog.h"
+#include "dialogs/VariantSearchWindow.h"
 #include "dialogs/VerticalContourDialog.h"
 #include "dialogs/VerticalRowDialog.h"
 #include "tests/support/DesignEntry.h"
@@ -138,9 +139,19 @@ void rowWithProjectData(WindowSet& ws) {
     QTest::keyClicks(part<QLineEdit>(window, "Developer"), QStringLiteral("Ivanov I. I."));
 }
 
+// A row on page 3 with the lengths of the variant search typed in its window.
+void rowWithVariantLengths(WindowSet& ws) {
+    rowOfAnglesOnResults(ws);
+    VariantSearchWindow* window = ws.variantWindow();
+    window->show();
+    auto* lengths = part<QLineEdit>(window, "lengthsEdit");
+    lengths->selectAll();
+    QTest::keyClicks(lengths, QStringLiteral("4; 6"));
+}
+
 const std::function<void(WindowSet&)> kDesigns[] = {
     untouched,         rowOfAnglesOnResults, contourOfRoundsOnResults, contourWithTypedDialogs,
-    rowBackOnSitePage, rowWithProjectData};
+    rowBackOnSitePage, rowWithProjectData,   rowWithVariantLengths};
 
 // Page 3's nine lines.
 QStringList resultLines(const TForm1* main) {
@@ -244,6 +255,7 @@ private slots:
         QTest::newRow("contour, typed dialog values, electrode page") << 3 << 1;
         QTest::newRow("row taken back to the site page") << 4 << 0;
         QTest::newRow("row with project data") << 5 << 2;
+        QTest::newRow("row with variant lengths") << 6 << 2;
     }
     void savedDesignOpensInFreshWindows() {
         QFETCH(int, design);
@@ -266,6 +278,9 @@ private slots:
         QVERIFY(got == saved);
         if (design == 5) // the data typed are in the file
             QCOMPARE(got.project.developer, QStringLiteral("Ivanov I. I."));
+        if (design == 6) // and the lists, which the window of the design opened shows
+            QCOMPARE(part<QLineEdit>(opened.set->variantWindow(), "lengthsEdit")->text(),
+                     QStringLiteral("4; 6"));
         QCOMPARE(part<QLabel>(opened.main(), "Label9")->text(),
                  part<QLabel>(original.main(), "Label9")->text());
         if (page >= 1) // the design state holds what the presses that led there computed

@@ -137,12 +137,29 @@ DesignInputs measuredSoil(QChar sep) {
     return s;
 }
 
+// The row of angles with the variant search's lists, limits and prices changed from the start.
+DesignInputs variantLists(QChar sep) {
+    DesignInputs s = rowOfAngles(sep);
+    VariantSearchSettings& v = s.variants;
+    v.inRow = false;
+    v.angles = {{45, 4}};
+    v.roundDiametersMm = {};
+    v.lengths = {2, 3.25};
+    v.ratios = {2};
+    v.strips = {{40, 5}, {60, 6}};
+    v.maxElectrodes = 60;
+    v.maxContourSide = 12.5;
+    v.stripPricePerKg = 98.5;
+    v.pricePerJoint = 150;
+    v.raisedNorm = true;
+    return s;
+}
+
 using Maker = DesignInputs (*)(QChar);
-const std::pair<const char*, Maker> kDesigns[] = {{"rowOfAngles", rowOfAngles},
-                                                  {"contourOfRounds", contourOfRounds},
-                                                  {"unusual", unusual},
-                                                  {"rowWithThicknesses", rowWithThicknesses},
-                                                  {"measuredSoil", measuredSoil}};
+const std::pair<const char*, Maker> kDesigns[] = {
+    {"rowOfAngles", rowOfAngles},   {"contourOfRounds", contourOfRounds},
+    {"unusual", unusual},           {"rowWithThicknesses", rowWithThicknesses},
+    {"measuredSoil", measuredSoil}, {"variantLists", variantLists}};
 
 class DesignFileTest : public ::testing::TestWithParam<char> {
 protected:
@@ -398,6 +415,13 @@ TEST(DesignFileFormat, BadFilesAreRefusedWithTheirReason) {
          "«scheme.angleWallThickness» вне допустимых пределов: 0 (допустимо от 1 до 100)"},
         {"a strip thickness with a fraction", changed("scheme.stripThickness", 4.5),
          "«scheme.stripThickness» должно быть целым числом"},
+        {"ratio beyond the tables", changed("variantSearch.ratios", QJsonArray{1, 4}),
+         "«variantSearch.ratios» вне допустимых пределов: 4 (допустимо от 1 до 3)"},
+        {"angle of three numbers",
+         changed("variantSearch.angles", QJsonArray{QJsonArray{50, 50, 5}}),
+         "поле «variantSearch.angles» должно быть списком пар чисел"},
+        {"negative price", changed("variantSearch.pricePerJoint", -1),
+         "поле «variantSearch.pricePerJoint» должно быть положительным числом"},
         {"row beyond the table", changed("dialogs.utilizationVerticalRowDialog.rememberedRow", 3),
          "«dialogs.utilizationVerticalRowDialog.rememberedRow» вне допустимых пределов: 3"},
         {"zone beyond four", changed("dialogs.climaticDialog.selectedZone", 4),
