@@ -8,19 +8,38 @@ QString noteProjectHead(const ProjectData& project) {
         if (!value.trimmed().isEmpty())
             lines << QString::fromUtf8(label) + value.trimmed();
     };
-    add("Объект: ", project.object);
     add("Обозначение документа: ", project.documentCode);
     add("Организация: ", project.organisation);
     return lines.join(QLatin1Char('\n'));
 }
 
+namespace {
+// A line to fill by hand: a short one for a name or a date, a long one for the object.
+const QString kBlank = QStringLiteral("____________________");
+const QString kLongBlank = QString(51, u'_');
+
+QString filledOr(const QString& value, const QString& blank) {
+    return value.trimmed().isEmpty() ? blank : value.trimmed();
+}
+} // namespace
+
+QString noteObject(const ProjectData& project) {
+    return filledOr(project.object, kLongBlank);
+}
+
+QString noteDate(const ProjectData& project) {
+    return filledOr(project.date, kBlank);
+}
+
+QString noteSignedBy(const ProjectData& project) {
+    return project.isEmpty() ? QStringLiteral("Расчёт выполнил:\t") + kBlank : QString();
+}
+
 QString noteSignatures(const ProjectData& project) {
     if (project.isEmpty())
         return {};
-    const QString blank = QStringLiteral("____________________");
-    const auto filled = [&](const QString& value) {
-        return value.trimmed().isEmpty() ? blank : value.trimmed();
-    };
+    const QString& blank = kBlank;
+    const auto filled = [&](const QString& value) { return filledOr(value, blank); };
     const auto line = [&](const char* role, const QString& name) {
         return QString::fromUtf8(role) + QLatin1Char('\t') + filled(name) + QLatin1Char('\t') +
                blank + QLatin1Char('\t') + filled(project.date);

@@ -151,6 +151,12 @@ std::vector<ReportRow> reportRows(const DesignState& s, const NumberText& n,
     rows.back().ownParagraph = rows.back().optional = true;
     rows.emplace_back(QStringLiteral("##proekt&"), noteProjectHead(project), 0, true);
     rows.back().optional = true;
+    rows.emplace_back(QStringLiteral("##obekt&"), noteObject(project), 0);
+    rows.back().optional = true;
+    rows.emplace_back(QStringLiteral("##data&"), noteDate(project), 0);
+    rows.back().optional = true;
+    rows.emplace_back(QStringLiteral("##vypolnil&"), noteSignedBy(project), 0, true);
+    rows.back().optional = true;
     rows.emplace_back(QStringLiteral("##podpisi&"), noteSignatures(project), 0, true);
     rows.back().optional = true;
     rows.emplace_back(QStringLiteral("##risunok&"), scheme, 1);

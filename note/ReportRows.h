@@ -39,9 +39,9 @@ struct ReportRow {
 // raised for high resistivity and the decision) and the table of a measured soil's readings; then
 // the 3 rows of the scheme and the bill of materials: the bill as a table (the steel thicknesses
 // as given), the check of its sizes as a text, and the scheme as a picture (given ready, drawn
-// elsewhere). Before the picture, three rows that a template may lack: the equipment schedule of
-// the bill as a table, and the project's head and signature lines (see NoteProject), each of them
-// taking its paragraph with it when empty.
+// elsewhere). Before the picture, six rows that a template may lack: the equipment schedule of
+// the bill as a table, and the project's head, object, date, "Расчёт выполнил" and signature lines
+// (see NoteProject); those that stand alone take their paragraph with them when empty.
 std::vector<ReportRow> reportRows(const DesignState& state, const NumberText& numbers,
                                   const SteelThickness& thickness = {},
                                   const ReportPicture& scheme = {},

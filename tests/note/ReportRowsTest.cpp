@@ -88,9 +88,13 @@ const Expected kWorkedExample[] = {
     {u"##vedomost&", u"", 1},
     {u"##razmery&",
      u"Размеры соответствуют требованиям к наименьшим размерам заземлителей (ПУЭ, табл. 1.7.4)", 1},
-    // The equipment schedule (a table), then the project's head and signatures: none without data.
+    // The equipment schedule (a table), then the project's head, object, date and signatures: lines
+    // to fill by hand without data.
     {u"##specifikaciya&", u"", 0},
     {u"##proekt&", u"", 0},
+    {u"##obekt&", u"___________________________________________________", 0},
+    {u"##data&", u"____________________", 0},
+    {u"##vypolnil&", u"Расчёт выполнил:\t____________________", 0},
     {u"##podpisi&", u"", 0},
     {u"##risunok&", u"", 1},
 };
@@ -149,7 +153,7 @@ TEST(ReportRows, TheBillAndTheSchemeFollowTheThicknessesGiven) {
         SCOPED_TRACE(c.thickness.angleWallMm);
         const std::vector<ReportRow> rows =
             reportRows(reporttest::workedExample(), kComma, c.thickness, scheme);
-        ASSERT_EQ(rows.size(), 59u);
+        ASSERT_EQ(rows.size(), 62u);
         const ReportRow& bill = rows[53];
         ASSERT_TRUE(bill.table);
         ASSERT_EQ(bill.table->columns.size(), 6u);
@@ -161,9 +165,9 @@ TEST(ReportRows, TheBillAndTheSchemeFollowTheThicknessesGiven) {
         EXPECT_EQ(bill.table->rows,
                   (std::vector<QStringList>{c.vertical, c.strip, c.total, c.joints}));
         EXPECT_EQ(rows[54].text, c.sizes);
-        ASSERT_TRUE(rows[58].picture);
-        EXPECT_EQ(rows[58].picture->png, scheme.png);
-        EXPECT_EQ(rows[58].picture->sizeMm, scheme.sizeMm);
+        ASSERT_TRUE(rows[61].picture);
+        EXPECT_EQ(rows[61].picture->png, scheme.png);
+        EXPECT_EQ(rows[61].picture->sizeMm, scheme.sizeMm);
     }
 }
 
@@ -175,9 +179,9 @@ TEST(ReportRows, MaterialDecidesTheElectrodeSizeRows) {
         QStringList sizeTexts; // rows 8 to 10
     };
     const Case cases[] = {
-        {ElectrodeMaterial::Angle, 59, 123, {"b", "Ширина полки уголка", "60"}},
-        {ElectrodeMaterial::RoundSection, 59, 123, {"d", "Диаметр электрода", "16"}},
-        {ElectrodeMaterial::None, 56, 114, {}},
+        {ElectrodeMaterial::Angle, 62, 123, {"b", "Ширина полки уголка", "60"}},
+        {ElectrodeMaterial::RoundSection, 62, 123, {"d", "Диаметр электрода", "16"}},
+        {ElectrodeMaterial::None, 59, 114, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(int(c.material));

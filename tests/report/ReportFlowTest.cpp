@@ -98,7 +98,7 @@ TEST(ReportFlow, WithoutMaterialTheSizeRowsAreLeftOut) {
     EXPECT_EQ(
         script.calls.filter(QRegularExpression(QStringLiteral("^(replace|picture|table|remove) ")))
             .size(),
-        56);
+        59);
     EXPECT_EQ(script.calls.filter(QStringLiteral("##db&")).size(), 0);
     EXPECT_EQ(run.progress.value, 114);
     EXPECT_TRUE(run.sink.messages.isEmpty());
@@ -136,7 +136,7 @@ TEST(ReportFlow, KeysNotFoundAreTriedThreeTimesThenSkippedAndNamedOnce) {
         for (auto it = c.late.begin(); it != c.late.end(); ++it)
             EXPECT_EQ(script.calls.filter("replace " + it.key() + "=").size(),
                       std::min(it.value() + 1, 3));
-        EXPECT_EQ(script.calls.filter(QStringLiteral("start")).size(), 59);
+        EXPECT_EQ(script.calls.filter(QStringLiteral("start")).size(), 62);
         EXPECT_EQ(script.calls.last(), QStringLiteral("visible 1"));
         EXPECT_EQ(run.progress.value, 123);
         EXPECT_EQ(run.progress.events.last(), QStringLiteral("close"));
@@ -221,7 +221,7 @@ TEST(ReportFlow, TheFirstAvailableEngineThatStartsMakesTheReport) {
     EXPECT_EQ(run.session.engineName(), QStringLiteral("filling"));
     EXPECT_TRUE(absent.calls.isEmpty());
     EXPECT_EQ(failing.calls, QStringList{"create"});
-    EXPECT_EQ(filling, (QStringList{"start", "fill " + kTemplate + " with 59 rows", "show"}));
+    EXPECT_EQ(filling, (QStringList{"start", "fill " + kTemplate + " with 62 rows", "show"}));
     EXPECT_TRUE(after.calls.isEmpty());
     EXPECT_EQ(run.progress.value, 123);
     EXPECT_TRUE(run.sink.errors.isEmpty());
