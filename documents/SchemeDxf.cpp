@@ -11,13 +11,27 @@
 #include <dxflib/dl_dxf.h>
 
 #include <array>
+#include <cmath>
 #include <memory>
+#include <string>
 
 namespace {
 
 const std::string kFrameLayer = dxfText(QStringLiteral("Рамка"));
 const char* const kSectionBlock = "SECTION_VIEW";
 const char* const kStyle = "Standard";
+
+// The dimension style, millimetres on paper; model space multiplies them by the view's scale.
+constexpr double kArrowMm = 2.5;
+constexpr double kExtensionBeyondMm = 1.5;
+constexpr double kExtensionOffsetMm = 1.0;
+constexpr double kTextGapMm = 1.0;
+constexpr double kDimensionTextMm = 3.7 * 0.72;
+
+// The block of the n-th dimension's picture.
+std::string dimensionBlock(int n) {
+    return "*D" + std::to_string(n);
+}
 
 std::string layerName(SchemeLayer layer) {
     switch (layer) {
@@ -73,28 +87,109 @@ public:
                         attributes);
     }
 
-    void view(const SchemeViewGeometry& v, double denominator) {
+    // The view's paths, circles, dimensions and texts; its dimensions' pictures are the blocks
+    // from firstBlock on (see dimensionPictures).
+    void view(const SchemeViewGeometry& v, double denominator, int firstBlock) {
         for (const ViewPath& p : v.paths)
             polyline(p.points, p.closed,
                      on(layerName(p.layer), p.layer == SchemeLayer::Strip ? 50 : 25));
         for (const ViewCircle& c : v.circles)
             m_dxf.writeCircle(m_dw, DL_CircleData(c.centre.x(), c.centre.y(), 0, c.radius),
                               on(layerName(SchemeLayer::Electrodes)));
-        for (const ViewDimension& d : v.dimensions) {
-            const QPointF definition =
-                d.vertical ? QPointF(d.line.x(), d.to.y()) : QPointF(d.to.x(), d.line.y());
-            DL_DimensionData data(definition.x(), definition.y(), 0, d.textAt.x(), d.textAt.y(), 0,
-                                  0, 5, 1, 1.0, dxfText(d.text), kStyle, 0, 1.0, denominator);
-            m_dxf.writeDimLinear(m_dw, data,
-                                 DL_DimLinearData(d.from.x(), d.from.y(), 0, d.to.x(), d.to.y(), 0,
-                                                  d.vertical ? 90 : 0, 0),
-                                 on(layerName(SchemeLayer::Dimensions)));
-        }
+        for (const ViewDimension& d : v.dimensions)
+            dimension(d, denominator, firstBlock++);
         for (const ViewText& t : v.texts)
             text(t.at, t.height * 0.72, t.text, true, on(layerName(SchemeLayer::Text)));
     }
 
+    // The blocks of the pictures of the view's dimensions, numbered from firstBlock: the
+    // dimension line with its arrows, the extension lines and the text, as CAD programs show a
+    // dimension until they draw it again themselves.
+    void dimensionPictures(const SchemeViewGeometry& v, double denominator, int firstBlock) {
+        const DL_Attributes at = on(layerName(SchemeLayer::Dimensions));
+        for (const ViewDimension& d : v.dimensions) {
+            const std::string name = dimensionBlock(firstBlock++);
+            m_dxf.writeBlock(m_dw, DL_BlockData(name, 1, 0.0, 0.0, 0.0));
+            const auto [a, b] = dimensionLine(d);
+            for (const auto& [point, end] : {std::pair{d.from, a}, std::pair{d.to, b}}) {
+                const QPointF along = end - point;
+                const double length = std::hypot(along.x(), along.y());
+                if (length > kExtensionOffsetMm * denominator) {
+                    const QPointF u = along / length;
+                    line(point + u * kExtensionOffsetMm * denominator,
+                         end + u * kExtensionBeyondMm * denominator, at);
+                }
+            }
+            line(a, b, at);
+            const QPointF ab = b - a;
+            const double length = std::hypot(ab.x(), ab.y());
+            if (length > 0) {
+                const QPointF u = ab / length;
+                const double arrow = kArrowMm * denominator;
+                // Arrows that do not fit between the extension lines point at them from outside.
+                const double inside = length >= 2.5 * arrow ? 1 : -1;
+                for (const auto& [tip, inward] : {std::pair{a, u}, std::pair{b, -u}}) {
+                    const QPointF base = tip + inward * arrow * inside;
+                    const QPointF side(-inward.y() * arrow / 6, inward.x() * arrow / 6);
+                    const QPointF l = base + side, r = base - side;
+                    m_dxf.writeSolid(m_dw,
+                                     DL_SolidData(tip.x(), tip.y(), 0, l.x(), l.y(), 0, r.x(),
+                                                  r.y(), 0, r.x(), r.y(), 0),
+                                     at);
+                }
+            }
+            text(d.textAt, kDimensionTextMm * denominator, d.text, true, at);
+            m_dxf.writeEndBlock(m_dw, name);
+        }
+    }
+
 private:
+    // The ends of the dimension line: the measured points carried to the line's place.
+    static std::pair<QPointF, QPointF> dimensionLine(const ViewDimension& d) {
+        if (d.vertical)
+            return {{d.line.x(), d.from.y()}, {d.line.x(), d.to.y()}};
+        return {{d.from.x(), d.line.y()}, {d.to.x(), d.line.y()}};
+    }
+
+    // A linear dimension that CAD programs can edit, with the block of its picture: dxflib's
+    // DIMENSION names no block, which programs that draw from the block cannot show.
+    void dimension(const ViewDimension& d, double denominator, int block) {
+        const auto [a, b] = dimensionLine(d);
+        const QPointF definition = b;
+        const DL_DimensionData data(definition.x(), definition.y(), 0, d.textAt.x(), d.textAt.y(),
+                                    0, 0, 5, 1, 1.0, dxfText(d.text), kStyle, 0, 1.0, denominator);
+        const double measured =
+            d.vertical ? std::abs(d.to.y() - d.from.y()) : std::abs(d.to.x() - d.from.x());
+        m_dw.entity("DIMENSION");
+        m_dw.subClass("AcDbEntity");
+        m_dw.entityAttributes(on(layerName(SchemeLayer::Dimensions)));
+        m_dw.subClass("AcDbDimension");
+        m_dw.dxfString(2, dimensionBlock(block));
+        m_dw.dxfReal(10, data.dpx);
+        m_dw.dxfReal(20, data.dpy);
+        m_dw.dxfReal(30, 0.0);
+        m_dw.dxfReal(11, data.mpx);
+        m_dw.dxfReal(21, data.mpy);
+        m_dw.dxfReal(31, 0.0);
+        m_dw.dxfInt(70, 32); // rotated, horizontal or vertical, with a block of its own
+        m_dw.dxfInt(71, data.attachmentPoint);
+        m_dw.dxfInt(72, data.lineSpacingStyle);
+        m_dw.dxfReal(41, data.lineSpacingFactor);
+        m_dw.dxfReal(42, measured);
+        m_dw.dxfString(1, data.text);
+        m_dw.dxfString(3, data.style);
+        m_dw.subClass("AcDbAlignedDimension");
+        m_dw.dxfReal(13, d.from.x());
+        m_dw.dxfReal(23, d.from.y());
+        m_dw.dxfReal(33, 0.0);
+        m_dw.dxfReal(14, d.to.x());
+        m_dw.dxfReal(24, d.to.y());
+        m_dw.dxfReal(34, 0.0);
+        m_dw.dxfReal(50, d.vertical ? 90.0 : 0.0);
+        m_dw.subClass("AcDbRotatedDimension");
+        m_dxf.writeDimStyleOverrides(m_dw, data);
+    }
+
     DL_Dxf& m_dxf;
     DL_WriterA& m_dw;
 };
@@ -153,10 +248,18 @@ void writeDocument(DL_Dxf& dxf, DL_WriterA& dw, const DrawingSheet& sheet) {
     dxf.writeAppid(dw, "ACAD");
     dw.tableEnd();
     // Sizes on paper; each dimension carries its view's scale.
-    dxf.writeDimStyle(dw, 2.5, 1.5, 1.0, 1.0, 3.7 * 0.72);
+    dxf.writeDimStyle(dw, kArrowMm, kExtensionBeyondMm, kExtensionOffsetMm, kTextGapMm,
+                      kDimensionTextMm);
+    // The plan's dimensions' pictures first, then the section's.
+    const bool plan = sheet.plan.denominator > 0;
+    const int planDimensions = plan ? static_cast<int>(sheet.plan.view.dimensions.size()) : 0;
+    const int dimensions =
+        planDimensions + (section ? static_cast<int>(sheet.section.view.dimensions.size()) : 0);
     dxf.writeBlockRecord(dw);
     if (section)
         dxf.writeBlockRecord(dw, kSectionBlock);
+    for (int n = 1; n <= dimensions; ++n)
+        dxf.writeBlockRecord(dw, dimensionBlock(n));
     dw.tableEnd();
     dw.sectionEnd();
 
@@ -166,16 +269,19 @@ void writeDocument(DL_Dxf& dxf, DL_WriterA& dw, const DrawingSheet& sheet) {
         dxf.writeEndBlock(dw, name);
     }
     Writer w(dxf, dw);
+    if (plan)
+        w.dimensionPictures(sheet.plan.view, sheet.plan.denominator, 1);
     if (section) {
+        w.dimensionPictures(sheet.section.view, sheet.section.denominator, planDimensions + 1);
         dxf.writeBlock(dw, DL_BlockData(kSectionBlock, 0, 0.0, 0.0, 0.0));
-        w.view(sheet.section.view, sheet.section.denominator);
+        w.view(sheet.section.view, sheet.section.denominator, planDimensions + 1);
         dxf.writeEndBlock(dw, kSectionBlock);
     }
     dw.sectionEnd();
 
     dw.sectionEntities();
-    if (sheet.plan.denominator > 0)
-        w.view(sheet.plan.view, sheet.plan.denominator);
+    if (plan)
+        w.view(sheet.plan.view, sheet.plan.denominator, 1);
     if (section) {
         const QPointF at = toModel(sheet.section.origin);
         const double f = toModel.scale / sheet.section.denominator;
