@@ -23,9 +23,10 @@ struct ReportColumn {
     bool alignRight = false;
 };
 
-// A table: a heading row of the columns' titles, then the rows, each with one cell per column.
-// No columns: the place is left empty.
+// A table: a heading row of the columns' titles (bold), then the rows, each with one cell per
+// column, all in the note's font at fontPt. No columns: the place is left empty.
 struct ReportTable {
     std::vector<ReportColumn> columns;
     std::vector<QStringList> rows;
+    double fontPt = 10;
 };

@@ -47,9 +47,12 @@ ReportTable billTable(const BillOfMaterials& bill, const NumberText& numbers) {
 }
 
 ReportTable equipmentScheduleTable(const BillOfMaterials& bill, const NumberText& numbers) {
-    // Widths in mm, filling the text's width; the quantity and the mass are aligned right.
-    static constexpr std::array<double, 9> kWidths = {11, 36, 26, 13, 15, 12, 13, 17, 22};
+    // Widths in mm, filling the text's width: at 7.5 pt every word of the headings, and a strip's
+    // length of 1 km in metres, stands whole on a line between the cell's margins, with a
+    // millimetre to spare; the quantity and the mass are aligned right.
+    static constexpr std::array<double, 9> kWidths = {10.5, 27, 21, 19, 20.5, 18.5, 14.5, 13, 21};
     ReportTable table;
+    table.fontPt = 7.5;
     const EquipmentSchedule schedule = equipmentSchedule(bill, numbers);
     if (schedule.rows.empty())
         return table;

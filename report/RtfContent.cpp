@@ -66,8 +66,10 @@ QByteArray rtfPicture(const ReportPicture& picture) {
 QByteArray rtfTable(const ReportTable& table, int uc, const QByteArray& codePage) {
     if (table.columns.empty())
         return {};
+    // \fs counts half points.
+    const QByteArray size = "{\\fs" + decimal(std::lround(table.fontPt * 2));
     const auto cell = [&](const QString& text, const char* alignment, bool bold) {
-        return QByteArray("\\pard\\intbl") + alignment + (bold ? "{\\fs20\\b " : "{\\fs20 ") +
+        return QByteArray("\\pard\\intbl") + alignment + size + (bold ? "\\b " : " ") +
                RtfDocument::encode(text, uc, codePage) + "}\\cell\n";
     };
     QByteArray rtf = rowDefinition(table, true);

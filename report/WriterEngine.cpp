@@ -164,7 +164,7 @@ void putTable(const uno::Reference<text::XTextRange>& place,
         return range->getCellRangeByName(cellName(firstColumn, firstRow) + ":" +
                                          cellName(lastColumn, lastRow));
     };
-    setProperty(cellsOf(0, 0, columns - 1, rows - 1), "CharHeight", uno::Any(float(10)));
+    setProperty(cellsOf(0, 0, columns - 1, rows - 1), "CharHeight", uno::Any(float(table.fontPt)));
     const uno::Reference<uno::XInterface> heading = cellsOf(0, 0, columns - 1, 0);
     setProperty(heading, "CharWeight", uno::Any(awt::FontWeight::BOLD));
     setProperty(heading, "ParaAdjust", uno::Any(sal_Int16(style::ParagraphAdjust_CENTER)));

@@ -168,6 +168,45 @@ TEST(NotePdf, ABillThatFitsUnderTheSchemeStaysOnItsPage) {
     }
 }
 
+// The equipment schedule's narrow columns: no word of a heading or a cell is broken across lines
+// (each stands whole in the page's text), also for the quantity of a strip of 1 km.
+TEST(NotePdf, EquipmentScheduleBreaksNoWord) {
+    struct Case {
+        const char* name;
+        DesignState (*make)();
+    };
+    const auto longRow = [] {
+        DesignState s = reporttest::workedExample();
+        s.RefinedCount = 201;
+        s.RefinedHorizontalLength = 1000;
+        return s;
+    };
+    for (const Case& c : {Case{"row", [] { return reporttest::workedExample(); }},
+                          Case{"contour", contourExample}, Case{"1 km", longRow}}) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        const QString pdf = dir.filePath(QStringLiteral("note.pdf"));
+        RecordingSink sink;
+        const DesignState state = c.make();
+        exportReportPdf(state, kComma, kTemplate, pdf, sink);
+        const QString text = poppler(QStringLiteral("pdftotext"),
+                                     {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        const qsizetype from = text.indexOf(QStringLiteral("6. Спецификация"));
+        ASSERT_GE(from, 0);
+        const QStringList page = text.mid(from).split(QRegularExpression(QStringLiteral("\\s+")));
+        const ReportTable table = equipmentScheduleTable(billOfMaterials(state, {}), kComma);
+        QStringList cells;
+        for (const ReportColumn& column : table.columns)
+            cells << column.title;
+        for (const QStringList& row : table.rows)
+            cells << row;
+        for (const QString& cell : cells)
+            for (const QString& word : cell.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                EXPECT_TRUE(page.contains(word)) << word.toStdString();
+    }
+}
+
 TEST(NotePdf, FailedWriteSaysWhichFileAndWhyAndLeavesNothing) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());

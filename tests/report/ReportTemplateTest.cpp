@@ -1,6 +1,6 @@
 // The report template the build puts beside the program, and a whole report with the RTF engine.
 #include "calc/InstallationCheck.h"
-#include "drawing/SchemeDrawing.h"
+#include "note/NoteScheme.h"
 #include "note/ReportRows.h"
 #include "report/CursorReportEngine.h"
 #include "report/ReportFlow.h"
@@ -17,6 +17,7 @@
 #include <QImage>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -211,11 +212,20 @@ TEST(ReportTemplate, WholeReportWithTheRtfEngineFillsEveryValue) {
         "Вертикальные заземлители\tУголок стальной 60×60×5\t2,50\t6\t15,00\t67,71\t\n")));
     // The bill's 5 rows and the equipment schedule's 4.
     EXPECT_EQ(written.count("\\trowd"), 9);
-    // The scheme: one PNG inside the document, the drawing's own.
+    // The scheme: one PNG inside the document, drawn across the text's width at the note's
+    // resolution and shown in its own proportions that wide.
     const QList<QByteArray> pictures = pngPictures(written);
     ASSERT_EQ(pictures.size(), 1);
-    EXPECT_EQ(QImage::fromData(pictures.first(), "PNG").size(),
-              SchemeDrawing::canvasSize().toSize());
+    const QSize pixels = QImage::fromData(pictures.first(), "PNG").size();
+    EXPECT_EQ(pixels.width(), std::lround(std::ceil(kNoteTextWidthMm * kNoteSchemeDotsPerMm)));
+    const QRegularExpressionMatch goal =
+        QRegularExpression(QStringLiteral(R"(\\picwgoal(\d+)\\pichgoal(\d+))"))
+            .match(QString::fromLatin1(written));
+    ASSERT_TRUE(goal.hasMatch());
+    const double twipsPerMm = 1440 / 25.4;
+    EXPECT_NEAR(goal.captured(1).toDouble() / twipsPerMm, kNoteTextWidthMm, 0.1);
+    EXPECT_NEAR(goal.captured(2).toDouble() / goal.captured(1).toDouble(),
+                double(pixels.height()) / pixels.width(), 1.0 / pixels.width());
     EXPECT_TRUE(
         filled.contains(QStringLiteral("Принимаем к установке 6 вертикальных заземлителей")));
     EXPECT_TRUE(
