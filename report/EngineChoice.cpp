@@ -12,7 +12,7 @@
 #include <memory>
 #include <utility>
 
-std::vector<EngineRecord> standardEngines(const QString& outputDir, RtfEngine::Opener opener) {
+std::vector<EngineRecord> standardEngines(const QString& outputDir, FileOpener opener) {
     std::vector<EngineRecord> engines;
 #ifdef KORVELA_WITH_WRITER
     // The one Writer instance of this session, shared by the engines made here.

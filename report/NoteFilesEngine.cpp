@@ -11,8 +11,7 @@
 #include <utility>
 
 NoteFilesEngine::NoteFilesEngine(QString outputDir, Opener opener)
-    : NoteFilesEngine(std::make_unique<RtfEngine>(QString(), nullptr), std::move(outputDir),
-                      std::move(opener)) {}
+    : NoteFilesEngine(std::make_unique<RtfEngine>(), std::move(outputDir), std::move(opener)) {}
 
 NoteFilesEngine::NoteFilesEngine(std::unique_ptr<RtfEngine> rtf, QString outputDir, Opener opener)
     : m_rtf(rtf.get()), m_filling(std::move(rtf)), m_outputDir(std::move(outputDir)),

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "report/CursorReportEngine.h"
+#include "report/DesktopOpener.h"
 #include "report/EngineRecord.h"
 #include "report/ReportEngine.h"
 #include "report/RtfEngine.h"
@@ -13,7 +14,7 @@
 
 class NoteFilesEngine : public ReportEngine {
 public:
-    using Opener = RtfEngine::Opener;
+    using Opener = FileOpener;
 
     // outputDir: the folder where shown notes are written; opener opens a written PDF.
     NoteFilesEngine(QString outputDir, Opener opener);

@@ -1,37 +1,28 @@
 #include "report/RtfDocument.h"
+#include "report/RtfScanner.h"
 #include "report/RtfSyntax.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
-#include <cstring>
 #include <string_view>
 #include <utility>
 
 namespace {
-
-using rtf::hexValue;
-using rtf::isLetter;
 
 // Destinations whose text is not part of the body; a picture's data is none either.
 bool isHiddenDestination(std::string_view word) {
     return word == "pict" || rtf::isHiddenDestination(word);
 }
 
-// The character that a control word stands for in the text, 0 for none.
+// The character that a control word stands for in the text, 0 for none: the ends of paragraphs,
+// lines, sections, pages and rows are line ends, a cell's end a tab.
 char16_t visibleWord(std::string_view word) {
-    static const std::pair<const char*, char16_t> kWords[] = {
-        {"par", u'\n'},           {"line", u'\n'},          {"sect", u'\n'},
-        {"page", u'\n'},          {"row", u'\n'},           {"cell", u'\t'},
-        {"tab", u'\t'},           {"emdash", u'\u2014'},    {"endash", u'\u2013'},
-        {"bullet", u'\u2022'},    {"lquote", u'\u2018'},    {"rquote", u'\u2019'},
-        {"ldblquote", u'\u201C'}, {"rdblquote", u'\u201D'}, {"emspace", u'\u2003'},
-        {"enspace", u'\u2002'},   {"qmspace", u'\u2005'},
-    };
-    for (const auto& [name, c] : kWords)
-        if (word == name)
-            return c;
-    return 0;
+    if (word == "par" || word == "line" || word == "sect" || word == "page" || word == "row")
+        return u'\n';
+    if (word == "cell")
+        return u'\t';
+    return rtf::characterOfWord(word);
 }
 
 } // namespace
@@ -75,141 +66,114 @@ void RtfDocument::parse() const {
         bool hidden = false;
     };
     std::vector<Group> groups{Group{}};
-    const QByteArray& b = m_bytes;
-    const qsizetype n = b.size();
-    const std::string_view text(b.constData(), std::size_t(n));
-    qsizetype p = 0;
-    qsizetype bareWordEnd = -1; // the end of the last control word without its blank
-    bool groupStart = false;    // nothing read yet in the group just opened
+    // Where a token ends that what follows it could run into: a control word without its blank,
+    // an escape short of its hexadecimal digits; and what keeps them apart.
+    qsizetype openEnd = -1;
+    Piece::Joint openJoint = Piece::Joint::None;
+    const auto ends = [](const rtf::Token& t) {
+        if (t.kind == rtf::Token::Kind::Word && t.bare)
+            return Piece::Joint::Blank;
+        // \bin0: the word ends where its (empty) data would.
+        if (t.kind == rtf::Token::Kind::Binary && t.bare && t.data.empty())
+            return Piece::Joint::Blank;
+        if (t.kind == rtf::Token::Kind::HexByte && t.byte < 0)
+            return Piece::Joint::EmptyGroup;
+        return Piece::Joint::None;
+    };
+    const auto opened = [&](const rtf::Token& t) {
+        if (const Piece::Joint joint = ends(t); joint != Piece::Joint::None) {
+            openEnd = t.end;
+            openJoint = joint;
+        }
+    };
 
     const auto addChar = [&](char16_t c, qsizetype begin, qsizetype end) {
         if (groups.back().hidden)
             return;
         m_text.append(QChar(c));
-        m_pieces.push_back({begin, end, groups.back().uc, begin == bareWordEnd});
-    };
-    // Skips the uc fallback characters after \uN from q; returns where they end.
-    qsizetype fallbackBareEnd = -1; // where the fallback ends with a control word without blank
-    const auto skipFallback = [&](qsizetype q, int count) {
-        fallbackBareEnd = -1;
-        while (count > 0 && q < n) {
-            const char c = b[q];
-            if (c == '{' || c == '}')
-                break;
-            if (c == '\r' || c == '\n') {
-                ++q;
-                continue;
-            }
-            if (c == '\\' && q + 1 < n) {
-                if (b[q + 1] == '\'')
-                    q = std::min(n, q + 4);
-                else if (isLetter(b[q + 1])) {
-                    const rtf::ControlWord w = rtf::readControlWord(text, q + 1);
-                    q = w.end;
-                    // A fallback word without its blank must not run into what follows.
-                    if (w.bare && count == 1)
-                        fallbackBareEnd = q;
-                } else
-                    q += 2;
-            } else {
-                ++q;
-            }
-            --count;
-        }
-        return q;
+        m_pieces.push_back(
+            {begin, end, groups.back().uc, begin == openEnd ? openJoint : Piece::Joint::None});
     };
 
-    while (p < n) {
-        const char c = b[p];
-        const bool atGroupStart = std::exchange(groupStart, false);
-        if (c == '{') {
+    const std::string_view text(m_bytes.constData(), std::size_t(m_bytes.size()));
+    rtf::Scanner scanner(text);
+    rtf::Token t;
+    while (scanner.next(t)) {
+        using Kind = rtf::Token::Kind;
+        switch (t.kind) {
+        case Kind::GroupOpen:
             groups.push_back(groups.back());
-            groupStart = true;
-            ++p;
-        } else if (c == '}') {
+            break;
+        case Kind::GroupClose:
             if (groups.size() > 1)
                 groups.pop_back();
-            ++p;
-        } else if (c == '\\') {
-            if (p + 1 >= n) {
-                ++p;
-            } else if (isLetter(b[p + 1])) {
-                const rtf::ControlWord w = rtf::readControlWord(text, p + 1);
-                const qsizetype begin = p;
-                p = w.end;
-                // A destination hides the rest of its group. Valid documents open a group with
-                // it; taking it wherever it stands keeps a replacement before it from changing
-                // what is visible after it.
-                if (isHiddenDestination(w.name))
-                    groups.back().hidden = true;
-                if (w.name == "bin" && w.hasParameter) {
-                    // The word ends before its data; with no data, text may follow it at once.
-                    if (w.bare)
-                        bareWordEnd = p;
-                    p = std::min(n, p + std::max(0L, w.parameter));
-                    continue;
+            break;
+        case Kind::Binary:
+            break;
+        case Kind::Word:
+            // A destination hides the rest of its group. Valid documents open a group with it;
+            // taking it wherever it stands keeps a replacement before it from changing what is
+            // visible after it.
+            if (isHiddenDestination(t.word))
+                groups.back().hidden = true;
+            if (t.word == "ansicpg" && t.hasParameter)
+                setCodePage("windows-" + QByteArray::number(qlonglong(t.parameter)));
+            if (t.word == "uc" && t.hasParameter) {
+                // Real documents use a few fallback characters; a bound keeps a damaged count
+                // from making every replacement enormous.
+                groups.back().uc = int(std::clamp(t.parameter, 0L, 255L));
+            } else if (t.word == "u" && t.hasParameter) {
+                // The fallback characters after it, up to the end or start of a group, belong
+                // to its character; line ends among them do not count.
+                const auto unit = char16_t(t.parameter < 0 ? t.parameter + 65536 : t.parameter);
+                const qsizetype begin = t.begin;
+                qsizetype end = t.end;
+                const rtf::Token word = t;
+                rtf::Token last = t;
+                for (int count = groups.back().uc; count > 0;) {
+                    rtf::Scanner ahead = scanner;
+                    if (!ahead.next(t) || t.kind == Kind::GroupOpen || t.kind == Kind::GroupClose)
+                        break;
+                    scanner = ahead;
+                    end = t.end;
+                    if (t.kind == Kind::Byte && (t.character == '\r' || t.character == '\n'))
+                        continue;
+                    last = t;
+                    --count;
                 }
-                if (w.name == "ansicpg" && w.hasParameter)
-                    setCodePage("windows-" + QByteArray::number(qlonglong(w.parameter)));
-                if (w.name == "uc" && w.hasParameter) {
-                    // Real documents use a few fallback characters; a bound keeps a damaged
-                    // count from making every replacement enormous.
-                    groups.back().uc = int(std::clamp(w.parameter, 0L, 255L));
-                } else if (w.name == "u" && w.hasParameter) {
-                    const auto unit = char16_t(w.parameter < 0 ? w.parameter + 65536 : w.parameter);
-                    const int uc = groups.back().uc;
-                    const qsizetype end = uc > 0 ? skipFallback(p, uc) : p;
-                    addChar(unit, begin, end);
-                    if (fallbackBareEnd >= 0)
-                        bareWordEnd = fallbackBareEnd;
-                    p = end;
-                    if (uc == 0 && w.bare)
-                        bareWordEnd = p;
-                    continue;
-                } else if (const char16_t v = visibleWord(w.name)) {
-                    addChar(v, begin, p);
-                }
-                if (w.bare)
-                    bareWordEnd = p;
-            } else {
-                const char s = b[p + 1];
-                const qsizetype begin = p;
-                if (s == '\'') {
-                    const int hi = p + 2 < n ? hexValue(b[p + 2]) : -1;
-                    const int lo = p + 3 < n ? hexValue(b[p + 3]) : -1;
-                    p = std::min(n, p + 4);
-                    if (hi >= 0 && lo >= 0) {
-                        const int byte = hi * 16 + lo;
-                        addChar(byte < 0x80 ? char16_t(byte)
-                                            : m_upperHalf[std::size_t(byte - 0x80)],
-                                begin, p);
-                    }
-                    continue;
-                }
-                p += 2;
-                if (s == '*') {
-                    groups.back().hidden = true;
-                    groupStart = atGroupStart; // the destination's word is still to come
-                } else if (s == '\\' || s == '{' || s == '}') {
-                    addChar(char16_t(s), begin, p);
-                } else if (s == '~') {
-                    addChar(u'\u00A0', begin, p);
-                } else if (s == '_') {
-                    addChar(u'\u2011', begin, p);
-                } else if (s == '\r' || s == '\n') {
-                    addChar(u'\n', begin, p);
-                }
+                addChar(unit, begin, end);
+                // Without fallback characters, the word itself ends the character.
+                opened(groups.back().uc > 0 ? last : word);
+                if (last.end != end)
+                    openEnd = -1;
+                continue;
+            } else if (const char16_t v = visibleWord(t.word)) {
+                addChar(v, t.begin, t.end);
             }
-        } else if (c == '\r' || c == '\n') {
-            ++p;
-        } else {
-            const auto byte = static_cast<unsigned char>(c);
+            break;
+        case Kind::HexByte:
+            if (t.byte >= 0)
+                addChar(t.byte < 0x80 ? char16_t(t.byte) : m_upperHalf[std::size_t(t.byte - 0x80)],
+                        t.begin, t.end);
+            break;
+        case Kind::Symbol:
+            if (t.character == '*')
+                groups.back().hidden = true;
+            else if (t.character == '\r' || t.character == '\n')
+                addChar(u'\n', t.begin, t.end);
+            else if (const char16_t v = rtf::characterOfSymbol(t.character))
+                addChar(v, t.begin, t.end);
+            break;
+        case Kind::Byte: {
+            const auto byte = static_cast<unsigned char>(t.character);
             if (byte >= 0x80)
-                addChar(m_upperHalf[byte - 0x80], p, p + 1);
-            else if (byte >= 0x20 || c == '\t')
-                addChar(char16_t(byte), p, p + 1);
-            ++p;
+                addChar(m_upperHalf[byte - 0x80], t.begin, t.end);
+            else if (byte >= 0x20 || t.character == '\t')
+                addChar(char16_t(byte), t.begin, t.end);
+            break;
         }
+        }
+        opened(t);
     }
 }
 
@@ -270,20 +234,32 @@ qsizetype RtfDocument::replacePieces(const std::vector<Piece>& pieces, const QBy
                                      QByteArray replacement, bool ownGroup) {
     // Take the key's characters out from the last to the first, so that offsets stay valid; a
     // blank keeps a control word that ended right before a character from running into what
-    // follows, unless that control word is the key's previous character and goes too. In a
-    // group of its own the value cannot run into anything (a damaged word before it, say).
+    // follows (an empty group an escape short of its digits), unless that control word is the
+    // key's previous character and goes too. In a group of its own the value cannot run into
+    // anything (a damaged word before it, say).
+    const auto apart = [](Piece::Joint joint) {
+        switch (joint) {
+        case Piece::Joint::Blank:
+            return QByteArray(" ");
+        case Piece::Joint::EmptyGroup:
+            return QByteArray("{}");
+        case Piece::Joint::None:
+            break;
+        }
+        return QByteArray();
+    };
     m_bytes = original;
     for (std::size_t i = pieces.size() - 1; i > 0; --i) {
         const Piece& piece = pieces[i];
         const bool wordStays = pieces[i - 1].end != piece.begin;
         m_bytes.replace(piece.begin, piece.end - piece.begin,
-                        piece.afterBareWord && wordStays ? QByteArray(" ") : QByteArray());
+                        wordStays ? apart(piece.joint) : QByteArray());
     }
     const Piece& head = pieces.front();
     if (ownGroup)
         replacement = '{' + replacement + '}';
-    else if (head.afterBareWord)
-        replacement.prepend(' ');
+    else
+        replacement.prepend(apart(head.joint));
     m_bytes.replace(head.begin, head.end - head.begin, replacement);
     m_parsed = false;
     return head.begin + replacement.size();

@@ -44,10 +44,15 @@ public:
 private:
     // What makes one visible character.
     struct Piece {
+        // What must stand between the bytes before begin and what comes after them once the
+        // piece goes: nothing, a blank (a control word without its blank ends right before
+        // begin) or an empty group (an escape short of its hexadecimal digits does).
+        enum class Joint { None, Blank, EmptyGroup };
+
         qsizetype begin = 0;
         qsizetype end = 0;
-        int uc = 1;                 // fallback characters after \uN in effect here
-        bool afterBareWord = false; // a control word without its blank ends right before begin
+        int uc = 1; // fallback characters after \uN in effect here
+        Joint joint = Joint::None;
     };
 
     void parse() const;

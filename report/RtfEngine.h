@@ -1,25 +1,17 @@
-// The word processor built into the program: fills an RTF document itself and hands the result
-// to the desktop's own application for RTF files.
+// The word processor built into the program: fills an RTF document itself, in memory; whoever
+// made it takes the filled document from document().
 #pragma once
 
 #include "report/DocumentEngine.h"
 #include "report/RtfDocument.h"
 
 #include <QString>
-#include <functional>
 #include <optional>
 
 class RtfEngine : public DocumentEngine {
 public:
-    // Opens a written document for the user; false when it could not.
-    using Opener = std::function<bool(const QString& fileName)>;
-
-    // outputDir: the folder where shown documents are written, each to a new file.
-    RtfEngine(QString outputDir, Opener opener);
-
     void create() override;
-    // Showing writes the document to a new file "Отчёт <date> <time>.rtf" in the output folder
-    // (once per document) and opens it; hiding has nothing to hide.
+    // There is no window: showing and hiding do nothing.
     void setVisible(bool visible) override;
     // Reads the file; the file itself is never written.
     void openDocument(const QString& fileName) override;
@@ -37,11 +29,7 @@ private:
     RtfDocument& active();
     // Moves the insertion point after a replacement that ends at offset after; whether it was made.
     bool replaced(qsizetype after);
-    QString writeNewFile() const;
 
-    QString m_outputDir;
-    Opener m_opener;
     std::optional<RtfDocument> m_document;
     qsizetype m_position = 0; // the insertion point, as a byte offset
-    QString m_shownFile;      // the file the document was written to when shown; empty before
 };

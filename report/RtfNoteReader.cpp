@@ -1,4 +1,5 @@
 #include "report/RtfNoteReader.h"
+#include "report/RtfScanner.h"
 #include "report/RtfSyntax.h"
 
 #include <QBuffer>
@@ -21,24 +22,6 @@
 #include <vector>
 
 namespace {
-
-using rtf::hexValue;
-using rtf::isLetter;
-
-// The character that a control word stands for, 0 for none.
-char16_t characterOfWord(std::string_view word) {
-    static constexpr std::pair<std::string_view, char16_t> kWords[] = {
-        {"tab", u'\t'},         {"line", u'\u2028'},      {"emdash", u'\u2014'},
-        {"endash", u'\u2013'},  {"bullet", u'\u2022'},    {"lquote", u'\u2018'},
-        {"rquote", u'\u2019'},  {"ldblquote", u'\u201C'}, {"rdblquote", u'\u201D'},
-        {"emspace", u'\u2003'}, {"enspace", u'\u2002'},   {"qmspace", u'\u2005'},
-        {"zwj", u'\u200D'},     {"zwnj", u'\u200C'},
-    };
-    for (const auto& [name, c] : kWords)
-        if (word == name)
-            return c;
-    return 0;
-}
 
 // The Windows code page of an RTF character set, 0 for one this reader does not decode.
 int codePageOfCharset(long charset) {
@@ -138,6 +121,7 @@ private:
 
     void controlWord(std::string_view word, bool hasParameter, long parameter);
     void controlSymbol(char symbol);
+    void plainByte(char c);
     void character(char16_t c);
     void byteOfCodePage(unsigned char byte);
     void endGroup();
@@ -198,104 +182,71 @@ private:
 };
 
 void Reader::read(const QByteArray& rtf) {
-    const qsizetype n = rtf.size();
-    qsizetype p = 0;
-    while (p < n) {
-        const char c = rtf[p];
+    using Kind = rtf::Token::Kind;
+    rtf::Scanner scanner(std::string_view(rtf.constData(), std::size_t(rtf.size())));
+    rtf::Token t;
+    while (scanner.next(t)) {
         const bool atGroupStart = std::exchange(m_groupStart, false);
-        if (c == '{') {
-            ++p;
+        // Binary data (\bin without a length has none): a picture's, or skipped; it counts as
+        // one fallback character.
+        if (t.kind == Kind::Binary || (t.kind == Kind::Word && t.word == "bin")) {
+            if (m_fallbackLeft > 0)
+                --m_fallbackLeft;
+            else if (group().destination == Destination::Picture)
+                m_pictureData.append(t.data.data(), qsizetype(t.data.size()));
+            continue;
+        }
+        switch (t.kind) {
+        case Kind::GroupOpen:
             m_fallbackLeft = 0;
             if (m_groups.size() >= kMaxDepth) {
                 ++m_overflow;
-                continue;
+                break;
             }
             m_groups.push_back(group());
             m_groupStart = true;
-        } else if (c == '}') {
-            ++p;
+            break;
+        case Kind::GroupClose:
             m_fallbackLeft = 0;
             if (m_overflow > 0)
                 --m_overflow;
             else
                 endGroup();
-        } else if (c == '\\') {
-            if (p + 1 >= n)
-                break;
-            const char next = rtf[p + 1];
-            if (isLetter(next)) {
-                const auto [word, hasParameter, parameter, end, bare] =
-                    rtf::readControlWord(std::string_view(rtf.constData(), std::size_t(n)), p + 1);
-                p = end;
-                if (word == "bin") {
-                    // Binary data: a picture's, or skipped; it counts as one fallback character.
-                    const qsizetype length =
-                        std::min(n - p, hasParameter ? qsizetype(std::max(0L, parameter)) : 0);
-                    if (m_fallbackLeft > 0)
-                        --m_fallbackLeft;
-                    else if (group().destination == Destination::Picture)
-                        m_pictureData += rtf.mid(p, length);
-                    p += length;
-                    continue;
-                }
-                if (m_fallbackLeft > 0) {
-                    --m_fallbackLeft;
-                    continue;
-                }
-                if (std::exchange(m_ignorable, false) && atGroupStart && word != "shppict" &&
-                    word != "pict") {
-                    group().destination = Destination::Skip;
-                    continue;
-                }
-                controlWord(word, hasParameter, parameter);
-            } else if (next == '\'') {
-                const int hi = p + 2 < n ? hexValue(rtf[p + 2]) : -1;
-                const int lo = p + 3 < n ? hexValue(rtf[p + 3]) : -1;
-                // Only the hexadecimal digits belong to the escape.
-                p += hi < 0 ? 2 : lo < 0 ? 3 : 4;
-                if (m_fallbackLeft > 0) {
-                    --m_fallbackLeft;
-                    continue;
-                }
-                if (hi >= 0 && lo >= 0)
-                    byteOfCodePage(static_cast<unsigned char>(hi * 16 + lo));
-            } else {
-                p += 2;
-                if (next == '*') {
-                    m_ignorable = true;
-                    m_groupStart = atGroupStart; // the destination's word is still to come
-                    continue;
-                }
-                if (m_fallbackLeft > 0) {
-                    --m_fallbackLeft;
-                    continue;
-                }
-                controlSymbol(next);
-            }
-        } else if (c == '\r' || c == '\n') {
-            ++p;
-        } else {
-            ++p;
+            break;
+        case Kind::Word:
             if (m_fallbackLeft > 0) {
                 --m_fallbackLeft;
-                continue;
+                break;
             }
-            const auto byte = static_cast<unsigned char>(c);
-            if (group().destination == Destination::Picture) {
-                const int v = hexValue(c);
-                if (v < 0)
-                    continue;
-                if (m_pictureNibble < 0) {
-                    m_pictureNibble = v;
-                } else {
-                    m_pictureData += char(m_pictureNibble * 16 + v);
-                    m_pictureNibble = -1;
-                }
-            } else if (byte >= 0x80) {
-                byteOfCodePage(byte);
-            } else if (byte >= 0x20 || c == '\t') {
-                character(char16_t(byte));
+            if (std::exchange(m_ignorable, false) && atGroupStart && t.word != "shppict" &&
+                t.word != "pict") {
+                group().destination = Destination::Skip;
+                break;
             }
+            controlWord(t.word, t.hasParameter, t.parameter);
+            break;
+        case Kind::HexByte:
+            if (m_fallbackLeft > 0)
+                --m_fallbackLeft;
+            else if (t.byte >= 0)
+                byteOfCodePage(static_cast<unsigned char>(t.byte));
+            break;
+        case Kind::Symbol:
+            if (t.character == '*') {
+                m_ignorable = true;
+                m_groupStart = atGroupStart; // the destination's word is still to come
+            } else if (m_fallbackLeft > 0) {
+                --m_fallbackLeft;
+            } else {
+                controlSymbol(t.character);
+            }
+            break;
+        case Kind::Byte:
+            if (t.character != '\r' && t.character != '\n')
+                plainByte(t.character);
+            break;
+        case Kind::Binary:
+            break;
         }
     }
     // A document cut short: what was read of its last paragraph still shows.
@@ -314,6 +265,29 @@ void Reader::read(const QByteArray& rtf) {
     page.setBottomMargin(px(m_marginBottom));
     m_doc.rootFrame()->setFrameFormat(page);
     m_doc.setPageSize(QSizeF(px(m_paperWidth), px(m_paperHeight)));
+}
+
+void Reader::plainByte(char c) {
+    if (m_fallbackLeft > 0) {
+        --m_fallbackLeft;
+        return;
+    }
+    const auto byte = static_cast<unsigned char>(c);
+    if (group().destination == Destination::Picture) {
+        const int v = rtf::hexValue(c);
+        if (v < 0)
+            return;
+        if (m_pictureNibble < 0) {
+            m_pictureNibble = v;
+        } else {
+            m_pictureData += char(m_pictureNibble * 16 + v);
+            m_pictureNibble = -1;
+        }
+    } else if (byte >= 0x80) {
+        byteOfCodePage(byte);
+    } else if (byte >= 0x20 || c == '\t') {
+        character(char16_t(byte));
+    }
 }
 
 void Reader::endGroup() {
@@ -489,7 +463,9 @@ void Reader::controlWord(std::string_view w, bool hasParameter, long v) {
         c.halfPoints = int(std::min(v, 1000L));
     } else if (w == "f" && hasParameter) {
         c.font = v;
-    } else if (const char16_t ch = characterOfWord(w)) {
+    } else if (w == "line") {
+        character(u'\u2028');
+    } else if (const char16_t ch = rtf::characterOfWord(w)) {
         character(ch);
     }
 }
@@ -497,28 +473,11 @@ void Reader::controlWord(std::string_view w, bool hasParameter, long v) {
 void Reader::controlSymbol(char s) {
     if (group().destination == Destination::FontTable && s != '\\' && s != '{' && s != '}')
         return;
-    switch (s) {
-    case '\\':
-    case '{':
-    case '}':
-        character(char16_t(s));
-        break;
-    case '~':
-        character(u'\u00A0');
-        break;
-    case '_':
-        character(u'\u2011');
-        break;
-    case '-':
-        character(u'\u00AD');
-        break;
-    case '\r':
-    case '\n':
+    if (s == '\r' || s == '\n') {
         if (group().destination == Destination::Body)
             endParagraph(false);
-        break;
-    default:
-        break;
+    } else if (const char16_t c = rtf::characterOfSymbol(s)) {
+        character(c);
     }
 }
 

@@ -1,6 +1,6 @@
 // The pieces of RTF's syntax that the note's editor and its reader share: control words, the
-// characters of hexadecimal escapes, the code page's upper half, and the destinations that hold
-// no text of the document.
+// characters of hexadecimal escapes, the code page's upper half, the characters that control
+// words and symbols stand for, and the destinations that hold no text of the document.
 #pragma once
 
 #include <QByteArray>
@@ -43,6 +43,12 @@ ControlWord readControlWord(std::string_view rtf, qsizetype p);
 // The characters 0x80..0xFF of the code page named (e.g. "windows-1251"); U+FFFD for a byte that
 // is no character of it, and for all of them when no such code page is known.
 std::array<char16_t, 128> upperHalf(const QByteArray& codePage);
+
+// The character that a control word stands for (\tab, dashes, quotes, spaces, joiners), 0 for
+// none. The ends of paragraphs, lines, cells and rows are left to the caller.
+char16_t characterOfWord(std::string_view word);
+// The character that a control symbol stands for (\\, \{, \}, \~, \_, \-), 0 for none.
+char16_t characterOfSymbol(char symbol);
 
 // A destination whose content is no part of the document's text (tables of fonts and colours,
 // headers, fields' instructions, comments, properties); pictures are left to the caller.

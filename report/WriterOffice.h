@@ -43,8 +43,6 @@ public:
     bool alive();
     // The process started (the launcher; Writer itself runs as its child); -1 when none.
     pid_t processId() const { return m_pid; }
-    // The private profile of the running instance.
-    const QString& profileDir() const { return m_profileDir; }
     // Ends the instance. The program never does this; checks end what they started.
     void shutDown();
 

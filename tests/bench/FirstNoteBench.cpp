@@ -3,11 +3,10 @@
 // warm-up that the program runs once its main window shows, and the later notes (goal: 100 ms).
 //   build/korvela_first_note_bench [--cold]   (--cold: without the warm-up, for comparison)
 #include "note/NoteScheme.h"
-#include "report/CursorReportEngine.h"
+#include "report/NoteFilesEngine.h"
 #include "report/NotePdf.h"
 #include "report/ReportFlow.h"
 #include "report/ReportSession.h"
-#include "report/RtfEngine.h"
 #include "tests/note/WorkedExample.h"
 #include "tests/support/RecordingSink.h"
 
@@ -29,10 +28,8 @@ qint64 warmUpMs = -1;
 bool oneNote(const QString& documents, const DesignState& state, RecordingSink& sink) {
     const NumberText numbers(QChar(','));
     NoProgress progress;
-    ReportSession session(
-        std::vector<EngineRecord>{CursorReportEngine::record(QStringLiteral("RTF"), nullptr, [&] {
-            return std::make_unique<RtfEngine>(documents, [](const QString&) { return true; });
-        })});
+    ReportSession session(std::vector<EngineRecord>{
+        NoteFilesEngine::record(documents, [](const QString&) { return true; })});
     return guarded(sink, [&] { makeReport(session, state, numbers, kTemplate, progress, sink); });
 }
 

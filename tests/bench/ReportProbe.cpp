@@ -1,7 +1,7 @@
 // Times "Отчёт" in the program's own windows under a real X display (Xvfb), as a user sees it:
 //   korvela_report_probe first|cold|warm <profile folder>   click → Writer's window with the note
-//   korvela_report_probe builtin <output folder>            click → report file written (the
-//                                                           note with its scheme and bill)
+//   korvela_report_probe builtin <output folder>            click → the note's RTF and PDF
+//                                                           written (with its scheme and bill)
 // first: no profile yet; cold: a profile, no Writer running; warm: this program's Writer already
 // running (a first click, not timed, starts it). Prints "ms <milliseconds>". Not a test.
 #include "app/MainWindow.h"
@@ -10,8 +10,8 @@
 #include "base/Messages.h"
 #include "base/NumberText.h"
 #include "report/CursorReportEngine.h"
+#include "report/NoteFilesEngine.h"
 #include "report/NotePdf.h"
-#include "report/RtfEngine.h"
 #include "report/WriterEngine.h"
 #include "report/WriterOffice.h"
 #include "tests/support/WorkedDesign.h"
@@ -103,18 +103,14 @@ int main(int argc, char* argv[]) {
     std::shared_ptr<WriterOffice> office;
     std::vector<EngineRecord> engines;
     if (mode == "builtin") {
-        engines.push_back(CursorReportEngine::record(QStringLiteral("RTF"), nullptr, [folder] {
-            return std::make_unique<RtfEngine>(folder, [](const QString&) { return true; });
-        }));
+        engines.push_back(NoteFilesEngine::record(folder, [](const QString&) { return true; }));
     } else {
         office = std::make_shared<WriterOffice>(WriterOffice::Options{false, 20000, folder});
         engines.push_back(
             CursorReportEngine::record(QStringLiteral("LibreOffice Writer"), nullptr, [office] {
                 return std::make_unique<WriterEngine>(office);
             }));
-        engines.push_back(CursorReportEngine::record(QStringLiteral("RTF"), nullptr, [folder] {
-            return std::make_unique<RtfEngine>(folder, nullptr);
-        }));
+        engines.push_back(NoteFilesEngine::record(folder, nullptr));
     }
     windows.report()->session().setEngines(std::move(engines));
 

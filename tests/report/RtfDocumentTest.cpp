@@ -62,6 +62,9 @@ TEST(RtfDocument, ReplacesTheKeyWhereverMarkupSplitsIt) {
         {R"({\rtf1\uc0 \u1040ip}z})", "\u0410ip", "60,0", R"({\rtf1\uc0 60,0}z})", "60,0z"},
         // A value that would run into a damaged control word before it gets a group of its own.
         {R"({\rtf1 \u-%x})", "%", "60", R"({\rtf1 \u-{60}x})", "-60x"},
+        // An escape short of its digits stays short of them: hexadecimal digits of the value
+        // do not complete it.
+        {R"({\rtf1 \'4z})", "z", "60", R"({\rtf1 \'4{}60})", "60"},
         // A fallback written as a control word keeps its end when the text after it goes.
         {R"({\rtf1 \u1040\u1041ab})", "a", "60", R"({\rtf1 \u1040\u1041 60b})", "\u041060b"},
     };
