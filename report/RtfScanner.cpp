@@ -15,10 +15,19 @@ bool rtf::Scanner::next(Token& t) {
     const auto at = [this](qsizetype i) { return m_rtf[std::size_t(i)]; };
     t.begin = p;
     const char c = at(p);
-    if (c != '\\') {
-        t.kind = c == '{'   ? Token::Kind::GroupOpen
-                 : c == '}' ? Token::Kind::GroupClose
-                            : Token::Kind::Byte;
+    switch (c) {
+    case '\\':
+        break;
+    case '{':
+        t.kind = Token::Kind::GroupOpen;
+        t.end = m_position = p + 1;
+        return true;
+    case '}':
+        t.kind = Token::Kind::GroupClose;
+        t.end = m_position = p + 1;
+        return true;
+    default:
+        t.kind = Token::Kind::Byte;
         t.character = c;
         t.end = m_position = p + 1;
         return true;
@@ -36,7 +45,7 @@ bool rtf::Scanner::next(Token& t) {
         t.bare = w.bare;
         t.end = w.end;
         t.kind = Token::Kind::Word;
-        if (w.name == "bin" && w.hasParameter) {
+        if (w.hasParameter && w.name == "bin") {
             const qsizetype length = std::min(n - w.end, qsizetype(std::max(0L, w.parameter)));
             t.kind = Token::Kind::Binary;
             t.data = m_rtf.substr(std::size_t(w.end), std::size_t(length));

@@ -10,21 +10,27 @@
 
 namespace rtf {
 
+// One comparison each: they run for every byte of a document.
 inline bool isLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    return unsigned((c | 0x20) - 'a') < 26u;
 }
 inline bool isDigit(char c) {
-    return c >= '0' && c <= '9';
+    return unsigned(c - '0') < 10u;
 }
 // The value of a hexadecimal digit, -1 for another character.
 inline int hexValue(char c) {
-    if (isDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
+    static constexpr auto kValues = [] {
+        std::array<signed char, 256> values{};
+        values.fill(-1);
+        for (int i = 0; i < 10; ++i)
+            values[std::size_t('0' + i)] = static_cast<signed char>(i);
+        for (int i = 0; i < 6; ++i) {
+            values[std::size_t('a' + i)] = static_cast<signed char>(10 + i);
+            values[std::size_t('A' + i)] = static_cast<signed char>(10 + i);
+        }
+        return values;
+    }();
+    return kValues[static_cast<unsigned char>(c)];
 }
 
 // A control word: its letters (at most 32), its parameter (an optional minus and at most 10
