@@ -3,7 +3,6 @@
 #include <QStringDecoder>
 #include <algorithm>
 #include <cstdint>
-#include <utility>
 
 namespace {
 
@@ -87,19 +86,36 @@ bool rtf::isHiddenDestination(std::string_view word) {
 char16_t rtf::characterOfWord(std::string_view word) {
     // Looked up for most control words of a document: only the words with its first letter are
     // compared.
-    static constexpr std::pair<std::string_view, char16_t> kWords[] = {
-        {"bullet", u'\u2022'}, {"emdash", u'\u2014'},  {"emspace", u'\u2003'},
-        {"endash", u'\u2013'}, {"enspace", u'\u2002'}, {"ldblquote", u'\u201C'},
-        {"lquote", u'\u2018'}, {"qmspace", u'\u2005'}, {"rdblquote", u'\u201D'},
-        {"rquote", u'\u2019'}, {"tab", u'\t'},         {"zwj", u'\u200D'},
-        {"zwnj", u'\u200C'},
-    };
-    if (word.size() < 3)
+    switch (word.empty() ? 0 : word[0]) {
+    case 'b':
+        return word == "bullet" ? u'\u2022' : 0;
+    case 'e':
+        if (word == "emdash")
+            return u'\u2014';
+        if (word == "endash")
+            return u'\u2013';
+        if (word == "emspace")
+            return u'\u2003';
+        return word == "enspace" ? u'\u2002' : 0;
+    case 'l':
+        if (word == "lquote")
+            return u'\u2018';
+        return word == "ldblquote" ? u'\u201C' : 0;
+    case 'q':
+        return word == "qmspace" ? u'\u2005' : 0;
+    case 'r':
+        if (word == "rquote")
+            return u'\u2019';
+        return word == "rdblquote" ? u'\u201D' : 0;
+    case 't':
+        return word == "tab" ? u'\t' : 0;
+    case 'z':
+        if (word == "zwj")
+            return u'\u200D';
+        return word == "zwnj" ? u'\u200C' : 0;
+    default:
         return 0;
-    for (const auto& [name, c] : kWords)
-        if (name[0] == word[0] && name == word)
-            return c;
-    return 0;
+    }
 }
 
 char16_t rtf::characterOfSymbol(char symbol) {
@@ -117,37 +133,6 @@ char16_t rtf::characterOfSymbol(char symbol) {
     default:
         return 0;
     }
-}
-
-rtf::ControlWord rtf::readControlWord(std::string_view rtf, qsizetype p) {
-    const auto n = qsizetype(rtf.size());
-    const auto at = [&rtf](qsizetype i) { return rtf[std::size_t(i)]; };
-    ControlWord w;
-    const qsizetype start = p;
-    const qsizetype letters = std::min(n, start + 32);
-    while (p < letters && isLetter(at(p)))
-        ++p;
-    w.name = rtf.substr(std::size_t(start), std::size_t(p - start));
-    qsizetype digits = p;
-    if (p < n && at(p) == '-' && p + 1 < n && isDigit(at(p + 1)))
-        ++digits;
-    if (digits < n && isDigit(at(digits))) {
-        const bool negative = digits != p;
-        p = digits;
-        long v = 0;
-        const qsizetype last = std::min(n, digits + 10);
-        while (p < last && isDigit(at(p)))
-            v = v * 10 + (at(p++) - '0');
-        w.hasParameter = true;
-        w.parameter = negative ? -v : v;
-    }
-    if (p < n && at(p) == ' ') {
-        w.end = p + 1;
-    } else {
-        w.end = p;
-        w.bare = true;
-    }
-    return w;
 }
 
 std::array<char16_t, 128> rtf::upperHalf(const QByteArray& codePage) {

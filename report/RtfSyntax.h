@@ -1,5 +1,5 @@
-// The pieces of RTF's syntax that the note's editor and its reader share: control words, the
-// characters of hexadecimal escapes, the code page's upper half, the characters that control
+// The pieces of RTF's syntax that the note's editor and its reader share: the characters of
+// control words and hexadecimal escapes, the code page's upper half, the characters that control
 // words and symbols stand for, and the destinations that hold no text of the document.
 #pragma once
 
@@ -32,19 +32,6 @@ inline int hexValue(char c) {
     }();
     return kValues[static_cast<unsigned char>(c)];
 }
-
-// A control word: its letters (at most 32), its parameter (an optional minus and at most 10
-// digits) and where it ends.
-struct ControlWord {
-    std::string_view name;
-    bool hasParameter = false;
-    long parameter = 0;
-    qsizetype end = 0; // after the blank that ends it, if any
-    bool bare = false; // ended by something other than a blank
-};
-
-// Reads the control word whose letters start at p of rtf (just after the backslash).
-ControlWord readControlWord(std::string_view rtf, qsizetype p);
 
 // The characters 0x80..0xFF of the code page named (e.g. "windows-1251"); U+FFFD for a byte that
 // is no character of it, and for all of them when no such code page is known.
