@@ -5,6 +5,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -12,16 +13,36 @@ namespace {
 
 // Destinations whose text is not part of the body; a picture's data is none either.
 bool isHiddenDestination(std::string_view word) {
-    return word == "pict" || rtf::isHiddenDestination(word);
+    return rtf::isHiddenDestination(word) || word == "pict";
 }
 
 // The character that a control word stands for in the text, 0 for none: the ends of paragraphs,
 // lines, sections, pages and rows are line ends, a cell's end a tab.
 char16_t visibleWord(std::string_view word) {
-    if (word == "par" || word == "line" || word == "sect" || word == "page" || word == "row")
-        return u'\n';
-    if (word == "cell")
-        return u'\t';
+    switch (word.empty() ? 0 : word[0]) {
+    case 'p':
+        if (word == "par" || word == "page")
+            return u'\n';
+        break;
+    case 'l':
+        if (word == "line")
+            return u'\n';
+        break;
+    case 's':
+        if (word == "sect")
+            return u'\n';
+        break;
+    case 'r':
+        if (word == "row")
+            return u'\n';
+        break;
+    case 'c':
+        if (word == "cell")
+            return u'\t';
+        break;
+    default:
+        break;
+    }
     return rtf::characterOfWord(word);
 }
 
@@ -116,20 +137,21 @@ void RtfDocument::parse() const {
             // visible after it.
             if (isHiddenDestination(t.word))
                 groups.back().hidden = true;
-            if (t.word == "ansicpg" && t.hasParameter)
+            if (t.hasParameter && t.word == "ansicpg")
                 setCodePage("windows-" + QByteArray::number(qlonglong(t.parameter)));
-            if (t.word == "uc" && t.hasParameter) {
+            if (t.hasParameter && t.word == "uc") {
                 // Real documents use a few fallback characters; a bound keeps a damaged count
                 // from making every replacement enormous.
                 groups.back().uc = int(std::clamp(t.parameter, 0L, 255L));
-            } else if (t.word == "u" && t.hasParameter) {
+            } else if (t.hasParameter && t.word == "u") {
                 // The fallback characters after it, up to the end or start of a group, belong
                 // to its character; line ends among them do not count.
                 const auto unit = char16_t(t.parameter < 0 ? t.parameter + 65536 : t.parameter);
                 const qsizetype begin = t.begin;
                 qsizetype end = t.end;
-                const rtf::Token word = t;
-                rtf::Token last = t;
+                // Without fallback characters, the word itself ends the character.
+                Piece::Joint joint = ends(t);
+                qsizetype jointEnd = t.end;
                 for (int count = groups.back().uc; count > 0;) {
                     rtf::Scanner ahead = scanner;
                     if (!ahead.next(t) || t.kind == Kind::GroupOpen || t.kind == Kind::GroupClose)
@@ -138,14 +160,13 @@ void RtfDocument::parse() const {
                     end = t.end;
                     if (t.kind == Kind::Byte && (t.character == '\r' || t.character == '\n'))
                         continue;
-                    last = t;
+                    joint = ends(t);
+                    jointEnd = t.end;
                     --count;
                 }
                 addChar(unit, begin, end);
-                // Without fallback characters, the word itself ends the character.
-                opened(groups.back().uc > 0 ? last : word);
-                if (last.end != end)
-                    openEnd = -1;
+                openEnd = joint == Piece::Joint::None || jointEnd != end ? -1 : end;
+                openJoint = joint;
                 continue;
             } else if (const char16_t v = visibleWord(t.word)) {
                 addChar(v, t.begin, t.end);
@@ -170,38 +191,49 @@ void RtfDocument::parse() const {
                 addChar(m_upperHalf[byte - 0x80], t.begin, t.end);
             else if (byte >= 0x20 || t.character == '\t')
                 addChar(char16_t(byte), t.begin, t.end);
-            break;
+            continue; // nothing runs into a byte
         }
         }
         opened(t);
     }
 }
 
-QByteArray RtfDocument::unicodeEscape(char16_t c, int uc, const QByteArray& codePage) {
+namespace {
+
+// One character beyond ASCII as RTF, its fallback in the code page of encoder (none: a question
+// mark). One encoder serves a whole text: making one looks the code page up each time.
+QByteArray escaped(char16_t c, int uc, QStringEncoder* encoder) {
     QByteArray out = "\\u" + QByteArray::number(c > 32767 ? int(c) - 65536 : int(c));
     if (uc <= 0)
         return out + ' ';
     QByteArray fallback = "?";
-    if (uc == 1 && !QChar::isSurrogate(c)) {
-        QStringEncoder encoder(codePage.constData());
-        if (encoder.isValid()) {
-            const QChar ch(c);
-            const QByteArray e = encoder(QStringView(&ch, 1));
-            if (!encoder.hasError() && e.size() == 1 && e[0] != '?') {
-                const auto byte = static_cast<unsigned char>(e[0]);
-                fallback = byte >= 0x80 ? "\\'" + QByteArray::number(byte, 16) : e;
-                if (fallback == "\\" || fallback == "{" || fallback == "}")
-                    fallback = "\\" + fallback;
-            }
+    if (uc == 1 && !QChar::isSurrogate(c) && encoder && encoder->isValid()) {
+        encoder->resetState();
+        const QChar ch(c);
+        const QByteArray e = (*encoder)(QStringView(&ch, 1));
+        if (!encoder->hasError() && e.size() == 1 && e[0] != '?') {
+            const auto byte = static_cast<unsigned char>(e[0]);
+            fallback = byte >= 0x80 ? "\\'" + QByteArray::number(byte, 16) : e;
+            if (fallback == "\\" || fallback == "{" || fallback == "}")
+                fallback = "\\" + fallback;
         }
     }
-    for (int i = 0; i < uc; ++i)
-        out += i == 0 ? fallback : QByteArray("?");
+    out += fallback;
+    for (int i = 1; i < uc; ++i)
+        out += '?';
     return out;
+}
+
+} // namespace
+
+QByteArray RtfDocument::unicodeEscape(char16_t c, int uc, const QByteArray& codePage) {
+    QStringEncoder encoder(codePage.constData());
+    return escaped(c, uc, &encoder);
 }
 
 QByteArray RtfDocument::encode(const QString& text, int uc, const QByteArray& codePage) {
     QByteArray out;
+    std::optional<QStringEncoder> encoder; // made for the first character beyond ASCII
     for (const QChar ch : text) {
         const char16_t c = ch.unicode();
         if (c == '\\' || c == '{' || c == '}') {
@@ -214,7 +246,9 @@ QByteArray RtfDocument::encode(const QString& text, int uc, const QByteArray& co
         } else if (c >= 0x20 && c < 0x80) {
             out += char(c);
         } else if (c >= 0x80) {
-            out += unicodeEscape(c, uc, codePage);
+            if (!encoder && uc == 1)
+                encoder.emplace(codePage.constData());
+            out += escaped(c, uc, encoder ? &*encoder : nullptr);
         }
     }
     return out;

@@ -15,10 +15,19 @@ bool rtf::Scanner::next(Token& t) {
     const auto at = [this](qsizetype i) { return m_rtf[std::size_t(i)]; };
     t.begin = p;
     const char c = at(p);
-    if (c != '\\') {
-        t.kind = c == '{'   ? Token::Kind::GroupOpen
-                 : c == '}' ? Token::Kind::GroupClose
-                            : Token::Kind::Byte;
+    switch (c) {
+    case '\\':
+        break;
+    case '{':
+        t.kind = Token::Kind::GroupOpen;
+        t.end = m_position = p + 1;
+        return true;
+    case '}':
+        t.kind = Token::Kind::GroupClose;
+        t.end = m_position = p + 1;
+        return true;
+    default:
+        t.kind = Token::Kind::Byte;
         t.character = c;
         t.end = m_position = p + 1;
         return true;
@@ -29,18 +38,34 @@ bool rtf::Scanner::next(Token& t) {
     }
     const char next = at(p + 1);
     if (isLetter(next)) {
-        const ControlWord w = readControlWord(m_rtf, p + 1);
-        t.word = w.name;
-        t.hasParameter = w.hasParameter;
-        t.parameter = w.parameter;
-        t.bare = w.bare;
-        t.end = w.end;
+        // At most 32 letters, then an optional minus and at most 10 digits, then a blank that
+        // belongs to the word.
+        qsizetype q = p + 1;
+        const qsizetype letters = std::min(n, q + 32);
+        while (q < letters && isLetter(at(q)))
+            ++q;
         t.kind = Token::Kind::Word;
-        if (w.name == "bin" && w.hasParameter) {
-            const qsizetype length = std::min(n - w.end, qsizetype(std::max(0L, w.parameter)));
+        t.word = m_rtf.substr(std::size_t(p + 1), std::size_t(q - p - 1));
+        qsizetype digits = q;
+        if (q + 1 < n && at(q) == '-' && isDigit(at(q + 1)))
+            ++digits;
+        t.hasParameter = digits < n && isDigit(at(digits));
+        t.parameter = 0;
+        if (t.hasParameter) {
+            const bool negative = digits != q;
+            long v = 0;
+            const qsizetype last = std::min(n, digits + 10);
+            for (q = digits; q < last && isDigit(at(q)); ++q)
+                v = v * 10 + (at(q) - '0');
+            t.parameter = negative ? -v : v;
+        }
+        t.bare = q >= n || at(q) != ' ';
+        t.end = t.bare ? q : q + 1;
+        if (t.hasParameter && t.word == "bin") {
+            const qsizetype length = std::min(n - t.end, qsizetype(std::max(0L, t.parameter)));
             t.kind = Token::Kind::Binary;
-            t.data = m_rtf.substr(std::size_t(w.end), std::size_t(length));
-            t.end = w.end + length;
+            t.data = m_rtf.substr(std::size_t(t.end), std::size_t(length));
+            t.end += length;
         }
     } else if (next == '\'') {
         const int hi = p + 2 < n ? hexValue(at(p + 2)) : -1;

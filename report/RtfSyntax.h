@@ -1,5 +1,5 @@
-// The pieces of RTF's syntax that the note's editor and its reader share: control words, the
-// characters of hexadecimal escapes, the code page's upper half, the characters that control
+// The pieces of RTF's syntax that the note's editor and its reader share: the characters of
+// control words and hexadecimal escapes, the code page's upper half, the characters that control
 // words and symbols stand for, and the destinations that hold no text of the document.
 #pragma once
 
@@ -10,35 +10,28 @@
 
 namespace rtf {
 
+// One comparison each: they run for every byte of a document.
 inline bool isLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    return unsigned((c | 0x20) - 'a') < 26u;
 }
 inline bool isDigit(char c) {
-    return c >= '0' && c <= '9';
+    return unsigned(c - '0') < 10u;
 }
 // The value of a hexadecimal digit, -1 for another character.
 inline int hexValue(char c) {
-    if (isDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
+    static constexpr auto kValues = [] {
+        std::array<signed char, 256> values{};
+        values.fill(-1);
+        for (int i = 0; i < 10; ++i)
+            values[std::size_t('0' + i)] = static_cast<signed char>(i);
+        for (int i = 0; i < 6; ++i) {
+            values[std::size_t('a' + i)] = static_cast<signed char>(10 + i);
+            values[std::size_t('A' + i)] = static_cast<signed char>(10 + i);
+        }
+        return values;
+    }();
+    return kValues[static_cast<unsigned char>(c)];
 }
-
-// A control word: its letters (at most 32), its parameter (an optional minus and at most 10
-// digits) and where it ends.
-struct ControlWord {
-    std::string_view name;
-    bool hasParameter = false;
-    long parameter = 0;
-    qsizetype end = 0; // after the blank that ends it, if any
-    bool bare = false; // ended by something other than a blank
-};
-
-// Reads the control word whose letters start at p of rtf (just after the backslash).
-ControlWord readControlWord(std::string_view rtf, qsizetype p);
 
 // The characters 0x80..0xFF of the code page named (e.g. "windows-1251"); U+FFFD for a byte that
 // is no character of it, and for all of them when no such code page is known.
