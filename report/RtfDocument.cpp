@@ -19,30 +19,10 @@ bool isHiddenDestination(std::string_view word) {
 // The character that a control word stands for in the text, 0 for none: the ends of paragraphs,
 // lines, sections, pages and rows are line ends, a cell's end a tab.
 char16_t visibleWord(std::string_view word) {
-    switch (word.empty() ? 0 : word[0]) {
-    case 'p':
-        if (word == "par" || word == "page")
-            return u'\n';
-        break;
-    case 'l':
-        if (word == "line")
-            return u'\n';
-        break;
-    case 's':
-        if (word == "sect")
-            return u'\n';
-        break;
-    case 'r':
-        if (word == "row")
-            return u'\n';
-        break;
-    case 'c':
-        if (word == "cell")
-            return u'\t';
-        break;
-    default:
-        break;
-    }
+    if (word == "par" || word == "page" || word == "line" || word == "sect" || word == "row")
+        return u'\n';
+    if (word == "cell")
+        return u'\t';
     return rtf::characterOfWord(word);
 }
 

@@ -118,7 +118,7 @@ TEST(ReportTemplate, ProjectDataNameTheObjectAtTheHeadAndSignTheEnd) {
         ProjectData project;
         QString head;  // the text before the title
         QString place; // the lines of the object and the date
-        QString end;   // the text after the specification's table
+        QString end;   // the text after the equipment schedule's table
     };
     ProjectData full;
     full.object = QStringLiteral("Котельная {№ 2}");
