@@ -16,6 +16,7 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextLayout>
+#include <QTextTable>
 #include <cmath>
 #include <stdexcept>
 #include <utility>
@@ -184,8 +185,51 @@ void NotePdf::keepWithNext() {
             break;
         }
         if (!moved)
+            moved = keepTableTogether();
+        if (!moved)
             return;
     }
+}
+
+bool NotePdf::keepTableTogether() {
+    QAbstractTextDocumentLayout* layout = m_doc->documentLayout();
+    const QTextFrameFormat page = m_doc->rootFrame()->frameFormat();
+    const qreal room = m_pageHeight - page.topMargin() - page.bottomMargin();
+    const auto pageOf = [&](qreal y) { return int(std::floor(y / m_pageHeight)); };
+    for (QTextFrame* frame : m_doc->rootFrame()->childFrames()) {
+        auto* table = qobject_cast<QTextTable*>(frame);
+        if (!table || table->format().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
+            continue;
+        const QRectF box = layout->frameBoundingRect(table);
+        const qreal top = lineTop(table->cellAt(0, 0).firstCursorPosition().block(), false);
+        const qreal bottom =
+            lineTop(table->cellAt(table->rows() - 1, 0).lastCursorPosition().block(), true);
+        // A table that fits on a page starts a page rather than leave a row cut in two.
+        if (pageOf(top) == pageOf(bottom) || box.height() >= room ||
+            top - pageOf(top) * m_pageHeight <= page.topMargin() + 1)
+            continue;
+        // The heading kept with the table goes with it (over an empty paragraph between them).
+        QTextBlock lead;
+        for (QTextBlock b = m_doc->findBlock(table->firstPosition()).previous();
+             b.isValid() && inRootFrame(b); b = b.previous()) {
+            const bool keeps = b.blockFormat().boolProperty(RtfNoteReader::KeepWithNext);
+            if (!keeps && !(b.text().isEmpty() && !lead.isValid()))
+                break;
+            if (keeps)
+                lead = b;
+        }
+        if (lead.isValid()) {
+            QTextBlockFormat f;
+            f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            QTextCursor(lead).mergeBlockFormat(f);
+        } else {
+            QTextTableFormat f = table->format();
+            f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            table->setFormat(f);
+        }
+        return true;
+    }
+    return false;
 }
 
 void NotePdf::drawLeaders(QPainter& painter, int page) const {

@@ -48,6 +48,9 @@ private:
     explicit NotePdf(std::unique_ptr<QTextDocument> note);
     void layOut();
     void keepWithNext();
+    // Moves the first table that a page break cuts although it fits on one page to the start of
+    // the next page; whether one moved.
+    bool keepTableTogether();
     void drawLeaders(QPainter& painter, int page) const;
 
     std::unique_ptr<QTextDocument> m_doc;

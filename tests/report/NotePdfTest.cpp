@@ -1,6 +1,7 @@
 // The note as PDF: the filled note of a row and of a contour, read back with poppler's tools, and
 // a write that fails.
 #include "report/NotePdf.h"
+#include "calc/ElectrodeStage.h"
 #include "note/ReportRows.h"
 #include "report/EngineFailure.h"
 #include "report/ReportFlow.h"
@@ -9,6 +10,7 @@
 #include "tests/report/FilledNote.h"
 #include "tests/support/QtPrinters.h"
 #include "tests/support/RecordingSink.h"
+#include "tests/support/WorkedDesign.h"
 
 #include <QDir>
 #include <QFile>
@@ -170,6 +172,18 @@ TEST(NotePdf, ABillThatFitsUnderTheSchemeStaysOnItsPage) {
 
 // The equipment schedule's narrow columns: no word of a heading or a cell is broken across lines
 // (each stands whole in the page's text), also for the quantity of a strip of 1 km.
+// 116 angles along a contour on soil of 500 Ом·м: the schedule falls at the foot of a page.
+DesignState largeContour() {
+    worked::Design d = worked::rowOfAngles();
+    d.state.UpperResistivity = d.state.LowerResistivity = 500;
+    d.state.ElectrodeArrangement = ElectrodeArrangement::Contour;
+    d.in.utilizationHorizontal = QStringLiteral("0,3");
+    d.in.utilizationVertical = QStringLiteral("0,4");
+    runElectrodeStage(d.in, kComma, d.state);
+    return d.state;
+}
+
+// Every word of the schedule whole, and the schedule, which fits on a page, on one page.
 TEST(NotePdf, EquipmentScheduleBreaksNoWord) {
     struct Case {
         const char* name;
@@ -181,8 +195,9 @@ TEST(NotePdf, EquipmentScheduleBreaksNoWord) {
         s.RefinedHorizontalLength = 1000;
         return s;
     };
-    for (const Case& c : {Case{"row", [] { return reporttest::workedExample(); }},
-                          Case{"contour", contourExample}, Case{"1 km", longRow}}) {
+    for (const Case& c :
+         {Case{"row", [] { return reporttest::workedExample(); }}, Case{"contour", contourExample},
+          Case{"1 km", longRow}, Case{"116 along a contour", largeContour}}) {
         SCOPED_TRACE(c.name);
         QTemporaryDir dir;
         ASSERT_TRUE(dir.isValid());
@@ -204,6 +219,9 @@ TEST(NotePdf, EquipmentScheduleBreaksNoWord) {
         for (const QString& cell : cells)
             for (const QString& word : cell.split(QLatin1Char(' '), Qt::SkipEmptyParts))
                 EXPECT_TRUE(page.contains(word)) << word.toStdString();
+        const qsizetype total = text.indexOf(QStringLiteral("Итого масса стали"), from);
+        ASSERT_GT(total, from);
+        EXPECT_FALSE(text.mid(from, total - from).contains(u'\f'));
     }
 }
 
