@@ -3,6 +3,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -82,12 +83,19 @@ void SheetPainter::drawView(const SheetView& v) const {
             m_painter.drawPolyline(points);
         m_painter.setBrush(Qt::NoBrush);
     }
-    // The electrodes of the plan: a dot each, never smaller than can be seen.
-    const double radius = std::max(v.view.electrodeRadius / d, kSmallestElectrode);
+    // The electrodes of the plan: a dot each, never smaller than can be seen; over an angle's
+    // outline only while the outline is too small to be seen.
+    const bool outlined =
+        std::any_of(v.view.paths.begin(), v.view.paths.end(),
+                    [](const ViewPath& p) { return p.layer == SchemeLayer::Electrodes; });
+    const double trueRadius = v.view.electrodeRadius / d;
+    const double radius =
+        outlined && trueRadius >= kSmallestElectrode ? 0 : std::max(trueRadius, kSmallestElectrode);
     m_painter.setPen(Qt::NoPen);
     m_painter.setBrush(Qt::black);
     for (const QPointF& c : v.view.electrodes)
-        m_painter.drawEllipse(dots(v.onSheet(c)), radius * m_dotsPerMm, radius * m_dotsPerMm);
+        if (radius > 0)
+            m_painter.drawEllipse(dots(v.onSheet(c)), radius * m_dotsPerMm, radius * m_dotsPerMm);
     m_painter.setBrush(Qt::NoBrush);
     const double h = v.view.textHeight / d;
     for (const ViewDimension& dim : v.view.dimensions) {
