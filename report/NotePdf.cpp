@@ -99,10 +99,6 @@ void NotePdf::warmUp() {
     NotePdf(std::move(note)).write(memory);
 }
 
-int NotePdf::pageCount() const {
-    return m_doc->pageCount();
-}
-
 void NotePdf::layOut() {
     m_dpi = RtfNoteReader::pixelsPerInch();
     // Fonts: collected first, since merging formats rearranges the fragments.

@@ -28,8 +28,6 @@ public:
     NotePdf(const NotePdf&) = delete;
     NotePdf& operator=(const NotePdf&) = delete;
 
-    int pageCount() const;
-
     // Loads what the first note's PDF would otherwise load on the user's path: the Liberation and
     // DejaVu fonts in the styles a note uses, the text layout and the PDF machinery, by writing a
     // small note into memory. The program calls it once its main window is drawn; the notes are

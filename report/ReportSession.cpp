@@ -17,10 +17,6 @@ void ReportSession::setEngines(std::vector<EngineRecord> engines) {
     m_lastFailure = {};
 }
 
-QString ReportSession::engineName() const {
-    return m_engine ? m_engines[m_startedAt].name : QString();
-}
-
 bool ReportSession::fail(EngineFailure::Kind kind, const QString& reason, const QString& file) {
     m_lastFailure = {kind, reason, file};
     return false;

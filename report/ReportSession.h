@@ -2,11 +2,11 @@
 // the engine that started last, and why the last operation failed.
 #pragma once
 
+#include "note/ReportRows.h"
 #include "report/EngineFailure.h"
 #include "report/EngineRecord.h"
 #include "report/ReportEngine.h"
 #include "report/ReportProgress.h"
-#include "note/ReportRows.h"
 
 #include <QString>
 #include <QStringList>
@@ -30,7 +30,8 @@ public:
     // Releases the engine: a word processor is not told to quit, and its documents stay open.
     ~ReportSession();
 
-    // Takes other engines; the engine started before is released.
+    // Takes other engines (a word processor of checks or benchmarks in place of the program's);
+    // the engine started before is released.
     void setEngines(std::vector<EngineRecord> engines);
 
     // Each operation catches every error, answers false and keeps the reason in lastFailure().
@@ -46,9 +47,6 @@ public:
     // Shows the filled document with the started engine.
     bool show();
 
-    // The started engine, nullptr before the first start; and the name of its record.
-    ReportEngine* engine() const { return m_engine.get(); }
-    QString engineName() const;
     const Failure& lastFailure() const { return m_lastFailure; }
 
 private:

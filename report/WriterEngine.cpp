@@ -8,13 +8,10 @@
 #include <com/sun/star/awt/XWindow.hpp>
 #include <com/sun/star/beans/PropertyValue.hpp>
 #include <com/sun/star/beans/XPropertySet.hpp>
-#include <com/sun/star/container/XIndexAccess.hpp>
-#include <com/sun/star/container/XNameAccess.hpp>
 #include <com/sun/star/frame/XComponentLoader.hpp>
 #include <com/sun/star/frame/XController.hpp>
 #include <com/sun/star/frame/XFrame.hpp>
 #include <com/sun/star/frame/XModel.hpp>
-#include <com/sun/star/frame/XStorable.hpp>
 #include <com/sun/star/graphic/GraphicProvider.hpp>
 #include <com/sun/star/graphic/XGraphic.hpp>
 #include <com/sun/star/graphic/XGraphicProvider.hpp>
@@ -26,8 +23,6 @@
 #include <com/sun/star/style/ParagraphAdjust.hpp>
 #include <com/sun/star/table/XCell.hpp>
 #include <com/sun/star/table/XCellRange.hpp>
-#include <com/sun/star/table/XTableColumns.hpp>
-#include <com/sun/star/table/XTableRows.hpp>
 #include <com/sun/star/text/TableColumnSeparator.hpp>
 #include <com/sun/star/text/TextContentAnchorType.hpp>
 #include <com/sun/star/text/XParagraphCursor.hpp>
@@ -35,11 +30,8 @@
 #include <com/sun/star/text/XTextContent.hpp>
 #include <com/sun/star/text/XTextCursor.hpp>
 #include <com/sun/star/text/XTextDocument.hpp>
-#include <com/sun/star/text/XTextGraphicObjectsSupplier.hpp>
 #include <com/sun/star/text/XTextRange.hpp>
 #include <com/sun/star/text/XTextTable.hpp>
-#include <com/sun/star/text/XTextTablesSupplier.hpp>
-#include <com/sun/star/util/XCloseable.hpp>
 #include <com/sun/star/util/XSearchDescriptor.hpp>
 #include <com/sun/star/util/XSearchable.hpp>
 #include <osl/file.hxx>
@@ -63,7 +55,7 @@ OUString fileUrl(const QString& path) {
     return url;
 }
 
-// Arguments of a load or store call, from name/value pairs.
+// Arguments of a load call, from name/value pairs.
 uno::Sequence<beans::PropertyValue>
 properties(std::initializer_list<std::pair<const char*, uno::Any>> values) {
     uno::Sequence<beans::PropertyValue> result(sal_Int32(values.size()));
@@ -336,59 +328,4 @@ bool WriterEngine::removeParagraph(const QString& key) {
         }
         cursor->setString(OUString());
     });
-}
-
-int WriterEngine::graphicCount() const {
-    if (!m_document)
-        throw std::runtime_error("no document is open");
-    const uno::Reference<text::XTextGraphicObjectsSupplier> supplier(m_document->text,
-                                                                     uno::UNO_QUERY_THROW);
-    return int(supplier->getGraphicObjects()->getElementNames().getLength());
-}
-
-std::vector<std::vector<QStringList>> WriterEngine::tables() const {
-    if (!m_document)
-        throw std::runtime_error("no document is open");
-    const uno::Reference<text::XTextTablesSupplier> supplier(m_document->text,
-                                                             uno::UNO_QUERY_THROW);
-    const uno::Reference<container::XIndexAccess> all(supplier->getTextTables(),
-                                                      uno::UNO_QUERY_THROW);
-    std::vector<std::vector<QStringList>> result;
-    for (sal_Int32 t = 0; t < all->getCount(); ++t) {
-        const uno::Reference<text::XTextTable> table(all->getByIndex(t), uno::UNO_QUERY_THROW);
-        const sal_Int32 rows = table->getRows()->getCount();
-        const sal_Int32 columns = table->getColumns()->getCount();
-        std::vector<QStringList>& cells = result.emplace_back();
-        for (sal_Int32 r = 0; r < rows; ++r) {
-            QStringList& row = cells.emplace_back();
-            for (sal_Int32 c = 0; c < columns; ++c) {
-                const uno::Reference<text::XText> cell(table->getCellByName(cellName(c, r)),
-                                                       uno::UNO_QUERY_THROW);
-                const rtl::OString utf8 =
-                    rtl::OUStringToOString(cell->getString(), RTL_TEXTENCODING_UTF8);
-                row << QString::fromUtf8(utf8.getStr(), utf8.getLength());
-            }
-        }
-    }
-    return result;
-}
-
-void WriterEngine::storeAsText(const QString& fileName) const {
-    if (!m_document)
-        throw std::runtime_error("no document is open");
-    const uno::Reference<frame::XStorable> storable(m_document->text, uno::UNO_QUERY_THROW);
-    const uno::Sequence<beans::PropertyValue> arguments =
-        properties({{"FilterName", uno::Any(OUString("Text (encoded)"))},
-                    {"FilterOptions", uno::Any(OUString("UTF8,LF,,,"))},
-                    {"Overwrite", uno::Any(true)}});
-    storable->storeToURL(fileUrl(fileName), arguments);
-}
-
-void WriterEngine::closeDocument() {
-    if (!m_document)
-        return;
-    const uno::Reference<util::XCloseable> closeable(m_document->text, uno::UNO_QUERY);
-    m_document.reset();
-    if (closeable.is())
-        closeable->close(true);
 }

@@ -4,9 +4,7 @@
 #include "report/DocumentEngine.h"
 
 #include <QString>
-#include <QStringList>
 #include <memory>
-#include <vector>
 
 class WriterOffice;
 
@@ -30,15 +28,6 @@ public:
     bool replaceWithPicture(const QString& key, const ReportPicture& picture) override;
     bool replaceWithTable(const QString& key, const ReportTable& table) override;
     bool removeParagraph(const QString& key) override;
-
-    // Writes the document as UTF-8 text to fileName (the document itself stays untitled).
-    void storeAsText(const QString& fileName) const;
-    // What the document holds besides its text, for checks: how many graphic objects, and the
-    // texts of each table's cells, row by row.
-    int graphicCount() const;
-    std::vector<std::vector<QStringList>> tables() const;
-    // Closes the document without saving it. The report never does this; checks do.
-    void closeDocument();
 
 private:
     struct Document;

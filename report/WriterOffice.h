@@ -41,9 +41,8 @@ public:
     css::uno::Reference<css::uno::XComponentContext> context();
     // Whether the instance started before is still running and answering.
     bool alive();
-    // The process started (the launcher; Writer itself runs as its child); -1 when none.
-    pid_t processId() const { return m_pid; }
-    // Ends the instance. The program never does this; checks end what they started.
+    // Ends the instance (the program ends one left without a window; checks end what they
+    // started).
     void shutDown();
 
 private:

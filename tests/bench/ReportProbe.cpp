@@ -15,6 +15,7 @@
 #include "report/WriterEngine.h"
 #include "report/WriterOffice.h"
 #include "tests/support/WorkedDesign.h"
+#include "tests/support/WriterDocuments.h"
 #include "widgets/Windows.h"
 
 #include <QApplication>
@@ -23,12 +24,10 @@
 #include <QPushButton>
 #include <QThread>
 #include <algorithm>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <set>
-#include <sys/wait.h>
 #include <xcb/xcb.h>
 
 namespace {
@@ -141,10 +140,12 @@ int main(int argc, char* argv[]) {
     xcb_disconnect(x);
     if (!sink.failures.isEmpty())
         std::fprintf(stderr, "%s\n", qPrintable(sink.failures.join(QLatin1Char('\n'))));
-    // The notes are left unsaved: Writer is ended without being asked.
-    if (office && office->processId() > 0) {
-        ::kill(-office->processId(), SIGKILL);
-        ::waitpid(office->processId(), nullptr, 0);
+    // The notes are closed unsaved, and Writer, left without a window, ends with its office.
+    if (office) {
+        for (const WriterDocuments::Document& note : WriterDocuments::all(office->desktop()))
+            WriterDocuments::close(note);
+        windows.report()->session().setEngines({});
+        office.reset();
     }
     std::printf("ms %lld\n", static_cast<long long>(ms));
     return ms < 0 || !sink.failures.isEmpty() ? 1 : 0;
