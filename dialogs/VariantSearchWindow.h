@@ -29,8 +29,6 @@ public:
     // Starts a search off the GUI thread with the settings and the site as they are now; a search
     // still running is dropped.
     void search();
-    // Whether a search is running.
-    bool searching() const { return !m_threads.empty(); }
 
     // Writes the variant of the selected row into the design in one change: the arrangement and
     // material picks, the sizes, L and a, the picks of the two utilization dialogs and their
