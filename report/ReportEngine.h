@@ -2,9 +2,9 @@
 // and asked to show the result.
 #pragma once
 
+#include "note/ReportRows.h"
 #include "report/EngineFailure.h"
 #include "report/ReportProgress.h"
-#include "note/ReportRows.h"
 
 #include <QString>
 #include <QStringList>

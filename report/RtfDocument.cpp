@@ -2,7 +2,6 @@
 #include "report/RtfScanner.h"
 #include "report/RtfSyntax.h"
 
-#include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
 #include <optional>
@@ -35,42 +34,48 @@ const QString& RtfDocument::text() const {
     return m_text;
 }
 
-qsizetype RtfDocument::offsetOf(qsizetype position) const {
-    parse();
-    if (position < 0 || position >= qsizetype(m_pieces.size()))
-        return m_bytes.size();
-    return m_pieces[std::size_t(position)].begin;
+void RtfDocument::setCodePage(const QByteArray& name) const {
+    if (name == m_tableCodePage) {
+        m_codePage = name;
+        return;
+    }
+    const auto half = rtf::upperHalf(name);
+    if (!half)
+        return;
+    m_codePage = name;
+    m_tableCodePage = name;
+    m_upperHalf = *half;
 }
 
 void RtfDocument::parse() const {
-    if (m_parsed)
+    if (m_changedFrom < 0)
         return;
-    m_parsed = true;
-    m_text.clear();
-    m_pieces.clear();
-    const auto setCodePage = [this](const QByteArray& name) {
-        if (name == m_tableCodePage) {
-            m_codePage = name;
-            return;
-        }
-        QStringDecoder probe(name.constData());
-        if (!probe.isValid())
-            return;
-        m_codePage = name;
-        m_tableCodePage = name;
-        m_upperHalf = rtf::upperHalf(name);
-    };
-    setCodePage("windows-1252");
+    // Where a token ends depends on up to two bytes after it (a blank, a letter, a digit, a minus
+    // and its digit): a checkpoint holds while the bytes some way past it are the same.
+    constexpr qsizetype kLookahead = 4;
+    const auto after = std::upper_bound(
+        m_checkpoints.begin(), m_checkpoints.end(), m_changedFrom,
+        [](qsizetype changed, const Checkpoint& c) { return changed < c.offset + kLookahead; });
+    m_checkpoints.erase(after, m_checkpoints.end());
+    m_changedFrom = -1;
+    parseFrom(m_checkpoints.empty() ? Checkpoint{} : m_checkpoints.back());
+}
 
-    struct Group {
-        int uc = 1;
-        bool hidden = false;
-    };
-    std::vector<Group> groups{Group{}};
-    // Where a token ends that what follows it could run into: a control word without its blank,
-    // an escape short of its hexadecimal digits; and what keeps them apart.
-    qsizetype openEnd = -1;
-    Piece::Joint openJoint = Piece::Joint::None;
+void RtfDocument::parseFrom(const Checkpoint& start) const {
+    constexpr qsizetype kCheckpointBytes = 1024;
+    m_text.truncate(start.characters);
+    m_pieces.resize(std::size_t(start.characters));
+    if (start.offset == 0) {
+        // A character takes one byte at least; control words take most of a document.
+        m_text.reserve(m_bytes.size());
+        m_pieces.reserve(std::size_t(m_bytes.size() / 4));
+    }
+    setCodePage(start.codePage);
+    std::vector<Group> groups = start.groups;
+    qsizetype openEnd = start.openEnd;
+    Piece::Joint openJoint = start.openJoint;
+    qsizetype lastCheckpoint = start.offset;
+
     const auto ends = [](const rtf::Token& t) {
         if (t.kind == rtf::Token::Kind::Word && t.bare)
             return Piece::Joint::Blank;
@@ -97,9 +102,14 @@ void RtfDocument::parse() const {
     };
 
     const std::string_view text(m_bytes.constData(), std::size_t(m_bytes.size()));
-    rtf::Scanner scanner(text);
+    rtf::Scanner scanner(text, start.offset);
     rtf::Token t;
     while (scanner.next(t)) {
+        if (t.begin - lastCheckpoint >= kCheckpointBytes) {
+            m_checkpoints.push_back(
+                {t.begin, m_text.size(), groups, openEnd, openJoint, m_codePage});
+            lastCheckpoint = t.begin;
+        }
         using Kind = rtf::Token::Kind;
         switch (t.kind) {
         case Kind::GroupOpen:
@@ -275,7 +285,7 @@ qsizetype RtfDocument::replacePieces(const std::vector<Piece>& pieces, const QBy
     else
         replacement.prepend(apart(head.joint));
     m_bytes.replace(head.begin, head.end - head.begin, replacement);
-    m_parsed = false;
+    m_changedFrom = m_changedFrom < 0 ? head.begin : std::min(m_changedFrom, head.begin);
     return head.begin + replacement.size();
 }
 

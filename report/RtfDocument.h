@@ -16,10 +16,6 @@ public:
     // The text a reader sees in the body: no control words, no hidden destinations (font and
     // colour tables, styles, document information, pictures, field instructions, headers).
     const QString& text() const;
-    // The offset of the first byte of the visible character at text position, or the size of the
-    // document for the position just after the last character.
-    qsizetype offsetOf(qsizetype position) const;
-
     // Replaces the first occurrence of key (case-sensitive) whose first character begins at or
     // after byte offset from by value, written as RTF text. The bytes outside the key's own
     // characters stay as they were. Returns the offset just after the replacement, -1 when the key
@@ -55,7 +51,25 @@ private:
         Joint joint = Joint::None;
     };
 
+    struct Group {
+        int uc = 1;
+        bool hidden = false;
+    };
+    // What reading needs to go on from where a token begins, as it was there.
+    struct Checkpoint {
+        qsizetype offset = 0;     // where the token begins
+        qsizetype characters = 0; // the visible characters before it
+        std::vector<Group> groups{Group{}};
+        // Where a token ends that what follows it could run into, and what keeps them apart.
+        qsizetype openEnd = -1;
+        Piece::Joint openJoint = Piece::Joint::None;
+        QByteArray codePage = "windows-1252";
+    };
+
+    // Reads what changed since the last reading, from the last checkpoint before it.
     void parse() const;
+    void parseFrom(const Checkpoint& start) const;
+    void setCodePage(const QByteArray& name) const;
     // The text position of the first occurrence of key whose first character begins at or after
     // byte offset from; -1 when there is none.
     qsizetype find(const QString& key, qsizetype from) const;
@@ -65,7 +79,11 @@ private:
                             QByteArray replacement, bool ownGroup);
 
     QByteArray m_bytes;
-    mutable bool m_parsed = false;
+    // The first byte that changed since the document was last read; -1 when none did.
+    mutable qsizetype m_changedFrom = 0;
+    // One every kilobyte or so, in the order of the bytes: a replacement reads again from the
+    // last one before its key, the bytes before it being the same.
+    mutable std::vector<Checkpoint> m_checkpoints;
     mutable QString m_text;
     mutable std::vector<Piece> m_pieces;
     mutable QByteArray m_codePage;

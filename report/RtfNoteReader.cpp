@@ -527,8 +527,11 @@ void Reader::byteOfCodePage(unsigned char byte) {
 
 const std::array<char16_t, 128>& Reader::upperHalf(int codePage) {
     auto [it, inserted] = m_upperHalves.try_emplace(codePage);
-    if (inserted)
-        it->second = rtf::upperHalf("windows-" + QByteArray::number(codePage));
+    if (inserted) {
+        it->second.fill(u'\uFFFD');
+        if (const auto half = rtf::upperHalf("windows-" + QByteArray::number(codePage)))
+            it->second = *half;
+    }
     return it->second;
 }
 

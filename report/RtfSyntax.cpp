@@ -3,6 +3,7 @@
 #include <QStringDecoder>
 #include <algorithm>
 #include <cstdint>
+#include <map>
 
 namespace {
 
@@ -135,12 +136,14 @@ char16_t rtf::characterOfSymbol(char symbol) {
     }
 }
 
-std::array<char16_t, 128> rtf::upperHalf(const QByteArray& codePage) {
-    std::array<char16_t, 128> half{};
-    half.fill(u'\uFFFD');
+namespace {
+
+std::optional<std::array<char16_t, 128>> decodedUpperHalf(const QByteArray& codePage) {
     QStringDecoder decoder(codePage.constData());
     if (!decoder.isValid())
-        return half;
+        return std::nullopt;
+    std::array<char16_t, 128> half{};
+    half.fill(u'\uFFFD');
     // All the bytes at once: a code page of one byte a character gives one character for each.
     std::array<char, 128> bytes{};
     for (std::size_t i = 0; i < bytes.size(); ++i)
@@ -158,5 +161,21 @@ std::array<char16_t, 128> rtf::upperHalf(const QByteArray& codePage) {
         if (s.size() == 1)
             half[i] = s[0].unicode();
     }
+    return half;
+}
+
+} // namespace
+
+std::optional<std::array<char16_t, 128>> rtf::upperHalf(const QByteArray& codePage) {
+    // Looking a code page up and decoding its half costs more than reading a short document, and
+    // a document names one or two: the tables of the code pages known here are kept, by each
+    // thread. A name that is none is looked up each time, so that damaged documents do not fill
+    // the table.
+    thread_local std::map<QByteArray, std::array<char16_t, 128>> known;
+    if (const auto it = known.find(codePage); it != known.end())
+        return it->second;
+    const auto half = decodedUpperHalf(codePage);
+    if (half)
+        known.emplace(codePage, *half);
     return half;
 }

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QtGlobal>
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace rtf {
@@ -33,9 +34,9 @@ inline int hexValue(char c) {
     return kValues[static_cast<unsigned char>(c)];
 }
 
-// The characters 0x80..0xFF of the code page named (e.g. "windows-1251"); U+FFFD for a byte that
-// is no character of it, and for all of them when no such code page is known.
-std::array<char16_t, 128> upperHalf(const QByteArray& codePage);
+// The characters 0x80..0xFF of the code page named (e.g. "windows-1251"), U+FFFD for a byte that
+// is no character of it; none when no such code page is known.
+std::optional<std::array<char16_t, 128>> upperHalf(const QByteArray& codePage);
 
 // The character that a control word stands for (\tab, dashes, quotes, spaces, joiners), 0 for
 // none. The ends of paragraphs, lines, cells and rows are left to the caller.

@@ -126,4 +126,32 @@ TEST(RtfDocument, SearchStartsAtTheGivenOffset) {
     EXPECT_EQ(doc.replaceFirst(QString(), QStringLiteral("x"), 0), -1);
 }
 
+// A long document is read again only from shortly before each replacement: what it then holds is
+// what a document made of its bytes reads, wherever the key stands among the markup.
+TEST(RtfDocument, ReadingAgainAfterAReplacementIsReadingAnew) {
+    // Keys right after a bare control word, a minus that is no parameter, an escape short of
+    // its digits, fallback characters, a hidden destination and a code page set midway.
+    const QByteArray pieces[] = {R"(\b##k)",         R"(\fs-##k)",
+                                 R"(\'a##k)",        R"({\uc2 \u1078??##k})",
+                                 R"({\*\x ##k}##k)", R"(\ansicpg1251 \'c0##k)",
+                                 R"({\i ##}k)",      R"(\par ##k\par)"};
+    QByteArray rtf = R"({\rtf1\ansi )";
+    for (int i = 0; rtf.size() < 12000; ++i)
+        rtf += pieces[i % std::size(pieces)] + QByteArray(i % 7 * 40, 'x') + ' ';
+    rtf += '}';
+    const QString values[] = {QStringLiteral("ab"),   QStringLiteral("7"),  QStringLiteral("-"),
+                              QStringLiteral("{\\}"), QStringLiteral("Ом"), QString()};
+    RtfDocument doc(rtf);
+    qsizetype from = 0;
+    for (int i = 0;; ++i) {
+        const qsizetype after = doc.replaceFirst(QStringLiteral("##k"), values[i % 6], from);
+        if (after < 0)
+            break;
+        ASSERT_EQ(doc.text(), RtfDocument(doc.bytes()).text()) << "replacement " << i;
+        // Every other key from the start, the others from where the last one ended.
+        from = i % 2 == 0 ? after : 0;
+    }
+    EXPECT_FALSE(doc.text().contains(QStringLiteral("##k")));
+}
+
 } // namespace
