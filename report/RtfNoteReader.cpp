@@ -7,7 +7,6 @@
 #include <QFontInfo>
 #include <QImage>
 #include <QImageReader>
-#include <QStringDecoder>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -134,7 +133,9 @@ private:
     void endRow();
     void leaveTable();
     QTextBlockFormat blockFormat(const ParaProps& p) const;
-    QTextCharFormat charFormat(const CharProps& c) const;
+    // The format of characters with props c, made once per document while the fonts stay.
+    const QTextCharFormat& charFormat(const CharProps& c);
+    QTextCharFormat madeCharFormat(const CharProps& c) const;
     void writeRuns(QTextCursor& cursor);
 
     const std::array<char16_t, 128>& upperHalf(int codePage);
@@ -154,6 +155,8 @@ private:
     std::map<long, Font> m_fonts;
     long m_fontInTable = -1;
     std::map<int, std::array<char16_t, 128>> m_upperHalves;
+    // The character formats made, for the fonts as they are (a font defined empties it).
+    std::vector<std::pair<CharProps, QTextCharFormat>> m_charFormats;
     long m_paperWidth = 11906, m_paperHeight = 16838; // twips
     long m_marginLeft = 1800, m_marginRight = 1800, m_marginTop = 1440, m_marginBottom = 1440;
 
@@ -356,10 +359,11 @@ void Reader::controlWord(std::string_view w, bool hasParameter, long v) {
     ParaProps& para = g.para;
     // The document.
     if (w == "ansicpg" && hasParameter) {
-        if (QStringDecoder(("windows-" + QByteArray::number(qlonglong(v))).constData()).isValid())
+        if (rtf::upperHalf("windows-" + QByteArray::number(qlonglong(v))))
             m_codePage = int(v);
     } else if (w == "deff" && hasParameter) {
         m_defaultFont = v;
+        m_charFormats.clear();
     } else if (w == "paperw" && v >= 1440) {
         m_paperWidth = v;
     } else if (w == "paperh" && v >= 1440) {
@@ -493,6 +497,7 @@ void Reader::character(char16_t c) {
         if (m_fontInTable < 0)
             return;
         Font& font = m_fonts[m_fontInTable];
+        m_charFormats.clear();
         if (c == u';')
             m_fontInTable = -1;
         else if (font.name.size() < 64)
@@ -536,6 +541,7 @@ const std::array<char16_t, 128>& Reader::upperHalf(int codePage) {
 }
 
 void Reader::fontTableWord(std::string_view w, bool hasParameter, long v) {
+    m_charFormats.clear();
     if (w == "f" && hasParameter) {
         m_fontInTable = v;
         m_fonts[v] = Font{};
@@ -633,7 +639,16 @@ QTextBlockFormat Reader::blockFormat(const ParaProps& p) const {
     return f;
 }
 
-QTextCharFormat Reader::charFormat(const CharProps& c) const {
+const QTextCharFormat& Reader::charFormat(const CharProps& c) {
+    for (const auto& [props, format] : m_charFormats)
+        if (props == c)
+            return format;
+    if (m_charFormats.size() >= 32)
+        m_charFormats.clear();
+    return m_charFormats.emplace_back(c, madeCharFormat(c)).second;
+}
+
+QTextCharFormat Reader::madeCharFormat(const CharProps& c) const {
     QTextCharFormat f;
     f.setFontWeight(c.bold ? QFont::Bold : QFont::Normal);
     f.setFontItalic(c.italic);

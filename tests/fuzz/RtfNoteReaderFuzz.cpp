@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QHashFunctions>
+#include <QPageSize>
 #include <QTextDocument>
 #include <cstdint>
 #include <cstdlib>
@@ -40,13 +41,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(!text.contains(QChar::ObjectReplacementCharacter));
     // Laying out takes some five times as long as reading, and printing some hundred times as
     // long; both grow Qt's caches of fonts and glyphs, which makes libFuzzer look for a leak
-    // after the input. One input in 32 (by a hash of its bytes) is laid out, one in 2048 also
-    // printed, when it is short and breaks few pages.
+    // after the input. One input in 64 (by a hash of its bytes) is laid out, one in 4096 also
+    // printed, when it has a few A4 pages as Qt lays out what was read.
     const std::size_t hash = qHash(rtf);
-    if (hash % 32 != 0)
+    if (hash % 64 != 0)
         return 0;
     const NotePdf pdf(*doc);
-    if (hash % 2048 == 0 && rtf.size() <= 4096 && rtf.count("\\page") + rtf.count("\\sect") <= 4) {
+    if (hash % 4096 != 0)
+        return 0;
+    doc->setPageSize(QPageSize(QPageSize::A4).sizePixels(int(RtfNoteReader::pixelsPerInch())));
+    if (doc->pageCount() <= 4) {
         QBuffer out;
         out.open(QIODevice::WriteOnly);
         pdf.write(out);
