@@ -195,8 +195,9 @@ void putTable(const uno::Reference<text::XTextRange>& place,
 struct WriterEngine::Document {
     uno::Reference<text::XTextDocument> text;
     uno::Reference<frame::XModel> model;
-    uno::Reference<text::XText> body;
-    uno::Reference<text::XTextRange> insertionPoint;
+    // The insertion point is after this range; none: the start of the whole text. Its end is
+    // asked for only by a search that goes on from it (every call is a round trip to Writer).
+    uno::Reference<text::XTextRange> lastFound;
     uno::Reference<awt::XWindow> window;
     bool locked = false;
     // One search, made once per document: each replacement then only sets its key (every call
@@ -243,8 +244,6 @@ void WriterEngine::load(const QString& fileName) {
     auto document = std::make_unique<Document>();
     document->text.set(component, uno::UNO_QUERY_THROW);
     document->model.set(component, uno::UNO_QUERY_THROW);
-    document->body = document->text->getText();
-    document->insertionPoint = document->body->getStart();
     document->window = document->model->getCurrentController()->getFrame()->getContainerWindow();
     document->searchable.set(component, uno::UNO_QUERY_THROW);
     document->search = document->searchable->createSearchDescriptor();
@@ -259,8 +258,7 @@ void WriterEngine::load(const QString& fileName) {
 void WriterEngine::goToStart() {
     if (!m_document)
         throw std::runtime_error("no document is open");
-    // The start of the whole text, also when it begins with a table.
-    m_document->insertionPoint = m_document->body->getStart();
+    m_document->lastFound.clear();
 }
 
 template <class Put> bool WriterEngine::replaceFound(const QString& key, Put&& put) {
@@ -268,13 +266,16 @@ template <class Put> bool WriterEngine::replaceFound(const QString& key, Put&& p
         throw std::runtime_error("no document is open");
     return withReadableFailure([&] {
         m_document->search->setSearchString(toOUString(key));
+        // From the start of the whole text, also when it begins with a table.
         const uno::Reference<text::XTextRange> found(
-            m_document->searchable->findNext(m_document->insertionPoint, m_document->search),
+            m_document->lastFound.is() ? m_document->searchable->findNext(
+                                             m_document->lastFound->getEnd(), m_document->search)
+                                       : m_document->searchable->findFirst(m_document->search),
             uno::UNO_QUERY);
         if (!found.is())
             return false;
         put(found);
-        m_document->insertionPoint = found->getEnd();
+        m_document->lastFound = found;
         return true;
     });
 }
