@@ -13,7 +13,6 @@ class ReferenceDialogs {
 public:
     ReferenceDialogs(Design& design, TForm1& main, const NumberText& numbers);
 
-    const std::vector<ReferenceDialogRecord>& records() const { return m_records; }
     // The dialog of the record at index, made hidden over the main window when first asked.
     ReferenceDialog* dialog(std::size_t index) const;
     // Opens the dialog that fills `label` for the wizard as it stands.

@@ -71,10 +71,6 @@ WindowSet::WindowSet(const NumberText& numbers, MessageSink& sink)
 
 WindowSet::~WindowSet() = default;
 
-const std::vector<ReferenceDialogRecord>& WindowSet::referenceDialogs() const {
-    return m_dialogs->records();
-}
-
 ReferenceDialog* WindowSet::referenceDialog(std::size_t index) const {
     return m_dialogs->dialog(index);
 }

@@ -2,7 +2,6 @@
 // needed, and the one place that connects them.
 #pragma once
 
-#include "app/ReferenceDialogRecord.h"
 #include "design/Design.h"
 
 #include <QPointer>
@@ -43,8 +42,8 @@ public:
 
     // The main window. It owns the others; they go with it.
     TForm1* Form1() const { return m_form1.get(); }
-    // The reference dialogs, in the order of their records, each made hidden when first asked.
-    const std::vector<ReferenceDialogRecord>& referenceDialogs() const;
+    // The reference dialogs, in the order of their records (referenceDialogRecords()), each made
+    // hidden when first asked.
     ReferenceDialog* referenceDialog(std::size_t index) const;
     // The other windows, made when first asked for.
     TForm2* Form2() const;

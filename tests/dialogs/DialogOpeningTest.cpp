@@ -1,5 +1,6 @@
 // The main window opens the reference dialogs, and they write its display labels.
 #include "app/MainWindow.h"
+#include "app/ReferenceDialogRecord.h"
 #include "app/WindowSet.h"
 #include "base/NumberText.h"
 #include "dialogs/ClimaticDialog.h"
@@ -126,7 +127,7 @@ private slots:
     // Each record opens its dialog from its label while the wizard allows it: the records alone
     // decide which dialog a label opens.
     void everyRecordOpensFromItsLabel() {
-        const auto& records = m_windows->referenceDialogs();
+        const std::vector<ReferenceDialogRecord> records = referenceDialogRecords();
         QCOMPARE(records.size(), std::size_t(7));
         const char* labels[] = {"Label29", "Label28", "Label27", "Label16", "Label26"};
         for (const char* arrangement : {"В ряд", "По контуру"}) {

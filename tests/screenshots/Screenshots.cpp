@@ -1,5 +1,6 @@
 // Writes a PNG of every window of the program into the folder given as the first argument.
 #include "app/MainWindow.h"
+#include "app/ReferenceDialogRecord.h"
 #include "app/WindowSet.h"
 #include "base/NumberText.h"
 #include "calc/WennerModel.h"
@@ -143,7 +144,7 @@ int main(int argc, char* argv[]) {
         main->grab().save(QDir(folder).filePath(QStringLiteral("main-page%1.png").arg(page + 1)));
     }
     // The other windows are made when first needed: every one is asked for here.
-    for (std::size_t i = 0; i < windows.referenceDialogs().size(); ++i)
+    for (std::size_t i = 0; i < referenceDialogRecords().size(); ++i)
         windows.referenceDialog(i);
     windows.Form9();
     windows.Form10();
