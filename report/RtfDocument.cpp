@@ -35,16 +35,10 @@ const QString& RtfDocument::text() const {
 }
 
 void RtfDocument::setCodePage(const QByteArray& name) const {
-    if (name == m_tableCodePage) {
+    if (const auto half = rtf::upperHalf(name)) {
         m_codePage = name;
-        return;
+        m_upperHalf = *half;
     }
-    const auto half = rtf::upperHalf(name);
-    if (!half)
-        return;
-    m_codePage = name;
-    m_tableCodePage = name;
-    m_upperHalf = *half;
 }
 
 void RtfDocument::parse() const {

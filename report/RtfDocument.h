@@ -87,6 +87,5 @@ private:
     mutable QString m_text;
     mutable std::vector<Piece> m_pieces;
     mutable QByteArray m_codePage;
-    mutable QByteArray m_tableCodePage;              // the code page of m_upperHalf
     mutable std::array<char16_t, 128> m_upperHalf{}; // the code page's characters 0x80..0xFF
 };
