@@ -789,10 +789,14 @@ void checkWhole(const QString& path, double value, std::int32_t lowest, std::int
     checkRange(path, value, lowest, highest);
 }
 
+void checkItemCount(const QString& path, std::size_t items) {
+    checkRange(path + QStringLiteral(" (число элементов)"), static_cast<double>(items), 0,
+               kMostListItems);
+}
+
 void writeMember(const Member::WholeList& m, DesignInputs& s, const Writing& w) {
     const std::vector<std::int32_t>& items = m.at(s);
-    checkRange(w.path + QStringLiteral(" (число элементов)"), static_cast<double>(items.size()), 0,
-               kMostListItems);
+    checkItemCount(w.path, items.size());
     for (std::int32_t item : items)
         checkWhole(w.path, item, m.lowest, m.highest);
     w.out.numbers(w.key, {items.begin(), items.end()});
@@ -809,8 +813,7 @@ void readMember(const Member::WholeList& m, DesignInputs& s, const Reading& r) {
 
 void writeMember(const Member::DecimalList& m, DesignInputs& s, const Writing& w) {
     const std::vector<double>& items = m.at(s);
-    checkRange(w.path + QStringLiteral(" (число элементов)"), static_cast<double>(items.size()), 0,
-               kMostListItems);
+    checkItemCount(w.path, items.size());
     for (double item : items)
         checkPositive(w.path, item);
     w.out.numbers(w.key, items);
@@ -839,8 +842,7 @@ void readMember(const Member::OptionalDecimal& m, DesignInputs& s, const Reading
 template <class Size>
 void writeMember(const Member::SizeList<Size>& m, DesignInputs& s, const Writing& w) {
     const std::vector<Size>& items = m.at(s);
-    checkRange(w.path + QStringLiteral(" (число элементов)"), static_cast<double>(items.size()), 0,
-               kMostListItems);
+    checkItemCount(w.path, items.size());
     std::vector<std::array<double, 2>> pairs;
     for (const Size& size : items) {
         checkWhole(w.path, size.*m.first, 1, kMostSize);

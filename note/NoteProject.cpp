@@ -38,11 +38,9 @@ QString noteSignedBy(const ProjectData& project) {
 QString noteSignatures(const ProjectData& project) {
     if (project.isEmpty())
         return {};
-    const QString& blank = kBlank;
-    const auto filled = [&](const QString& value) { return filledOr(value, blank); };
     const auto line = [&](const char* role, const QString& name) {
-        return QString::fromUtf8(role) + QLatin1Char('\t') + filled(name) + QLatin1Char('\t') +
-               blank + QLatin1Char('\t') + filled(project.date);
+        return QString::fromUtf8(role) + QLatin1Char('\t') + filledOr(name, kBlank) +
+               QLatin1Char('\t') + kBlank + QLatin1Char('\t') + noteDate(project);
     };
     return line("Разработал", project.developer) + QLatin1Char('\n') +
            line("Проверил", project.checker);
