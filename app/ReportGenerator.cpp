@@ -60,6 +60,13 @@ ReportGenerator::ReportGenerator(const Design& design, const NumberText& numbers
                                 desktopOpener())),
       m_fileDialog(std::make_unique<SystemSaveFileDialog>()) {
     setObjectName(QStringLiteral("ReportGenerator"));
+    // Once the design has rested: a name typed into the project data is one fill, not one a key.
+    m_aheadTimer.setSingleShot(true);
+    m_aheadTimer.setInterval(300);
+    connect(&m_aheadTimer, &QTimer::timeout, this, [this] {
+        fillReportAhead(m_session, m_design.state(), m_numbers, m_templatePath,
+                        m_design.inputs().scheme, m_design.inputs().project);
+    });
 }
 
 ReportGenerator::~ReportGenerator() = default;
@@ -74,6 +81,13 @@ void ReportGenerator::Button5Click() {
         makeReport(m_session, m_design.state(), m_numbers, m_templatePath, progress, m_sink,
                    m_design.inputs().scheme, m_design.inputs().project);
     });
+    if (m_preparesAhead)
+        m_aheadTimer.start();
+}
+
+void ReportGenerator::prepareAhead() {
+    m_preparesAhead = true;
+    m_aheadTimer.start();
 }
 
 void ReportGenerator::exportPdf() {

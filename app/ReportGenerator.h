@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <memory>
 #include <utility>
 
@@ -34,6 +35,10 @@ public:
     ReportSession& session() { return m_session; }
     // The template that Button5Click fills; beside the program unless set otherwise.
     void setTemplatePath(const QString& path) { m_templatePath = path; }
+    // Fills the report of the design ahead of "Отчёт", off the user's path, once the design has
+    // not changed for a moment, and again after each report (see fillReportAhead); the click then
+    // shows the note filled ahead when nothing has changed since.
+    void prepareAhead();
 
 public slots:
     void Button5Click();
@@ -50,6 +55,8 @@ private:
     TForm10* m_progressWindow;
     QWidget* m_owner;
     QString m_templatePath;
+    bool m_preparesAhead = false;
+    QTimer m_aheadTimer;
     ReportSession m_session;
     std::unique_ptr<SaveFileDialog> m_fileDialog;
 };

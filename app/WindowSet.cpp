@@ -145,6 +145,15 @@ ReportGenerator* WindowSet::report() {
     return m_report;
 }
 
+void WindowSet::prepareReportsAhead() {
+    const auto onResultsPage = [this] {
+        if (m_design.inputs().wizard.page == 2)
+            report()->prepareAhead();
+    };
+    QObject::connect(&m_design, &Design::changed, m_form1.get(), onResultsPage);
+    onResultsPage();
+}
+
 VariantSearchWindow* WindowSet::variantWindow() {
     if (!m_variants) {
         m_variants = new VariantSearchWindow(m_design, m_numbers, m_form1.get());

@@ -68,6 +68,9 @@ public:
     void setSoilFileDialogs(std::unique_ptr<SoilFileDialogs> dialogs);
     // Makes the report when "Отчёт" is pressed, and exports it as a PDF on Ctrl+E.
     ReportGenerator* report();
+    // From now on, fills the report ahead of "Отчёт" whenever page 3 shows a design that has
+    // changed, and again after each report (see ReportGenerator::prepareAhead).
+    void prepareReportsAhead();
     // Opens and saves design files for the main window.
     DesignFileController* designFiles() const { return m_designFiles.get(); }
 

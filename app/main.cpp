@@ -76,5 +76,7 @@ int main(int argc, char* argv[]) {
     // the path of the first "Отчёт" or Ctrl+E. Not at once: on X11 the window's first frame is
     // drawn when the display has answered, after the events already queued.
     QTimer::singleShot(300, &app, &NotePdf::warmUp);
+    // Page 3's note is filled in Writer ahead of "Отчёт", off the user's path.
+    windows.prepareReportsAhead();
     return QApplication::exec();
 }

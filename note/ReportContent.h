@@ -14,6 +14,7 @@ inline constexpr double kNoteTextWidthMm = 165;
 struct ReportPicture {
     QByteArray png;
     QSizeF sizeMm;
+    bool operator==(const ReportPicture&) const = default;
 };
 
 // A table column: its heading, its width and how its cells are aligned (the heading is centred).
@@ -21,6 +22,7 @@ struct ReportColumn {
     QString title;
     double widthMm = 0;
     bool alignRight = false;
+    bool operator==(const ReportColumn&) const = default;
 };
 
 // A table: a heading row of the columns' titles (bold), then the rows, each with one cell per
@@ -29,4 +31,5 @@ struct ReportTable {
     std::vector<ReportColumn> columns;
     std::vector<QStringList> rows;
     double fontPt = 10;
+    bool operator==(const ReportTable&) const = default;
 };

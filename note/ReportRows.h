@@ -30,6 +30,7 @@ struct ReportRow {
     bool optional = false;
     std::optional<ReportPicture> picture; // a picture row
     std::optional<ReportTable> table;     // a table row
+    bool operator==(const ReportRow&) const = default;
 };
 
 // The rows for the design: the 38 rows of the values when the material is angle or round section,

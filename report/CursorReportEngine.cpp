@@ -20,10 +20,12 @@ CursorReportEngine::CursorReportEngine(std::unique_ptr<DocumentEngine> cursor)
     : m_cursor(std::move(cursor)) {}
 
 EngineRecord CursorReportEngine::record(const QString& name, std::function<bool()> available,
-                                        CursorMaker makeCursor) {
-    return {name, std::move(available), [makeCursor = std::move(makeCursor)] {
+                                        CursorMaker makeCursor, bool fillsAhead) {
+    return {name, std::move(available),
+            [makeCursor = std::move(makeCursor)] {
                 return std::make_unique<CursorReportEngine>(makeCursor());
-            }};
+            },
+            fillsAhead};
 }
 
 void CursorReportEngine::start() {
@@ -71,4 +73,12 @@ bool CursorReportEngine::replace(const ReportRow& row) {
 
 void CursorReportEngine::show() {
     m_cursor->setVisible(true);
+}
+
+bool CursorReportEngine::filledDocumentOpen() {
+    return m_cursor->documentOpen();
+}
+
+void CursorReportEngine::discard() {
+    m_cursor->closeDocument();
 }

@@ -18,9 +18,10 @@ public:
 
     explicit CursorReportEngine(std::unique_ptr<DocumentEngine> cursor);
 
-    // The record of a word processor that makeCursor makes; available as in EngineRecord.
+    // The record of a word processor that makeCursor makes; available and fillsAhead as in
+    // EngineRecord.
     static EngineRecord record(const QString& name, std::function<bool()> available,
-                               CursorMaker makeCursor);
+                               CursorMaker makeCursor, bool fillsAhead = false);
 
     // Creates the application.
     void start() override;
@@ -31,6 +32,8 @@ public:
                      ReportProgress& progress) override;
     // Shows the application with the filled document.
     void show() override;
+    bool filledDocumentOpen() override;
+    void discard() override;
 
 private:
     // Puts the row's text, picture or table in place of its key; whether the key was found.

@@ -1,4 +1,4 @@
-// A word processor as the report sees it: seven operations on one application and its document,
+// A word processor as the report sees it: operations on one application and its document,
 // driven through its insertion point.
 #pragma once
 
@@ -31,4 +31,8 @@ public:
     // As findReplace with nothing in place of key; where key stands alone in its paragraph, the
     // paragraph goes with it, its paragraph break included, so that no blank line is left.
     virtual bool removeParagraph(const QString& key) = 0;
+    // Whether the active document is still open in the application.
+    virtual bool documentOpen() = 0;
+    // Closes the active document without saving; nothing when there is none.
+    virtual void closeDocument() = 0;
 };

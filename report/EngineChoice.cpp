@@ -19,7 +19,7 @@ std::vector<EngineRecord> standardEngines(const QString& outputDir, FileOpener o
     auto office = std::make_shared<WriterOffice>(WriterOffice::Options{});
     engines.push_back(CursorReportEngine::record(
         QStringLiteral("LibreOffice Writer"), [] { return !WriterOffice::sofficePath().isEmpty(); },
-        [office] { return std::make_unique<WriterEngine>(office); }));
+        [office] { return std::make_unique<WriterEngine>(office); }, true));
 #endif
     engines.push_back(NoteFilesEngine::record(outputDir, std::move(opener)));
     return engines;

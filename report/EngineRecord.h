@@ -14,4 +14,7 @@ struct EngineRecord {
     std::function<bool()> available;
     // Makes a new engine, not yet started.
     std::function<std::unique_ptr<ReportEngine>()> make;
+    // Whether a fill may be made ahead, on a thread of its own, for a report to come (see
+    // ReportSession::fillAhead).
+    bool fillsAhead = false;
 };

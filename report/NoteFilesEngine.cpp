@@ -19,7 +19,8 @@ NoteFilesEngine::NoteFilesEngine(std::unique_ptr<RtfEngine> rtf, QString outputD
 
 EngineRecord NoteFilesEngine::record(const QString& outputDir, Opener opener) {
     return {QStringLiteral("RTF и PDF"), nullptr,
-            [outputDir, opener] { return std::make_unique<NoteFilesEngine>(outputDir, opener); }};
+            [outputDir, opener] { return std::make_unique<NoteFilesEngine>(outputDir, opener); },
+            false};
 }
 
 void NoteFilesEngine::start() {

@@ -2,3 +2,9 @@
 #include "report/ReportEngine.h"
 
 ReportEngine::~ReportEngine() = default;
+
+bool ReportEngine::filledDocumentOpen() {
+    return true;
+}
+
+void ReportEngine::discard() {}

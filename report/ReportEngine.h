@@ -28,4 +28,10 @@ public:
     // Shows the filled document. A document that could not be written to its file is an
     // EngineFailure of kind NotWritten; one written but not shown, of kind NotShown.
     virtual void show() = 0;
+    // Whether the document filled is still there to be shown (a word processor's may have been
+    // closed since); true unless the engine says otherwise.
+    virtual bool filledDocumentOpen();
+    // Closes the document filled, unshown and unsaved, where the engine keeps one; nothing
+    // otherwise.
+    virtual void discard();
 };

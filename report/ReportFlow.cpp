@@ -68,6 +68,14 @@ void makeReport(ReportSession& session, const DesignState& state, const NumberTe
         sink.showMessage(kKeysMissingMessage + skipped.join(QStringLiteral(", ")));
 }
 
+void fillReportAhead(ReportSession& session, const DesignState& state, const NumberText& numbers,
+                     const QString& templatePath, const SteelThickness& thickness,
+                     const ProjectData& project) {
+    session.fillAhead(templatePath, [state, numbers, thickness, project] {
+        return noteRows(state, numbers, thickness, project);
+    });
+}
+
 void exportReportPdf(const DesignState& state, const NumberText& numbers,
                      const QString& templatePath, const QString& fileName, MessageSink& sink,
                      const SteelThickness& thickness, const ProjectData& project) {

@@ -40,6 +40,13 @@ void makeReport(ReportSession& session, const DesignState& state, const NumberTe
                 const QString& templatePath, ReportProgress& progress, MessageSink& sink,
                 const SteelThickness& thickness = {}, const ProjectData& project = {});
 
+// Makes makeReport's fill of the same arguments ahead of it, where the session's engine fills
+// ahead (see ReportSession::fillAhead); its rows are made on the fill's own thread, of copies of
+// the arguments. Returns at once.
+void fillReportAhead(ReportSession& session, const DesignState& state, const NumberText& numbers,
+                     const QString& templatePath, const SteelThickness& thickness = {},
+                     const ProjectData& project = {});
+
 // Fills the template at templatePath with the same rows as makeReport, as the program itself
 // fills it (whatever engine "Отчёт" uses), and writes the note as a PDF to fileName, replacing a
 // file there only once the new one is complete. Throws UserError when the template does not open

@@ -8,9 +8,12 @@
 #include "report/ReportEngine.h"
 #include "report/ReportProgress.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <cstddef>
+#include <functional>
+#include <future>
 #include <memory>
 #include <vector>
 
@@ -27,7 +30,8 @@ public:
     explicit ReportSession(std::vector<EngineRecord> engines = {});
     ReportSession(const ReportSession&) = delete;
     ReportSession& operator=(const ReportSession&) = delete;
-    // Releases the engine: a word processor is not told to quit, and its documents stay open.
+    // Releases the engine: a word processor is not told to quit, and its documents stay open. A
+    // fill made ahead is discarded.
     ~ReportSession();
 
     // Takes other engines (a word processor of checks or benchmarks in place of the program's);
@@ -47,6 +51,15 @@ public:
     // Shows the filled document with the started engine.
     bool show();
 
+    // Makes the fill of a report to come ahead of it, when the engine that start() would start
+    // now fills ahead: on a thread of its own, it makes and starts such an engine and fills the
+    // template with the rows that makeRows gives (made on that thread too), and keeps it unshown.
+    // Returns at once; a fill ahead already under way goes first. A later fill() of the same
+    // template, unchanged, with the same rows, by an engine of the same record, takes that engine
+    // and its keys not found in place of filling; any other fill discards it. Nothing of it fails:
+    // what goes wrong ahead is left to the fill itself.
+    void fillAhead(const QString& templatePath, std::function<std::vector<ReportRow>()> makeRows);
+
     const Failure& lastFailure() const { return m_lastFailure; }
 
 private:
@@ -55,8 +68,33 @@ private:
     // Makes and starts the engine of record i; nullptr when it is not available.
     std::unique_ptr<ReportEngine> started(std::size_t i) const;
 
+    // A fill made ahead: the engine that holds it and what it was made of.
+    struct Ahead {
+        std::size_t record = 0;
+        QString templatePath;
+        QDateTime modified; // of the template, when it was filled
+        std::vector<ReportRow> rows;
+        QStringList notFound;
+        std::unique_ptr<ReportEngine> engine;
+    };
+    // Waits for the fills ahead under way: every operation but fillAhead() begins with it.
+    void settle();
+    // The fill ahead itself, on its thread.
+    void fillAheadNow(std::size_t record, const QString& templatePath,
+                      const std::function<std::vector<ReportRow>()>& makeRows);
+    // Whether ahead was made by record of the template as it is now, with rows, and is still
+    // there to be shown.
+    static bool serves(const std::unique_ptr<Ahead>& ahead, std::size_t record,
+                       const QString& templatePath, const std::vector<ReportRow>& rows);
+    // The fill ahead, when it serves this fill; otherwise discards any.
+    std::unique_ptr<Ahead> takeAhead(const QString& templatePath,
+                                     const std::vector<ReportRow>& rows);
+    static void discard(std::unique_ptr<Ahead> ahead);
+
     std::vector<EngineRecord> m_engines;
     std::unique_ptr<ReportEngine> m_engine; // released before the records that made it
     std::size_t m_startedAt = 0;            // the record of m_engine
     Failure m_lastFailure;
+    std::unique_ptr<Ahead> m_ahead;       // written only by the fills ahead until settled
+    std::shared_future<void> m_aheadDone; // the last fill ahead asked for
 };

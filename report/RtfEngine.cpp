@@ -66,3 +66,12 @@ RtfDocument& RtfEngine::active() {
         throw std::runtime_error("no document is open");
     return *m_document;
 }
+
+bool RtfEngine::documentOpen() {
+    return m_document.has_value();
+}
+
+void RtfEngine::closeDocument() {
+    m_document.reset();
+    m_position = 0;
+}

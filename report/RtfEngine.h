@@ -21,6 +21,9 @@ public:
     bool replaceWithPicture(const QString& key, const ReportPicture& picture) override;
     bool replaceWithTable(const QString& key, const ReportTable& table) override;
     bool removeParagraph(const QString& key) override;
+    // Whether a document has been read and not closed.
+    bool documentOpen() override;
+    void closeDocument() override;
 
     // The active document; throws when none is open.
     const RtfDocument& document() const;

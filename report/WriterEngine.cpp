@@ -32,6 +32,7 @@
 #include <com/sun/star/text/XTextDocument.hpp>
 #include <com/sun/star/text/XTextRange.hpp>
 #include <com/sun/star/text/XTextTable.hpp>
+#include <com/sun/star/util/XCloseable.hpp>
 #include <com/sun/star/util/XSearchDescriptor.hpp>
 #include <com/sun/star/util/XSearchable.hpp>
 #include <osl/file.hxx>
@@ -328,5 +329,25 @@ bool WriterEngine::removeParagraph(const QString& key) {
             cursor->goLeft(1, true);
         }
         cursor->setString(OUString());
+    });
+}
+
+bool WriterEngine::documentOpen() {
+    if (!m_document || !m_office->alive())
+        return false;
+    try {
+        return m_document->model->getCurrentController().is();
+    } catch (const uno::Exception&) {
+        return false;
+    }
+}
+
+void WriterEngine::closeDocument() {
+    const std::unique_ptr<Document> document = std::move(m_document);
+    if (!document)
+        return;
+    withReadableFailure([&] {
+        const uno::Reference<util::XCloseable> closeable(document->model, uno::UNO_QUERY_THROW);
+        closeable->close(true);
     });
 }

@@ -28,6 +28,9 @@ public:
     bool replaceWithPicture(const QString& key, const ReportPicture& picture) override;
     bool replaceWithTable(const QString& key, const ReportTable& table) override;
     bool removeParagraph(const QString& key) override;
+    // Whether the document loaded is still open in Writer.
+    bool documentOpen() override;
+    void closeDocument() override;
 
 private:
     struct Document;

@@ -3,7 +3,10 @@
 //   korvela_report_probe builtin <output folder>            click → the note's RTF and PDF
 //                                                           written (with its scheme and bill)
 // first: no profile yet; cold: a profile, no Writer running; warm: this program's Writer already
-// running (a first click, not timed, starts it). Prints "ms <milliseconds>". Not a test.
+// running (a first click, not timed, starts it). As in the program, Writer is readied once page 3
+// is shown and again after each note; the timed click comes kReadingMs after page 3 is shown or
+// the note before it appeared, as a user who reads the results first. Prints "ms <milliseconds>".
+// Not a test.
 #include "app/MainWindow.h"
 #include "app/ReportGenerator.h"
 #include "app/WindowSet.h"
@@ -22,6 +25,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QThread>
 #include <algorithm>
 #include <cstdio>
@@ -31,6 +35,18 @@
 #include <xcb/xcb.h>
 
 namespace {
+
+// From page 3 shown (or the note before on screen) to the click timed.
+constexpr int kReadingMs = 2000;
+
+void waitProcessing(int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms) {
+        QApplication::processEvents();
+        QThread::msleep(5);
+    }
+}
 
 class SilentSink : public MessageSink {
 public:
@@ -105,13 +121,18 @@ int main(int argc, char* argv[]) {
         engines.push_back(NoteFilesEngine::record(folder, [](const QString&) { return true; }));
     } else {
         office = std::make_shared<WriterOffice>(WriterOffice::Options{false, 20000, folder});
-        engines.push_back(
-            CursorReportEngine::record(QStringLiteral("LibreOffice Writer"), nullptr, [office] {
-                return std::make_unique<WriterEngine>(office);
-            }));
+        engines.push_back(CursorReportEngine::record(
+            QStringLiteral("LibreOffice Writer"), nullptr,
+            [office] { return std::make_unique<WriterEngine>(office); }, true));
         engines.push_back(NoteFilesEngine::record(folder, nullptr));
     }
     windows.report()->session().setEngines(std::move(engines));
+    windows.prepareReportsAhead();
+    auto* pages = windows.Form1()->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    if (!pages)
+        return 1;
+    pages->setCurrentIndex(2);
+    waitProcessing(kReadingMs);
 
     xcb_connection_t* x = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(x))
@@ -120,6 +141,7 @@ int main(int argc, char* argv[]) {
         button->click();
         for (int i = 0; i < 400 && writerWindows(x).empty(); ++i)
             QThread::msleep(25);
+        waitProcessing(kReadingMs);
     }
     const std::set<xcb_window_t> before = writerWindows(x);
     QElapsedTimer clock;

@@ -23,8 +23,9 @@ struct EngineScript {
     bool showFails = false;
     QSet<QString> missingKeys;   // never found
     QMap<QString, int> lateKeys; // found only after this many failed tries
+    bool documentGone = false;   // the document filled has been closed in the word processor
     // "create", "visible 0", "open <path>", "start", "replace k=v", "picture k=png" (or "=none"),
-    // "table k=<tableText>"
+    // "table k=<tableText>", "close"
     QStringList calls;
     std::function<void(const QString& call)> onCall; // sees each call as it is made
 };
@@ -68,6 +69,8 @@ public:
         record(QStringLiteral("remove ") + key);
         return found(key);
     }
+    bool documentOpen() override { return !m_script.documentGone; }
+    void closeDocument() override { record(QStringLiteral("close")); }
 
     // A table as one line: the titles, then each row, cells split by "|", rows by "/".
     static QString tableText(const ReportTable& table) {
@@ -113,11 +116,12 @@ inline QString callOf(const ReportRow& row) {
     return QStringLiteral("replace ") + row.key + QLatin1Char('=') + row.text;
 }
 
-// The engines of a session whose one word processor records on script.
-inline std::vector<EngineRecord> recordingEngines(EngineScript& script) {
-    return {CursorReportEngine::record(QStringLiteral("recording"), nullptr, [&script] {
-        return std::make_unique<RecordingEngine>(script);
-    })};
+// The engines of a session whose one word processor records on script, and fills ahead where
+// told to (then on a thread of its own: script is read once the session has answered).
+inline std::vector<EngineRecord> recordingEngines(EngineScript& script, bool fillsAhead = false) {
+    return {CursorReportEngine::record(
+        QStringLiteral("recording"), nullptr,
+        [&script] { return std::make_unique<RecordingEngine>(script); }, fillsAhead)};
 }
 
 } // namespace reporttest

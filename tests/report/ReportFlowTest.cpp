@@ -210,7 +210,7 @@ TEST(ReportFlow, TheFirstAvailableEngineThatStartsMakesTheReport) {
             [&script] { return std::make_unique<RecordingEngine>(script); });
     };
     const EngineRecord filler{QStringLiteral("filling"), nullptr,
-                              [&] { return std::make_unique<FillingEngine>(filling); }};
+                              [&] { return std::make_unique<FillingEngine>(filling); }, false};
     Outcome run(absent);
     run.session.setEngines(
         {cursor(absent, false), cursor(failing, true), filler, cursor(after, true)});

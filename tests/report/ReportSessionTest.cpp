@@ -7,8 +7,10 @@
 #include "tests/report/ReportTestSupport.h"
 #include "tests/support/QtPrinters.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 using reporttest::EngineScript;
@@ -96,6 +98,78 @@ TEST(ReportSession, TemplateTheStartedEngineCannotOpenFallsBackToTheNext) {
         EXPECT_EQ(writer.calls, (QStringList{"create", "visible 0", "open " + path}));
         EXPECT_EQ(builtIn.calls,
                   (QStringList{"create", "visible 0", "open " + path, "start", "replace ##k=1"}));
+    }
+}
+
+// A fill made ahead serves the one fill it was made of; any other fill closes its document first.
+TEST(ReportSession, AFillAheadServesOnlyTheFillItWasMadeOf) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("отчёт.rtf"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("{\\rtf1 ##k ##x}");
+    file.close();
+    const std::vector<ReportRow> rows = {{QStringLiteral("##k"), QStringLiteral("1"), 0},
+                                         {QStringLiteral("##x"), QStringLiteral("2"), 0}};
+    std::vector<ReportRow> otherRows = rows;
+    otherRows[0].text = QStringLiteral("3");
+    const auto fill = [&](const std::vector<ReportRow>& r) {
+        return QStringList{
+            "visible 0", "open " + path,  "start",         "replace ##k=" + r[0].text,
+            "start",     "replace ##x=2", "replace ##x=2", "replace ##x=2"};
+    };
+
+    const struct {
+        const char* what;
+        std::function<void(EngineScript&)> meanwhile;
+        const std::vector<ReportRow>& clicked;
+        bool taken;
+    } cases[] = {
+        {"the same rows", [](EngineScript&) {}, rows, true},
+        {"other rows", [](EngineScript&) {}, otherRows, false},
+        {"the template written since",
+         [&](EngineScript&) {
+             QFile f(path);
+             ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+             ASSERT_TRUE(f.setFileTime(QDateTime::currentDateTime().addSecs(60),
+                                       QFileDevice::FileModificationTime));
+         },
+         rows, false},
+        {"its document closed in the word processor",
+         [](EngineScript& script) { script.documentGone = true; }, rows, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EngineScript script;
+        script.missingKeys = {QStringLiteral("##x")};
+        ReportSession session(reporttest::recordingEngines(script, true));
+        session.fillAhead(path, [&] { return rows; });
+        ASSERT_TRUE(session.start());
+        c.meanwhile(script);
+        QStringList expected = QStringList{"create"} + fill(rows) + QStringList{"create"};
+        if (!c.taken)
+            expected += QStringList{"close"} + fill(c.clicked);
+        expected += QStringList{"visible 1"};
+        NoProgress progress;
+        QStringList notFound;
+        EXPECT_TRUE(session.fill(path, c.clicked, progress, notFound));
+        EXPECT_EQ(notFound, QStringList{"##x"});
+        EXPECT_TRUE(session.show());
+        EXPECT_EQ(script.calls, expected);
+    }
+}
+
+TEST(ReportSession, OnlyAnEngineThatFillsAheadDoesAndItsFillGoesWithTheSession) {
+    for (const bool fillsAhead : {false, true}) {
+        EngineScript script;
+        {
+            ReportSession session(reporttest::recordingEngines(script, fillsAhead));
+            session.fillAhead(QStringLiteral("/t.rtf"), [] { return kRows; });
+        }
+        EXPECT_EQ(script.calls, fillsAhead ? (QStringList{"create", "visible 0", "open /t.rtf",
+                                                          "start", "replace ##k=1", "close"})
+                                           : QStringList{});
     }
 }
 

@@ -20,6 +20,7 @@
 #include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <atomic>
 #include <memory>
 #include <utility>
 
@@ -141,6 +142,37 @@ private slots:
         };
         QVERIFY(billCall(SteelThickness{6, 5}) != billCall(SteelThickness{}));
         QVERIFY(script.calls.contains(billCall(SteelThickness{6, 5})));
+    }
+
+    // Page 3 fills the report ahead once the design has rested, "Отчёт" shows that fill, and a
+    // change on page 3 fills it again.
+    void resultsPageFillsTheReportAhead() {
+        EngineScript script;
+        std::atomic<int> opened = 0;
+        script.onCall = [&](const QString& call) {
+            opened += call.startsWith(QLatin1String("open"));
+        };
+        const NumberText numbers(QChar(','));
+        RecordingSink sink;
+        WindowSet windows(numbers, sink);
+        windows.report()->session().setEngines(recordingEngines(script, true));
+        windows.report()->setTemplatePath(QStringLiteral("/t/otchet.rtf"));
+        windows.prepareReportsAhead();
+        designentry::rowOfAnglesOnResults(windows);
+        QTRY_COMPARE(opened.load(), 1);
+
+        const auto click = [&] {
+            const qsizetype before = script.calls.size();
+            windows.Form1()->Button5Click();
+            return script.calls.mid(before);
+        };
+        // Taken as it is; another fill is made ahead for the next click.
+        QCOMPARE(click(), (QStringList{"create", "visible 1"}));
+        QTRY_COMPARE(opened.load(), 2);
+        windows.design().edit([](DesignInputs& d) { d.scheme = SteelThickness{6, 5}; });
+        QTRY_COMPARE(opened.load(), 3);
+        QCOMPARE(click(), (QStringList{"create", "visible 1"}));
+        QVERIFY(sink.errors.isEmpty());
     }
 
     // Ctrl+E asks for a file only on page 3 and writes the note's PDF there; a cancel writes

@@ -175,6 +175,32 @@ TEST_F(WriterEngineTest, ReusesTheRunningInstanceAndFailsFastOnAMissingTemplate)
     EXPECT_TRUE(m_documents->opened().empty());
 }
 
+// A note filled ahead is the note shown; one filled ahead of other rows is closed unshown.
+TEST_F(WriterEngineTest, TheNoteFilledAheadIsShownAndOneNotWantedIsClosed) {
+    m_session.setEngines({CursorReportEngine::record(
+        QStringLiteral("Writer"), nullptr, [] { return std::make_unique<WriterEngine>(s_office); },
+        true)});
+    const NumberText numbers(QChar(','));
+    std::vector<ReportRow> rows = reportRows(reporttest::workedExample(), numbers);
+    std::vector<ReportRow> otherRows = rows;
+    otherRows.front().text = QStringLiteral("иное");
+    NoProgress progress;
+    QStringList notFound;
+    for (const std::vector<ReportRow>* clicked : {&rows, &otherRows}) {
+        m_session.fillAhead(kTemplate, [&] { return rows; });
+        ASSERT_TRUE(m_session.start());
+        ASSERT_TRUE(m_session.fill(kTemplate, *clicked, progress, notFound));
+        ASSERT_TRUE(m_session.show());
+        EXPECT_TRUE(notFound.isEmpty());
+    }
+    // The first note, and the second filled anew: the one filled ahead of it is gone.
+    const std::vector<WriterDocuments::Document> notes = m_documents->opened();
+    ASSERT_EQ(notes.size(), 2u);
+    const QString scratch = s_dir->filePath(QStringLiteral("текст.txt"));
+    EXPECT_NE(WriterDocuments::text(notes[0], scratch).contains(QStringLiteral("иное")),
+              WriterDocuments::text(notes[1], scratch).contains(QStringLiteral("иное")));
+}
+
 // Sets environment variables for one scope and puts back what was there.
 class ScopedEnvironment {
 public:
