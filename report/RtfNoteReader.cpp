@@ -783,9 +783,13 @@ std::unique_ptr<QTextDocument> RtfNoteReader::read(const QByteArray& rtf) {
 }
 
 qreal RtfNoteReader::pixelsPerInch() {
-    // A font of 72 points is as many pixels high as the layout has pixels per inch.
-    QFont probe;
-    probe.setPointSizeF(72.0);
-    const int pixels = QFontInfo(probe).pixelSize();
-    return pixels > 0 ? pixels : 96.0;
+    // A font of 72 points is as many pixels high as the layout has pixels per inch. The fonts'
+    // resolution is the application's, asked once.
+    static const qreal dpi = [] {
+        QFont probe;
+        probe.setPointSizeF(72.0);
+        const int pixels = QFontInfo(probe).pixelSize();
+        return pixels > 0 ? qreal(pixels) : 96.0;
+    }();
+    return dpi;
 }

@@ -30,6 +30,7 @@ public:
     // Needs a QGuiApplication (fonts).
     static std::unique_ptr<QTextDocument> read(const QByteArray& rtf);
 
-    // The layout resolution of the running program: pixels per inch of the lengths read.
+    // The layout resolution of the running program: pixels per inch of the lengths read (asked
+    // of the fonts once per process).
     static qreal pixelsPerInch();
 };
