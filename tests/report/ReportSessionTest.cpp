@@ -74,10 +74,7 @@ TEST(ReportSession, TemplateTheStartedEngineCannotOpenFallsBackToTheNext) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString existing = dir.filePath(QStringLiteral("отчёт.rtf"));
-    QFile file(existing);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("{\\rtf1 ##k}");
-    file.close();
+    ASSERT_TRUE(reporttest::writeAll(existing, "{\\rtf1 ##k}"));
     const QString missing = dir.filePath(QStringLiteral("нет.rtf"));
 
     for (const QString& path : {existing, missing}) {
@@ -106,10 +103,7 @@ TEST(ReportSession, AFillAheadServesOnlyTheFillItWasMadeOf) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("отчёт.rtf"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("{\\rtf1 ##k ##x}");
-    file.close();
+    ASSERT_TRUE(reporttest::writeAll(path, "{\\rtf1 ##k ##x}"));
     const std::vector<ReportRow> rows = {{QStringLiteral("##k"), QStringLiteral("1"), 0},
                                          {QStringLiteral("##x"), QStringLiteral("2"), 0}};
     std::vector<ReportRow> otherRows = rows;
