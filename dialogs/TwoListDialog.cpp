@@ -23,9 +23,10 @@ TwoListDialog::TwoListDialog(const Look& look, Design& model, Remembered remembe
     setTabOrder(m_second, m_ok);
     for (auto [box, text] : {std::pair{m_first, &TwoListDialogState::firstText},
                              std::pair{m_second, &TwoListDialogState::secondText}}) {
-        connect(box, &QComboBox::currentTextChanged, this, [this, text](const QString& shown) {
-            editDesign([&](DesignInputs& d) { (d.*m_remembered).*text = shown; });
-        });
+        connect(box, &QComboBox::currentTextChanged, this,
+                [this, member = text](const QString& shown) {
+                    editDesign([&](DesignInputs& d) { (d.*m_remembered).*member = shown; });
+                });
     }
     followDesign();
 }
