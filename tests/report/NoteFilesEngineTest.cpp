@@ -104,11 +104,8 @@ TEST(NoteFilesEngine, SaysWhereTheFilesAreWhenTheDesktopOpenerFails) {
         ASSERT_TRUE(dir.isValid());
         const QString opener = dir.filePath(QStringLiteral("opener"));
         if (c.script) {
-            QFile file(opener);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(c.script);
-            file.close();
-            file.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+            ASSERT_TRUE(reporttest::writeAll(opener, c.script));
+            QFile::setPermissions(opener, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         }
         const QString folder = dir.filePath(QStringLiteral("Документы"));
         ReportSession session({NoteFilesEngine::record(folder, desktopOpener(opener))});

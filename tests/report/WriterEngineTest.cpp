@@ -131,10 +131,8 @@ TEST_F(WriterEngineTest, FillsTheTemplateWithEveryValueAndLeavesTheTemplateAsItW
 
 TEST_F(WriterEngineTest, SearchIsForwardCaseSensitiveAndWithoutPatterns) {
     const QString path = s_dir->filePath(QStringLiteral("ключи.rtf"));
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(R"({\rtf1\ansi ##k; {\b ##k}; ##r{\i o}1; a.c; ##end})");
-    f.close();
+    ASSERT_TRUE(
+        reporttest::writeAll(path, R"({\rtf1\ansi ##k; {\b ##k}; ##r{\i o}1; a.c; ##end})"));
 
     WriterEngine& writer = *m_writer;
     writer.create();
@@ -297,14 +295,11 @@ TEST(WriterLocale, NamedButMissingLocaleStillMakesTheNote) {
 TEST(WriterStart, FailsAsSoonAsTheOfficeCannotRun) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    QFile fake(dir.filePath(QStringLiteral("soffice")));
-    ASSERT_TRUE(fake.open(QIODevice::WriteOnly));
-    fake.write("#!/bin/sh\nexit 1\n");
-    fake.close();
-    fake.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QFile plain(dir.filePath(QStringLiteral("файл")));
-    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
-    plain.close();
+    const QString fake = dir.filePath(QStringLiteral("soffice"));
+    ASSERT_TRUE(reporttest::writeAll(fake, "#!/bin/sh\nexit 1\n"));
+    QFile::setPermissions(fake, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString plain = dir.filePath(QStringLiteral("файл"));
+    ASSERT_TRUE(reporttest::writeAll(plain, {}));
 
     ScopedEnvironment env{{"PATH", dir.path().toUtf8().constData()}};
     const struct {
@@ -312,7 +307,7 @@ TEST(WriterStart, FailsAsSoonAsTheOfficeCannotRun) {
         QString profileRoot;
     } cases[] = {
         {"soffice ends", dir.filePath(QStringLiteral("профили"))},
-        {"profile cannot be written", plain.fileName() + QStringLiteral("/профили")},
+        {"profile cannot be written", plain + QStringLiteral("/профили")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
