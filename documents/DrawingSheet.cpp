@@ -140,12 +140,17 @@ void equipmentScheduleTable(DrawingSheet& sheet, const std::vector<QStringList>&
     }
 }
 
-// The view at the largest scale that fits the area above its caption, centred in it.
-template <class Make> SheetView placed(const QRectF& region, const QString& name, Make make) {
+// The view at the largest scale that fits the area above its caption, centred in it; a view that
+// cannot be drawn has the sentence notDrawn in its place (if any).
+template <class Make>
+SheetView placed(const QRectF& region, const QString& name, const QString& notDrawn, Make make) {
     SheetView v;
     v.area = QRectF(region.left(), region.top(), region.width(), region.height() - kCaptionHeight);
-    if (make(sheetScales().front()).isEmpty())
+    if (make(sheetScales().front()).isEmpty()) {
+        if (!notDrawn.isEmpty())
+            v.caption = cell(v.area, notDrawn, 5);
         return v;
+    }
     v.denominator =
         largestFittingScale(v.area.size(), [&](int d) { return make(d).bounds().size(); });
     v.view = make(v.denominator);
@@ -189,9 +194,11 @@ DrawingSheet drawingSheet(const DesignState& state, const SteelThickness& thickn
     const QRectF sectionRegion(
         QPointF(sheet.frame.left() + kMargin, band + kMargin),
         QPointF(sheet.titleBlock.left() - kMargin, sheet.frame.bottom() - kMargin));
-    sheet.plan = placed(planRegion, QStringLiteral("План"),
+    sheet.plan = placed(planRegion, QStringLiteral("План"), planNotDrawn(state, numbers),
                         [&](int d) { return schemePlanView(state, thickness, numbers, d); });
+    // The section is drawn from the plan: without a plan, the plan's sentence says why.
     sheet.section = placed(sectionRegion, QStringLiteral("Разрез"),
+                           sheet.plan.denominator > 0 ? sectionNotDrawn(state, numbers) : QString(),
                            [&](int d) { return schemeSectionView(state, numbers, d); });
     return sheet;
 }

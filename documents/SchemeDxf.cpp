@@ -294,8 +294,7 @@ void writeDocument(DL_Dxf& dxf, DL_WriterA& dw, const DrawingSheet& sheet) {
     cells(w, sheet.cells, toModel, kFrameLayer);
     const std::string textLayer = layerName(SchemeLayer::Text);
     for (const SheetView* v : {&sheet.plan, &sheet.section})
-        if (v->denominator > 0)
-            cells(w, {v->caption}, toModel, textLayer);
+        cells(w, {v->caption}, toModel, textLayer);
     dw.sectionEnd();
     dxf.writeObjects(dw);
     dxf.writeObjectsEnd(dw);

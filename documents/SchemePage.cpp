@@ -10,15 +10,25 @@
 namespace {
 
 constexpr double kCaptionHeight = 7, kGap = 3;
+constexpr double kNotDrawnHeight = 10; // the sentence that stands for a view not drawn
 
 // The view at the scale where it just fills the area (its texts keep their size on paper, so
 // the scale is found by steps), standing at the area's top, centred across; its caption under it.
+// A view that cannot be drawn has the sentence notDrawn in its place (if any).
 template <class Make>
-SheetView fitted(double top, double width, double maxHeight, const QString& name, Make make) {
+SheetView fitted(double top, double width, double maxHeight, const QString& name,
+                 const QString& notDrawn, Make make) {
     SheetView v;
     const QSizeF area(width, maxHeight - kCaptionHeight);
-    if (make(1.0).isEmpty())
+    if (make(1.0).isEmpty()) {
+        if (!notDrawn.isEmpty()) {
+            v.area = QRectF(0, top, width, kNotDrawnHeight);
+            v.caption.rect = v.area;
+            v.caption.text = notDrawn;
+            v.caption.fitted = fitText(notDrawn, v.area.size(), 5);
+        }
         return v;
+    }
     double k = 1;
     for (int i = 0; i < 8; ++i) {
         const QSizeF size = make(k).bounds().size() / k;
@@ -51,10 +61,13 @@ SchemePage schemePage(const DesignState& state, const SteelThickness& thickness,
                       const NumberText& numbers, double widthMm, double planHeightMm,
                       double sectionHeightMm) {
     SchemePage page;
-    page.plan = fitted(0, widthMm, planHeightMm, QStringLiteral("План"),
-                       [&](double k) { return schemePlanView(state, thickness, numbers, k); });
+    page.plan =
+        fitted(0, widthMm, planHeightMm, QStringLiteral("План"), planNotDrawn(state, numbers),
+               [&](double k) { return schemePlanView(state, thickness, numbers, k); });
     const double top = page.plan.area.isNull() ? 0 : page.plan.area.bottom() + kGap;
+    // The section is drawn from the plan: without a plan, the plan's sentence says why.
     page.section = fitted(top, widthMm, sectionHeightMm, QStringLiteral("Разрез"),
+                          page.plan.denominator > 0 ? sectionNotDrawn(state, numbers) : QString(),
                           [&](double k) { return schemeSectionView(state, numbers, k); });
     const double bottom = page.section.area.isNull() ? top : page.section.area.bottom();
     page.size = QSizeF(widthMm, std::max(bottom, kCaptionHeight));

@@ -66,8 +66,10 @@ void SheetPainter::arrow(QPointF tip, QPointF towards) const {
 }
 
 void SheetPainter::drawView(const SheetView& v) const {
-    if (!(v.denominator > 0))
+    if (!(v.denominator > 0)) {
+        drawCell(v.caption); // why it is not drawn, if it says
         return;
+    }
     const double d = v.denominator;
     for (const ViewPath& path : v.view.paths) {
         QPolygonF points;

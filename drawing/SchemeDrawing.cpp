@@ -3,6 +3,7 @@
 
 #include "calc/ElectrodeLayout.h"
 #include "calc/InstallationVerdict.h"
+#include "drawing/SchemeViews.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -135,9 +136,7 @@ PlanMap planMap(const QSizeF& extent) {
 void paintPlan(QPainter& p, const DesignState& s, const NumberText& n,
                const std::optional<ElectrodeLayout>& plan, const PlanMap& map) {
     if (!plan) {
-        text(p, {(kMapLeft + kMapRight) / 2, (kPlanTop + kPlanBottom) / 2},
-             QStringLiteral("План не строится: Nу = ") + n.general(s.RefinedCount) +
-                 QStringLiteral(", a = ") + n.general(s.VerticalSpacing) + QStringLiteral(" м"),
+        text(p, {(kMapLeft + kMapRight) / 2, (kPlanTop + kPlanBottom) / 2}, planNotDrawn(s, n),
              Qt::AlignCenter);
         return;
     }
@@ -203,9 +202,7 @@ void paintSection(QPainter& p, const DesignState& s, const NumberText& n,
     const double deepest = std::max(t0 + L, H);
     if (!std::isfinite(deepest) || !(L > 0) || t0 < 0 || H < 0 || !plan) {
         text(p, {(kMapLeft + kMapRight) / 2, (kGroundY + kSectionBottom) / 2},
-             QStringLiteral("Разрез не строится: L = ") + n.general(L) +
-                 QStringLiteral(" м, t0 = ") + n.general(t0) + QStringLiteral(" м"),
-             Qt::AlignCenter);
+             sectionNotDrawn(s, n), Qt::AlignCenter);
         return;
     }
     const double lineHeight = QFontMetricsF(p.font()).height();

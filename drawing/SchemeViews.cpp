@@ -257,3 +257,13 @@ SchemeViewGeometry schemeSectionView(const DesignState& s, const NumberText& n, 
     }
     return view;
 }
+
+QString planNotDrawn(const DesignState& s, const NumberText& n) {
+    return QStringLiteral("План не строится: Nу = ") + n.general(s.RefinedCount) +
+           QStringLiteral(", a = ") + n.general(s.VerticalSpacing) + QStringLiteral(" м");
+}
+
+QString sectionNotDrawn(const DesignState& s, const NumberText& n) {
+    return QStringLiteral("Разрез не строится: L = ") + n.general(s.VerticalLength) +
+           QStringLiteral(" м, t0 = ") + n.general(s.HorizontalDepth) + QStringLiteral(" м");
+}

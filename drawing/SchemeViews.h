@@ -70,3 +70,8 @@ SchemeViewGeometry schemePlanView(const DesignState& state, const SteelThickness
                                   const NumberText& numbers, double denominator);
 SchemeViewGeometry schemeSectionView(const DesignState& state, const NumberText& numbers,
                                      double denominator);
+
+// Why a view is not drawn, as the scheme says in its place: "План не строится: Nу = 1843,
+// a = 5 м", "Разрез не строится: L = 0 м, t0 = 0,8 м".
+QString planNotDrawn(const DesignState& state, const NumberText& numbers);
+QString sectionNotDrawn(const DesignState& state, const NumberText& numbers);
