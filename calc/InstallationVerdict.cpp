@@ -3,6 +3,8 @@
 
 #include "calc/InstallationCheck.h"
 
+#include <cmath>
+
 namespace {
 
 QString norm(const DesignState& s) {
@@ -28,11 +30,21 @@ QString formula(const DesignState& s, const NumberText& n) {
 
 } // namespace
 
+QString resistanceAgainstNorm(double r, double writtenNorm, const NumberText& n) {
+    int decimals = 2;
+    for (double scale = 100;
+         r > writtenNorm && decimals < 6 && std::round(r * scale) / scale <= writtenNorm;
+         scale *= 10)
+        ++decimals;
+    return decimals == 2 ? n.fixed2(r) : n.decimals(r, decimals);
+}
+
 QString installationComparison(const DesignState& s, const NumberText& n) {
     const std::optional<bool> meets = installationMeetsNorm(s);
     if (!meets)
         return {};
-    return QStringLiteral("R = ") + n.fixed2(*s.CheckInstallationResistance) +
+    return QStringLiteral("R = ") +
+           resistanceAgainstNorm(*s.CheckInstallationResistance, s.NormalizedResistance, n) +
            (*meets ? QStringLiteral(" Ом ≤ ") : QStringLiteral(" Ом > ")) + norm(s);
 }
 

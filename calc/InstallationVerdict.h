@@ -19,9 +19,14 @@ struct InstallationVerdict {
     bool fails() const { return outcome == VerdictOutcome::Fails; }
 };
 
-// "R = <R> Ом ≤ Rн = <Rн> Ом" (">" when it is not met), R with two decimals and Rн whole, as the
-// note states the check; empty when R could not be computed.
+// "R = <R> Ом ≤ Rн = <Rн> Ом" (">" when it is not met), R as resistanceAgainstNorm writes it and
+// Rн whole, as the note states the check; empty when R could not be computed.
 QString installationComparison(const DesignState& state, const NumberText& numbers);
+
+// R written beside the norm it is held against, as the norm is written: in the results' form with
+// two decimals, or with as many true decimals (up to six) as it takes for an R above the norm to
+// read above it ("4,003 > 4" where two decimals would give "4,00 > 4").
+QString resistanceAgainstNorm(double r, double writtenNorm, const NumberText& numbers);
 
 // The verdict on the check of the installed system stored in the design (Check* values and Rн).
 InstallationVerdict installationVerdict(const DesignState& state, const NumberText& numbers);

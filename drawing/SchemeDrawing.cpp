@@ -303,7 +303,8 @@ void paintTitleBlock(QPainter& p, const DesignState& s, const SteelThickness& th
          n.general(s.RefinedHorizontalLength) + QStringLiteral(" м")},
         {QStringLiteral("Сопротивление R"),
          s.CheckInstallationResistance
-             ? n.fixed2(*s.CheckInstallationResistance) + QStringLiteral(" Ом")
+             ? resistanceAgainstNorm(*s.CheckInstallationResistance, s.NormalizedResistance, n) +
+                   QStringLiteral(" Ом")
              : QStringLiteral("не вычислено"),
          verdict.outcome != VerdictOutcome::Meets},
         {QStringLiteral("Нормируемое Rн"),

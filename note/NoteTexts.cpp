@@ -8,6 +8,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
 
 QString NoteTexts::soil(const QString& name) {
     return name.isEmpty() ? QStringLiteral("не выбран") : name;
@@ -105,7 +106,8 @@ QString NoteTexts::checkInstallation() const {
     const QString lead = QStringLiteral("Сопротивление заземляющего устройства ");
     if (!m_s.CheckInstallationResistance)
         return lead + QStringLiteral("R вычислить нельзя, так как не вычислены его части");
-    const QString total = R(*m_s.CheckInstallationResistance);
+    const QString total =
+        resistanceAgainstNorm(*m_s.CheckInstallationResistance, m_s.NormalizedResistance, m_n);
     const QString group = oneElectrode() ? QStringLiteral("Rв") : QStringLiteral("Rв/(Nу·ηв)");
     if (!hasStrip())
         return lead + QStringLiteral("R = ") + group + QStringLiteral(" = ") + total +
@@ -193,8 +195,14 @@ QString NoteTexts::raisedNorm() const {
                    QStringLiteral(" = ") + R(raised->norm) + QStringLiteral(" Ом");
     if (!raised->meets)
         return text + QStringLiteral(": выполнение требования R ≤ Rн′ не подтверждено.");
+    // R with the digits of the check against Rн, or with those that show it above Rн′ as R()
+    // writes Rн′.
+    const double r = *m_s.CheckInstallationResistance;
+    const double writtenNorm = std::round(raised->norm * 100) / 100;
     const QString total =
-        QStringLiteral(", R = ") + R(*m_s.CheckInstallationResistance) + QStringLiteral(" Ом");
+        QStringLiteral(", R = ") +
+        resistanceAgainstNorm(r, r > writtenNorm ? writtenNorm : m_s.NormalizedResistance, m_n) +
+        QStringLiteral(" Ом");
     return text + total +
            (*raised->meets ? QStringLiteral(" ≤ Rн′: увеличенная норма выполняется.")
                            : QStringLiteral(" > Rн′: увеличенная норма не выполняется."));

@@ -32,6 +32,13 @@ TEST(InstallationVerdict, MetNotMetAndNotComputable) {
         {design(20.0149, 20, 12, 33),
          QStringLiteral("R = 20,01 Ом > Rн = 20 Ом — требование не выполняется"),
          VerdictOutcome::Fails, QStringLiteral("(Lг.у = 33 м)")},
+        // Above the norm by less than two decimals show: as many more as it takes.
+        {design(4.0031, 4, 126, 630),
+         QStringLiteral("R = 4,003 Ом > Rн = 4 Ом — требование не выполняется"),
+         VerdictOutcome::Fails, QStringLiteral("(Lг.у = 630 м)")},
+        {design(4.00004, 4, 126, 630),
+         QStringLiteral("R = 4,00004 Ом > Rн = 4 Ом — требование не выполняется"),
+         VerdictOutcome::Fails, QStringLiteral("(Lг.у = 630 м)")},
         {design(std::nullopt, 10, 1, 1),
          QStringLiteral("Сопротивление R вычислить нельзя: выполнение требования R ≤ Rн = 10 Ом "
                         "не подтверждено"),
